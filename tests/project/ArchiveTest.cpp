@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "project/Archive.h"
+#include "support/TempDir.h"
+
+using testsupport::TempDir;
+
+namespace {
+
+std::string Encoded(const std::string& text)
+{
+    CArchive ar(CArchive::store, "/x/a.KTR");
+    ar.WriteString(text);
+    return ar.Bytes();
+}
+
+std::string Bytes(std::initializer_list<int> values)
+{
+    std::string s;
+    for (int v : values)
+        s.push_back(static_cast<char>(v));
+    return s;
+}
+
+} // namespace
+
+TEST(ArchiveEncoding, StringLengthPrefixes)
+{
+    EXPECT_EQ(Encoded(""), Bytes({0}));
+    EXPECT_EQ(Encoded("C:\\P\\"), Bytes({5}) + "C:\\P\\");
+    EXPECT_EQ(Encoded(std::string(254, 'a')), Bytes({254}) + std::string(254, 'a'));
+    EXPECT_EQ(Encoded(std::string(255, 'b')), Bytes({0xFF, 0xFF, 0x00}) + std::string(255, 'b'));
+    EXPECT_EQ(Encoded(std::string(65533, 'c')),
+              Bytes({0xFF, 0xFD, 0xFF}) + std::string(65533, 'c'));
+    EXPECT_EQ(Encoded(std::string(65534, 'd')),
+              Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}) + std::string(65534, 'd'));
+    EXPECT_EQ(Encoded(std::string(70000, 'e')),
+              Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}) + std::string(70000, 'e'));
+}
+
+TEST(ArchiveEncoding, IntegersAreLittleEndian)
+{
+    CArchive ar(CArchive::store, "/x/a.KTR");
+    ar << std::int32_t(1) << std::int32_t(-2) << std::int32_t(0x12345678);
+    EXPECT_EQ(ar.Bytes(), Bytes({1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0x78, 0x56, 0x34, 0x12}));
+}
+
+TEST(ArchiveEncoding, EveryLengthClassReadsBack)
+{
+    CArchive out(CArchive::store, "/x/a.KTR");
+    const std::string texts[] = {"", "x", std::string(254, 'a'), std::string(255, 'b'),
+                                 std::string(65533, 'c'), std::string(65534, 'd'),
+                                 std::string(100000, 'e')};
+    for (const auto& t : texts)
+        out << t;
+    out << std::int32_t(-7);
+    CArchive in(CArchive::load, "/x/a.KTR", out.Bytes());
+    for (const auto& t : texts) {
+        std::string got = "old";
+        ASSERT_TRUE(in.ReadString(got));
+        EXPECT_EQ(got, t);
+    }
+    std::int32_t n = 0;
+    EXPECT_TRUE(in.ReadInt(n));
+    EXPECT_EQ(n, -7);
+    EXPECT_EQ(in.Remaining(), 0u);
+    EXPECT_FALSE(in.Failed());
+}
+
+TEST(ArchiveEncoding, WideStringsAreNarrowed)
+{
+    // 0xFF 0xFFFE marks 16-bit characters; the length follows.
+    CArchive in(CArchive::load, "/x/a.KTR", Bytes({0xFF, 0xFE, 0xFF, 3, 'A', 0, 'b', 0, 0x3A, 0x04}));
+    std::string text;
+    ASSERT_TRUE(in.ReadString(text));
+    EXPECT_EQ(text, "Ab?");
+}
+
+TEST(ArchiveDamage, ShortAndHostileInputFailsWithoutChangingTheTarget)
+{
+    const std::string cases[] = {
+        "",                                              // nothing at all
+        Bytes({5}) + "abc",                              // fewer characters than the length
+        Bytes({0xFF, 0x10}),                             // cut inside the 16-bit length
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),  // 2 GB claimed
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+               0xFF, 0xFF}),                             // 64-bit length, far too long
+        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 1, 'a', 0}),  // the wide marker twice
+    };
+    for (const std::string& bytes : cases) {
+        CArchive in(CArchive::load, "/x/a.KTR", bytes);
+        std::string text = "keep";
+        EXPECT_FALSE(in.ReadString(text));
+        EXPECT_EQ(text, "keep");
+        EXPECT_TRUE(in.Failed());
+        std::int32_t n = 99;
+        EXPECT_FALSE(in.ReadInt(n));   // once failed, nothing more is read
+        EXPECT_EQ(n, 99);
+    }
+    CArchive in(CArchive::load, "/x/a.KTR", Bytes({1, 2, 3}));
+    std::int32_t n = 99;
+    EXPECT_FALSE(in.ReadInt(n));
+    EXPECT_EQ(n, 99);
+}
+
+TEST(ArchivePath, PartsOfTheFilePath)
+{
+    CArchive ar(CArchive::load, "/home/eng/work/Frame1.KTR");
+    EXPECT_EQ(ar.GetFileName(), "Frame1.KTR");
+    EXPECT_EQ(ar.GetFileTitle(), "Frame1");
+    EXPECT_EQ(ar.GetFolder(), "/home/eng/work/");
+    CArchive bare(CArchive::load, "plain");
+    EXPECT_EQ(bare.GetFolder(), "");
+    EXPECT_EQ(bare.GetFileTitle(), "plain");
+}
+
+TEST(ArchiveFile, WriteWithoutCreateNeedsAnExistingFile)
+{
+    TempDir dir;
+    CArchive out(CArchive::store, dir.File("p.KTR"));
+    out << std::string("abc");
+    EXPECT_FALSE(out.WriteFile(false));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("p.KTR")));
+    EXPECT_TRUE(out.WriteFile(true));
+    TempDir::Write(dir.File("p.KTR"), std::string(50, 'z'));   // longer old content
+    EXPECT_TRUE(out.WriteFile(false));
+    EXPECT_EQ(TempDir::Read(dir.File("p.KTR")), Bytes({3}) + "abc");
+
+    CArchive in(CArchive::load, dir.File("p.KTR"));
+    ASSERT_TRUE(in.ReadFile());
+    std::string text;
+    EXPECT_TRUE(in.ReadString(text));
+    EXPECT_EQ(text, "abc");
+    CArchive missing(CArchive::load, dir.File("none.KTR"));
+    EXPECT_FALSE(missing.ReadFile());
+    EXPECT_TRUE(missing.Failed());
+}

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/MessageBox.h"
+#include "platform/Profile.h"
+#include "project/Project.h"
+#include "support/TempDir.h"
+
+using testsupport::TempDir;
+
+namespace {
+
+std::vector<std::string> g_deleted;
+
+void Record(const std::string& path)
+{
+    g_deleted.push_back(path);
+}
+
+// Installs the recording hook for one test.
+struct DeleteRecorder {
+    DeleteRecorder()
+    {
+        g_deleted.clear();
+        previous = CProject::SetDeleteFileHook(&Record);
+    }
+    ~DeleteRecorder() { CProject::SetDeleteFileHook(previous); }
+    CProject::DeleteFileHook previous;
+};
+
+const std::vector<std::string> kScratch = {"temp.con", "temp.ch",  "temp.id", "temp.lc",
+                                           "temp.lm",  "temp.stf", "temp.dis", "temp.lod",
+                                           "dcos",     "ke",       "kl",      "temp.dcom"};
+const std::vector<std::string> kResults = {"", ".stf", ".dise", ".disn", ".elf", ".err", ".sys"};
+
+} // namespace
+
+TEST(ProjectDetail, SummaryTextAndCaption)
+{
+    TempDir dir;
+    platform::MessageRecorder box;
+    CProject p;
+    p.GetName() = "Bridge";
+    p.GetLocation() = "/data/Bridge/";
+    p.GetEngineer() = "Ann";
+    p.GetElementType() = "Truss3D";
+    p.GetForceUnit() = "kN";
+    p.GetLengthUnit() = "m";
+    p.GetNodeCount() = 12;
+    p.GetElementCount() = 21;
+    p.GetMaterialCount() = 2;
+    p.GetLoadCaseCount() = 3;
+    p.GetTitle() = "Truss over the river";
+    p.ShowDetail();
+    ASSERT_EQ(box.messages.size(), 1u);
+    EXPECT_EQ(box.messages[0].caption, "Bridge detail");
+    EXPECT_EQ(box.messages[0].buttons, unsigned(platform::MB_OK));
+    EXPECT_EQ(box.messages[0].text,
+              "Project name\t\t\t: Bridge\n"
+              "Project location\t\t\t: /data/Bridge/\n"
+              "Structural engineer\t\t\t: Ann\n"
+              "Element type\t\t\t: Truss3D\n"
+              "Force unit\t\t\t\t: kN\n"
+              "Length unit\t\t\t: m\n"
+              "Total node\t\t\t= 12\tnode\n"
+              "Total element\t\t\t= 21\telement\n"
+              "Total property\t\t\t= 2\tgrop\n"
+              "Total loads\t\t\t= 3\tcase\n"
+              "\ndetail\t\t\t:\tTruss over the river");
+}
+
+TEST(ProjectDetail, UnsetProjectShowsUndefine)
+{
+    TempDir dir;
+    platform::MessageRecorder box;
+    CProject p;
+    p.ShowDetail();
+    ASSERT_EQ(box.messages.size(), 1u);
+    EXPECT_EQ(box.messages[0].caption, "Undefine  detail");
+    EXPECT_EQ(box.messages[0].text.substr(0, 27), "Project name\t\t\t: Undefine \n");
+    EXPECT_NE(box.messages[0].text.find("Total node\t\t\t= 0\tnode\n"), std::string::npos);
+}
+
+TEST(ProjectHousekeeping, TempFilesInOrder)
+{
+    TempDir dir;
+    DeleteRecorder rec;
+    CProject p;
+    p.GetLocation() = "/proj/";
+    p.GetName() = "Frame1";
+    p.DeleteTempFiles();
+    std::vector<std::string> expected;
+    for (const auto& n : kScratch)
+        expected.push_back("/proj/" + n);
+    EXPECT_EQ(g_deleted, expected);
+}
+
+TEST(ProjectHousekeeping, ClearResultsOrderThenSolutionZeroAndSave)
+{
+    TempDir dir;
+    DeleteRecorder rec;
+    {
+        CProject setup;
+        setup.GetSolution() = 1;
+        setup.GetNodeCount() = 5;
+        setup.Settings(true);
+    }
+    CProject p;
+    p.GetLocation() = "/proj/";
+    p.GetName() = "Frame1";
+    p.ClearResults();
+    std::vector<std::string> expected;
+    for (const auto& n : kScratch)
+        expected.push_back("/proj/" + n);
+    for (const auto& e : kResults)
+        expected.push_back("/proj/Frame1" + e);
+    EXPECT_EQ(g_deleted, expected);
+    EXPECT_EQ(p.GetSolution(), 0);
+    CProject q;
+    EXPECT_EQ(q.GetSolution(), 0);
+    EXPECT_EQ(q.GetNodeCount(), 5);
+    EXPECT_EQ(q.GetName(), "Frame1");   // saved with the object's fields
+}
+
+TEST(ProjectHousekeeping, ClearResultsRemovesOnlyItsFilesFromDisk)
+{
+    TempDir dir;
+    CProject p;
+    p.GetLocation() = dir.Folder();
+    p.GetName() = "Frame1";
+    p.GetSolution() = 1;
+    for (const auto& n : kScratch)
+        TempDir::Write(dir.File(n), "s");
+    for (const auto& e : kResults)
+        TempDir::Write(dir.File("Frame1" + e), "r");
+    const std::vector<std::string> kept = {"Frame1.pro", "Frame1.res", "Frame1.lod1",
+                                           "Frame1.nod", "temp.xyz", "Frame1.KTR"};
+    for (const auto& n : kept)
+        TempDir::Write(dir.File(n), "k");
+    p.ClearResults();
+    for (const auto& n : kScratch)
+        EXPECT_FALSE(std::filesystem::exists(dir.File(n))) << n;
+    for (const auto& e : kResults)
+        EXPECT_FALSE(std::filesystem::exists(dir.File("Frame1" + e))) << e;
+    for (const auto& n : kept)
+        EXPECT_TRUE(std::filesystem::exists(dir.File(n))) << n;
+    // The project file was rewritten with solution state 0 (the last int32).
+    const std::string ktr = TempDir::Read(dir.File("Frame1.KTR"));
+    ASSERT_GE(ktr.size(), 4u);
+    EXPECT_EQ(ktr.substr(ktr.size() - 4), std::string(4, '\0'));
+}
+
+TEST(ProjectHousekeeping, ClearResultsWithoutResultFiles)
+{
+    TempDir dir;
+    CProject p;
+    p.GetLocation() = dir.Folder();
+    p.GetName() = "Frame1";
+    p.GetSolution() = 1;
+    p.ClearResults();   // nothing to delete: only the settings are written
+    EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "SOLUTION", -1), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Frame1.KTR")));
+}
+
+TEST(ProjectHousekeeping, ProjectNamedLikeASubfolderKeepsTheFolder)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("Frame1"));
+    CProject p;
+    p.GetLocation() = dir.Folder();
+    p.GetName() = "Frame1";
+    p.ClearResults();
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("Frame1")));
+}

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Profile.h"
+#include "settings/OptionIO.h"
+#include "settings/OptionPage1.h"
+#include "settings/OptionPage2.h"
+#include "settings/OptionPage3.h"
+#include "settings/OptionPage4.h"
+#include "settings/OptionPage5.h"
+#include "support/TempDir.h"
+
+using testsupport::TempDir;
+
+namespace {
+
+struct Expected {
+    const char* name;
+    int value;
+};
+
+// Every group as it must appear in the settings file: key, default, in order.
+const std::vector<Expected> kNode = {
+    {"node coordinate show", 1}, {"node coordinate red", 0}, {"node coordinate green", 255},
+    {"node coordinate blue", 0}, {"node number show", 1}, {"node number red", 0},
+    {"node number green", 255}, {"node number blue", 0}, {"node displacement show", 1},
+    {"node displacement red", 225}, {"node displacement green", 225},
+    {"node displacement blue", 225}, {"disp number show", 1}, {"disp number red", 0},
+    {"disp number green", 255}, {"dsip number blue", 0}, {"node factor", 6},
+    {"disp factor", 1}, {"boundary show", 1}};
+const std::vector<Expected> kMember = {
+    {"member plan show", 1}, {"member plan red", 1}, {"member plan green", 1},
+    {"member plan blue", 1}, {"member line show", 1}, {"member line red", 0},
+    {"member line green", 255}, {"member line blue", 255}, {"member number show", 1},
+    {"member number red", 0}, {"member number green", 255}, {"member number blue", 255},
+    {"member displacement show", 1}, {"member displacement red", 192},
+    {"member displacement green", 192}, {"member displacement blue", 192},
+    {"member K point show", 1}, {"member local axis 1", 1}, {"member local axis 2", 1},
+    {"member local axis 3", 1}, {"member local axis ID", 1}};
+const std::vector<Expected> kLoad = {
+    {"Fx line show", 1}, {"Fy line show", 1}, {"Fz line show", 1}, {"Mx line show", 1},
+    {"My line show", 1}, {"Mz line show", 1}, {"load number show", 1},
+    {"Fx red", 255}, {"Fx green", 0}, {"Fx blue", 0}, {"Fy red", 0}, {"Fy green", 255},
+    {"Fy blue", 0}, {"Fz red", 0}, {"Fz green", 0}, {"Fz blue", 255}, {"Mx red", 255},
+    {"Mx green", 0}, {"Mx blue", 0}, {"My red", 0}, {"My green", 255}, {"My blue", 0},
+    {"Mz red", 0}, {"Mz green", 0}, {"Mz blue", 255}, {"load scale", 1}};
+const std::vector<Expected> kForce = {
+    {"Member Fx show", 1}, {"Member Fy show", 1}, {"Member Fz show", 1},
+    {"Member Mx show", 1}, {"Member My show", 1}, {"Member Mz show", 1},
+    {"Member Fx red", 255}, {"Member Fx green", 0}, {"Member Fx blue", 0},
+    {"Member Fy red", 0}, {"Member Fy green", 255}, {"Member Fy blue", 0},
+    {"Member Fz red", 0}, {"Member Fz green", 0}, {"Member Fz blue", 255},
+    {"Member Mx red", 255}, {"Member Mx green", 0}, {"Member Mx blue", 0},
+    {"Member My red", 0}, {"Member My green", 255}, {"Member My blue", 0},
+    {"Member Mz red", 0}, {"Member Mz green", 0}, {"Member Mz blue", 255},
+    {"Member Fx scale", 1}, {"Member Fy scale", 1}, {"Member Fz scale", 1},
+    {"Member Mx scale", 1}, {"Member My scale", 1}, {"Member Mz scale", 1},
+    {"Subdivisions Fx", 20}, {"Subdivisions Fy", 20}, {"Subdivisions Fz", 20},
+    {"Subdivisions Mx", 20}, {"Subdivisions My", 20}, {"Subdivisions Mz", 20}};
+const std::vector<Expected> kView = {
+    {"grid show", 1}, {"axis show", 1}, {"grid red", 141}, {"grid green", 141},
+    {"grid blue", 141}, {"screen red", 0}, {"screen green", 0}, {"screen blue", 0},
+    {"scale along X", 1}, {"scale along Y", 1}, {"scale along Z", 1},
+    {"grid sub divisions X", 20}, {"grid sub divisions Z", 20}, {"Translate along X", 1},
+    {"Translate along Y", 1}, {"Translate along Z", 1}, {"Rotate about X", 1},
+    {"Rotate about Y", 1}, {"Rotate about Z", 1}};
+
+std::string Section(const std::vector<Expected>& keys,
+                    const std::vector<int>& values = std::vector<int>())
+{
+    std::string text = "[OPTION]\n";
+    for (size_t i = 0; i < keys.size(); ++i)
+        text += std::string(keys[i].name) + "=" +
+                std::to_string(values.empty() ? keys[i].value : values[i]) + "\n";
+    return text;
+}
+
+template <class Page>
+int ValueOf(const Page& page, const OptionKey<Page>& key)
+{
+    return key.kind == OptionKind::Real ? static_cast<int>(page.*(key.real)) : page.*(key.value);
+}
+
+template <class Page>
+void CheckGroup(const std::vector<Expected>& expected)
+{
+    SCOPED_TRACE(expected.front().name);
+    const auto& keys = Page::Keys();
+    ASSERT_EQ(keys.size(), expected.size());
+
+    // Table: exact names and defaults, in file order.
+    for (size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_STREQ(keys[i].name, expected[i].name);
+        EXPECT_EQ(keys[i].defaultValue, expected[i].value) << expected[i].name;
+    }
+
+    {   // Defaults from a file that has no section "OPTION".
+        TempDir dir;
+        TempDir::Write(dir.Ini(), "[KESTRA ]\nNode =3\n");
+        Page page;
+        for (const auto& k : keys)   // spoil every member, then read
+            if (k.kind == OptionKind::Real) page.*(k.real) = -9; else page.*(k.value) = -9;
+        page.LoadLibraryA();
+        for (size_t i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(ValueOf(page, keys[i]), expected[i].value) << expected[i].name;
+
+        // Writing stores every key, in order, as "%d", after the other section.
+        page.WriteSettings();
+        EXPECT_EQ(TempDir::Read(dir.Ini()), "[KESTRA ]\nNode =3\n" + Section(expected));
+    }
+    {   // Round trip of distinct values through the file.
+        TempDir dir;
+        Page out;
+        std::vector<int> values;
+        for (size_t i = 0; i < keys.size(); ++i) {
+            const int v = static_cast<int>(300 + 7 * i);   // outside 0..255 is kept as is
+            values.push_back(v);
+            if (keys[i].kind == OptionKind::Real) out.*(keys[i].real) = v; else out.*(keys[i].value) = v;
+        }
+        out.WriteSettings();
+        EXPECT_EQ(TempDir::Read(dir.Ini()), Section(expected, values));
+        Page in;
+        in.LoadLibraryA();
+        for (size_t i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(ValueOf(in, keys[i]), values[i]) << expected[i].name;
+    }
+    {   // A hand-edited file: keys out of order, other case, junk values.
+        TempDir dir;
+        std::string text = "[option]\n";
+        for (size_t i = keys.size(); i-- > 0;)
+            text += std::string(expected[i].name) + "=" + (i == 0 ? "abc" : "-4") + "\n";
+        TempDir::Write(dir.Ini(), text);
+        Page page;
+        page.LoadLibraryA();
+        EXPECT_EQ(ValueOf(page, keys[0]), 0);   // not a number: 0, not the default
+        for (size_t i = 1; i < keys.size(); ++i)
+            EXPECT_EQ(ValueOf(page, keys[i]), keys[i].kind == OptionKind::Real ? 0 : -4)
+                << expected[i].name;
+    }
+}
+
+} // namespace
+
+TEST(OptionPages, NodeGroup) { CheckGroup<COptionPage1>(kNode); }
+TEST(OptionPages, MemberGroup) { CheckGroup<COptionPage2>(kMember); }
+TEST(OptionPages, LoadGroup) { CheckGroup<COptionPage3>(kLoad); }
+TEST(OptionPages, ForceGroup) { CheckGroup<COptionPage4>(kForce); }
+TEST(OptionPages, ViewGroup) { CheckGroup<COptionPage5>(kView); }
+
+TEST(OptionPages, KeyCountsAndUniqueNames)
+{
+    EXPECT_EQ(COptionPage1::KeyCount, 19);
+    EXPECT_EQ(COptionPage2::KeyCount, 21);
+    EXPECT_EQ(COptionPage3::KeyCount, 26);
+    EXPECT_EQ(COptionPage4::KeyCount, 36);
+    EXPECT_EQ(COptionPage5::KeyCount, 19);
+    std::set<std::string> names;   // matched without regard to case in the file
+    auto add = [&](const auto& keys) {
+        for (const auto& k : keys) {
+            std::string lower = k.name;
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            names.insert(lower);
+        }
+    };
+    add(COptionPage1::Keys());
+    add(COptionPage2::Keys());
+    add(COptionPage3::Keys());
+    add(COptionPage4::Keys());
+    add(COptionPage5::Keys());
+    EXPECT_EQ(names.size(), 121u);
+}
+
+TEST(OptionPages, ConstructorGivesDefaultsWithoutReading)
+{
+    TempDir dir;
+    TempDir::Write(dir.Ini(), "[OPTION]\nnode factor=9\nscreen red=40\n");
+    COptionPage1 node;
+    COptionPage5 view;
+    EXPECT_EQ(node.m_nodeFactor, 6);
+    EXPECT_EQ(view.m_screenRed, 0);
+    node.LoadLibraryA();
+    view.LoadLibraryA();
+    EXPECT_EQ(node.m_nodeFactor, 9);
+    EXPECT_EQ(view.m_screenRed, 40);
+    EXPECT_EQ(node.m_dispNumberBlue, 0);
+}
+
+TEST(OptionPages, NamedMembersMatchTheirKeys)
+{
+    TempDir dir;
+    TempDir::Write(dir.Ini(), "[OPTION]\ndsip number blue=77\nmember K point show=0\n"
+                              "Mz blue=12\nSubdivisions My=8\nRotate about Y=15\n"
+                              "disp number blue=5\n");
+    COptionPage1 node;
+    COptionPage2 member;
+    COptionPage3 load;
+    COptionPage4 force;
+    COptionPage5 view;
+    node.LoadLibraryA();
+    member.LoadLibraryA();
+    load.LoadLibraryA();
+    force.LoadLibraryA();
+    view.LoadLibraryA();
+    EXPECT_EQ(node.m_dispNumberBlue, 77);   // the blue key is spelt "dsip"
+    EXPECT_EQ(member.m_memberKPointShow, 0);
+    EXPECT_EQ(load.m_mzBlue, 12);
+    EXPECT_EQ(force.m_subdivisionsMy, 8);
+    EXPECT_EQ(force.m_subdivisionsMz, 20);
+    EXPECT_EQ(view.m_rotateAboutY, 15);
+}
+
+TEST(OptionPages, LoadScaleIsWrittenTruncatedAndReadUnsigned)
+{
+    TempDir dir;
+    COptionPage3 load;
+    load.m_loadScale = 2.7;
+    load.WriteSettings();
+    EXPECT_EQ(platform::Profile::GetString("OPTION", "load scale", "", 100), "2");
+    COptionPage3 back;
+    back.LoadLibraryA();
+    EXPECT_DOUBLE_EQ(back.m_loadScale, 2.0);
+
+    platform::Profile::WriteString("OPTION", "load scale", "3000000000");
+    back.LoadLibraryA();
+    EXPECT_DOUBLE_EQ(back.m_loadScale, 3000000000.0);   // beyond int, held exactly
+    EXPECT_EQ(TruncateOption(-2.7), -2);
+    EXPECT_EQ(TruncateOption(1e300), 2147483647);
+}
+
+TEST(OptionPages, LabelListsStartEmpty)
+{
+    COptionPage1 node;
+    COptionPage2 member;
+    EXPECT_TRUE(node.m_nodeLabels.empty());
+    EXPECT_TRUE(member.m_memberLabels.empty());
+    EXPECT_TRUE(member.m_propertyLabels.empty());
+}
