@@ -1,0 +1,198 @@
+// The font display lists 1000..1255 and RenderString.
+#include "support/GlFeedback.h"
+#include "support/GlFixture.h"
+#include "support/GlPixels.h"
+
+#include "view/BitmapFont.h"
+#include "view/OpenGL.h"
+
+#include <GL/gl.h>
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+class GlFont : public testsupport::GlFixture {
+protected:
+    void SetUp() override
+    {
+        GlFixture::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(StartView(m_view));
+    }
+    COpenGL m_view;
+};
+
+} // namespace
+
+TEST_F(GlFont, ListsOneThousandToTwelveFiftyFiveExist)
+{
+    for (GLuint list = 1000; list <= 1255; ++list)
+        EXPECT_EQ(glIsList(list), GL_TRUE) << list;
+    EXPECT_EQ(glIsList(999), GL_FALSE);
+    EXPECT_EQ(glIsList(1256), GL_FALSE);
+}
+
+TEST_F(GlFont, OneBitmapPerCharacterAdvancingFromTheRasterPosition)
+{
+    const auto records = testsupport::CaptureFeedback(
+        [this] { m_view.RenderString(12.5, -3.0, 4.0, "1234"); });
+    ASSERT_EQ(records.size(), 4u) << testsupport::Describe(records);
+    for (const auto& r : records)
+        ASSERT_EQ(r.token, GLenum(GL_BITMAP_TOKEN));
+    // The first character sits exactly at the point; no offset.
+    EXPECT_NEAR(records[0].vertices[0].x, 12.5, 1e-4);
+    EXPECT_NEAR(records[0].vertices[0].y, -3.0, 1e-4);
+    EXPECT_NEAR(records[0].vertices[0].z, 4.0, 1e-3);
+    // Monospace: equal positive steps along x, same y.
+    const float step = records[1].vertices[0].x - records[0].vertices[0].x;
+    EXPECT_GT(step, 3.0f);
+    for (size_t i = 1; i < records.size(); ++i) {
+        EXPECT_NEAR(records[i].vertices[0].x - records[i - 1].vertices[0].x, step, 1e-4);
+        EXPECT_NEAR(records[i].vertices[0].y, -3.0, 1e-4);
+    }
+}
+
+TEST_F(GlFont, TextCarriesTheCurrentColour)
+{
+    const auto records = testsupport::CaptureFeedback([this] {
+        glColor3d(1.0, 0.5, 0.0);
+        m_view.RenderString(0, 0, 0, "7");
+    });
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_FLOAT_EQ(records[0].vertices[0].r, 1.0f);
+    EXPECT_FLOAT_EQ(records[0].vertices[0].g, 0.5f);
+    EXPECT_FLOAT_EQ(records[0].vertices[0].b, 0.0f);
+}
+
+TEST_F(GlFont, EveryCodeDrawsExactlyOneBitmap)
+{
+    // Four strings of 64 codes, code 0 included (the text's bytes, not a C
+    // string), each short enough to stay inside the viewport.
+    size_t total = 0;
+    for (int row = 0; row < 4; ++row) {
+        std::string text;
+        for (int c = row * 64; c < row * 64 + 64; ++c)
+            text.push_back(static_cast<char>(c));
+        const auto records = testsupport::CaptureFeedback([&] { m_view.RenderString(-1000, 20.0 * row, 0, text); });
+        EXPECT_EQ(testsupport::Count(records, GL_BITMAP_TOKEN), 64u) << "codes from " << row * 64;
+        total += records.size();
+    }
+    EXPECT_EQ(total, 256u);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(GlFont, EmptyTextDrawsNothingButSetsTheRasterPosition)
+{
+    // Through the view's perspective: 10 units straight ahead is the centre.
+    const auto records = testsupport::CaptureFeedback([this] { m_view.RenderString(0, 0, -10, ""); },
+                                                      testsupport::ModelSpace::AsIs);
+    EXPECT_TRUE(records.empty());
+    m_view.RenderString(0, 0, -10, "");
+    GLint valid = 0;
+    glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
+    EXPECT_EQ(valid, GL_TRUE);
+    GLdouble pos[4];
+    glGetDoublev(GL_CURRENT_RASTER_POSITION, pos);
+    EXPECT_NEAR(pos[0], kWidth / 2.0, 1e-3);
+    EXPECT_NEAR(pos[1], kHeight / 2.0, 1e-3);
+}
+
+TEST_F(GlFont, TextBehindTheViewerIsDropped)
+{
+    const auto records = testsupport::CaptureFeedback([this] { m_view.RenderString(0, 0, 10, "123"); },
+                                                      testsupport::ModelSpace::AsIs);
+    EXPECT_TRUE(records.empty()) << testsupport::Describe(records);
+}
+
+TEST_F(GlFont, GlyphsReachThePixels)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3d(1, 1, 1);
+    m_view.RenderString(0, 0, -10, "8");
+    const auto image = testsupport::ReadPixels(0, 0, kWidth, kHeight);
+    const testsupport::Rgba white{255, 255, 255, 255};
+    // The glyph starts at the centre and stands on the baseline there.
+    int lit = 0, outside = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if (image.At(x, y) == white) {
+                ++lit;
+                if (x < 128 || x > 128 + 12 || y < 128 || y > 128 + 13)
+                    ++outside;
+            }
+    EXPECT_GT(lit, 15);
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(lit + image.CountMatching({0, 0, 0, 0}), kWidth * kHeight);
+
+    // A blank draws no pixels but moves on.
+    glClear(GL_COLOR_BUFFER_BIT);
+    m_view.RenderString(0, 0, -10, "  ");
+    EXPECT_EQ(testsupport::ReadPixels(0, 0, kWidth, kHeight).CountMatching(white), 0);
+}
+
+TEST(BitmapFont, FindsAMonospaceFontAndRasterisesIt)
+{
+    const std::string file = platform::BitmapFont::FindMonospaceFont();
+    ASSERT_FALSE(file.empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(file));
+
+    platform::BitmapFont font;
+    ASSERT_TRUE(font.Load());
+    EXPECT_TRUE(font.Loaded());
+    // Every printable ASCII glyph advances by the same width.
+    const float advance = font.GlyphFor('M').xmove;
+    EXPECT_GT(advance, 3.0f);
+    for (int c = 0x20; c < 0x7F; ++c)
+        EXPECT_EQ(font.GlyphFor(static_cast<unsigned char>(c)).xmove, advance) << c;
+    // Digits have ink, a blank has none.
+    const auto& one = font.GlyphFor('1');
+    EXPECT_GT(one.width, 0);
+    EXPECT_GT(one.height, 0);
+    EXPECT_EQ(one.bits.size(), size_t((one.width + 7) / 8 * one.height));
+    for (unsigned char byte : font.GlyphFor(' ').bits)
+        EXPECT_EQ(byte, 0);
+    // Codes above 127 are Windows-1252: 0x80 is the euro sign, 0xE9 e-acute.
+    EXPECT_GT(font.GlyphFor(0x80).width, 0);
+    EXPECT_GT(font.GlyphFor(0xE9).width, 0);
+    // Glyphs with descenders reach below the baseline.
+    EXPECT_GT(font.GlyphFor('g').yorig, 0.0f);
+    EXPECT_LE(font.GlyphFor('1').yorig, 0.0f);
+}
+
+TEST(BitmapFont, BuildingWithoutAContextFails)
+{
+    platform::BitmapFont font;
+    EXPECT_FALSE(font.BuildLists(0, 256, 1000));
+}
+
+TEST_F(GlFont, MissingFontStillGivesOneAdvancingBitmapPerCharacter)
+{
+    platform::BitmapFont font(13, "/nonexistent/font.ttf");
+    EXPECT_FALSE(font.Load());
+    EXPECT_FALSE(font.BuildLists(0, 256, 2000)); // built, but reported
+    EXPECT_EQ(glIsList(2000), GL_TRUE);
+    EXPECT_EQ(glIsList(2255), GL_TRUE);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    const auto records = testsupport::CaptureFeedback([] {
+        glRasterPos3d(0, 0, 0);
+        glListBase(2000);
+        glCallLists(3, GL_UNSIGNED_BYTE, "abc");
+        glListBase(1000);
+    });
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_GT(records[1].vertices[0].x, records[0].vertices[0].x);
+    EXPECT_GT(records[2].vertices[0].x, records[1].vertices[0].x);
+
+    // No ink anywhere.
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColor3d(1, 1, 1);
+    glRasterPos3d(0, 0, -10);
+    glListBase(2000);
+    glCallLists(3, GL_UNSIGNED_BYTE, "abc");
+    glListBase(1000);
+    EXPECT_EQ(testsupport::ReadPixels(0, 0, kWidth, kHeight).CountMatching({255, 255, 255, 255}), 0);
+}

@@ -1,0 +1,334 @@
+// COpenGL on a real offscreen context: creation, projection, the view
+// transforms, the initial render state, the repaint timer and pixels.
+#include "support/GlFeedback.h"
+#include "support/GlFixture.h"
+#include "support/GlPixels.h"
+
+#include "platform/MessageBox.h"
+#include "view/OpenGL.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+using Matrix = std::array<GLdouble, 16>;
+
+Matrix Get(GLenum which)
+{
+    Matrix m{};
+    glGetDoublev(which, m.data());
+    return m;
+}
+
+// gluPerspective(45, aspect, 0.1, 5000) written out, column-major.
+Matrix Perspective45(double aspect)
+{
+    const double pi = std::acos(-1.0);
+    const double f = 1.0 / std::tan(45.0 / 2.0 * pi / 180.0);
+    const double n = 0.1, far = 5000.0;
+    Matrix m{};
+    m[0] = f / aspect;
+    m[5] = f;
+    m[10] = (far + n) / (n - far);
+    m[11] = -1.0;
+    m[14] = 2.0 * far * n / (n - far);
+    return m;
+}
+
+void ExpectMatrixNear(const Matrix& actual, const Matrix& expected, double tol)
+{
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(actual[size_t(i)], expected[size_t(i)], tol * std::max(1.0, std::fabs(expected[size_t(i)])))
+            << "element " << i;
+}
+
+GLint GetInt(GLenum which)
+{
+    GLint v = 0;
+    glGetIntegerv(which, &v);
+    return v;
+}
+
+class ColourView : public COpenGL {
+public:
+    double red = 0, green = 0, blue = 0;
+    void SetInitialRender() override { InitialRenderState(red, green, blue); }
+};
+
+// Records whether depth testing was still on when the context was released.
+class WatchingSurface : public platform::EglSurface {
+public:
+    using EglSurface::EglSurface;
+    int depthTestAtRelease = -1;
+    bool MakeCurrent(platform::GLContextHandle context) override
+    {
+        if (context == nullptr)
+            depthTestAtRelease = glIsEnabled(GL_DEPTH_TEST) ? 1 : 0;
+        return EglSurface::MakeCurrent(context);
+    }
+};
+
+class GlView : public testsupport::GlFixture {};
+
+} // namespace
+
+TEST_F(GlView, CreatesContextOnOffscreenSurface)
+{
+    platform::MessageRecorder recorder;
+    COpenGL view;
+    ASSERT_TRUE(StartView(view));
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(view.m_hWnd, &Surface());
+    EXPECT_EQ(view.m_hDC, &Surface());
+    EXPECT_EQ(Surface().CurrentContext(), view.m_hRC);
+    EXPECT_GT(Surface().PixelFormat(), 0);
+
+    // A desktop compatibility context of at least 2.1.
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    ASSERT_NE(version, nullptr);
+    int major = 0, minor = 0;
+    ASSERT_EQ(std::sscanf(version, "%d.%d", &major, &minor), 2);
+    EXPECT_TRUE(major > 2 || (major == 2 && minor >= 1)) << version;
+    glNewList(50, GL_COMPILE);
+    glEndList();
+    EXPECT_EQ(glIsList(50), GL_TRUE);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    // The chosen format has what was asked for.
+    platform::PixelFormatDescriptor d;
+    ASSERT_GT(Surface().DescribePixelFormat(Surface().PixelFormat(), &d), 0);
+    EXPECT_GE(d.cColorBits, 32);
+    EXPECT_GE(d.cDepthBits, 16);
+    EXPECT_TRUE(d.dwFlags & platform::PFD_SUPPORT_OPENGL);
+    EXPECT_GE(GetInt(GL_DEPTH_BITS), 16);
+}
+
+TEST_F(GlView, EglFormatsAreNumberedFromOne)
+{
+    const int count = Surface().DescribePixelFormat(1, nullptr);
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(Surface().DescribePixelFormat(0, nullptr), 0);
+    EXPECT_EQ(Surface().DescribePixelFormat(count + 1, nullptr), 0);
+    // A surface keeps its first format, like a window.
+    const int format = Surface().PixelFormat();
+    platform::PixelFormatDescriptor d;
+    EXPECT_TRUE(Surface().SetPixelFormat(format, d));
+    if (count > 1) {
+        EXPECT_FALSE(Surface().SetPixelFormat(format == 1 ? 2 : 1, d));
+    }
+}
+
+TEST_F(GlView, OnSizeSetsPerspectiveViewportAndIdentityModelView)
+{
+    COpenGL view;
+    ASSERT_TRUE(StartView(view));
+    ASSERT_TRUE(Surface().Resize(400, 200));
+
+    glMatrixMode(GL_MODELVIEW);
+    glTranslated(3, 4, 5); // must be reset
+    glMatrixMode(GL_PROJECTION);
+    view.OnSize(0, 400, 200);
+
+    EXPECT_DOUBLE_EQ(view.m_aspect, 2.0);
+    EXPECT_EQ(view.m_size.cx, 400);
+    EXPECT_EQ(view.m_size.cy, 200);
+    ExpectMatrixNear(Get(GL_PROJECTION_MATRIX), Perspective45(2.0), 1e-6);
+    GLint vp[4];
+    glGetIntegerv(GL_VIEWPORT, vp);
+    EXPECT_EQ(vp[0], 0);
+    EXPECT_EQ(vp[1], 0);
+    EXPECT_EQ(vp[2], 400);
+    EXPECT_EQ(vp[3], 200);
+    EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
+    Matrix identity{};
+    identity[0] = identity[5] = identity[10] = identity[15] = 1.0;
+    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), identity);
+
+    // A point on the axis 10 units ahead lands in the middle of the window.
+    auto records = testsupport::CaptureFeedback([] {
+        glBegin(GL_POINTS);
+        glVertex3d(0, 0, -10);
+        glEnd();
+    }, testsupport::ModelSpace::AsIs);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_NEAR(records[0].vertices[0].x, 200.0, 1e-3);
+    EXPECT_NEAR(records[0].vertices[0].y, 100.0, 1e-3);
+}
+
+TEST_F(GlView, OnSizeWithZeroHeightUsesWidthAsAspect)
+{
+    COpenGL view;
+    ASSERT_TRUE(StartView(view));
+    view.OnSize(0, 300, 0);
+    EXPECT_DOUBLE_EQ(view.m_aspect, 300.0);
+    EXPECT_EQ(view.m_size.cx, 300);
+    EXPECT_EQ(view.m_size.cy, 0);
+    ExpectMatrixNear(Get(GL_PROJECTION_MATRIX), Perspective45(300.0), 1e-6);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(GlView, RotationTranslateZoomLeaveTheModelViewAsItWas)
+{
+    COpenGL view;
+    ASSERT_TRUE(StartView(view));
+    glMatrixMode(GL_MODELVIEW);
+    glTranslated(1.5, -2.0, -30.0);
+    glRotated(20.0, 0.3, 1.0, 0.2);
+    const Matrix before = Get(GL_MODELVIEW_MATRIX);
+    const GLint depth = GetInt(GL_MODELVIEW_STACK_DEPTH);
+    const Matrix projection = Get(GL_PROJECTION_MATRIX);
+
+    view.Rotation(30.0, 45.0, 60.0);
+    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+    view.Translate(10.0, 20.0, 30.0);
+    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+    view.Zoom(250.0);
+    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+
+    EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
+    EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_EQ(Get(GL_PROJECTION_MATRIX), projection);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    // Compiled into a list they push and pop in pairs as well.
+    glNewList(60, GL_COMPILE);
+    view.Rotation(10, 20, 30);
+    view.Translate(1, 2, 3);
+    view.Zoom(50);
+    glEndList();
+    glCallList(60);
+    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+    EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(GlView, InitialRenderState)
+{
+    COpenGL view;
+    ASSERT_TRUE(StartView(view));
+    EXPECT_EQ(GetInt(GL_SHADE_MODEL), GL_SMOOTH);
+    GLfloat clear[4] = {-1, -1, -1, -1};
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    EXPECT_EQ(clear[0], 0.0f);
+    EXPECT_EQ(clear[1], 0.0f);
+    EXPECT_EQ(clear[2], 0.0f);
+    EXPECT_EQ(clear[3], 0.0f);
+    GLdouble depthClear = 0;
+    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &depthClear);
+    EXPECT_EQ(depthClear, 1.0);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(GetInt(GL_DEPTH_FUNC), GL_LESS);
+    EXPECT_EQ(GetInt(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(GetInt(GL_LIST_BASE), 1000);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(GlView, DerivedViewClearColourAndPixels)
+{
+    ColourView view;
+    view.red = 51 / 255.0;
+    view.green = 102 / 255.0;
+    view.blue = 204 / 255.0;
+    ASSERT_TRUE(StartView(view));
+    GLfloat clear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    EXPECT_FLOAT_EQ(clear[0], 0.2f);
+    EXPECT_FLOAT_EQ(clear[1], 0.4f);
+    EXPECT_FLOAT_EQ(clear[2], 0.8f);
+    EXPECT_EQ(clear[3], 0.0f);
+
+    // Clear, then a red quad over the left half seen through the view's
+    // perspective; a green point in the right half on top.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_TEXTURE_2D);
+    const double h = 10.0 * std::tan(22.5 * std::acos(-1.0) / 180.0); // half height at z = -10
+    glColor3d(1, 0, 0);
+    glBegin(GL_QUADS);
+    glVertex3d(-2 * h, -2 * h, -10);
+    glVertex3d(0, -2 * h, -10);
+    glVertex3d(0, 2 * h, -10);
+    glVertex3d(-2 * h, 2 * h, -10);
+    glEnd();
+    glPointSize(5.0f);
+    glColor3d(0, 1, 0);
+    glBegin(GL_POINTS);
+    glVertex3d(h / 4, 0, -5); // half way to the right edge
+    glEnd();
+
+    const testsupport::PixelImage image = testsupport::ReadPixels(0, 0, kWidth, kHeight);
+    const testsupport::Rgba background{51, 102, 204, 0};
+    const testsupport::Rgba red{255, 0, 0, 255};
+    const testsupport::Rgba green{0, 255, 0, 255};
+    if (::testing::Test::HasFailure() || std::getenv("KESTRA_GL_PNG"))
+        image.SavePng("gl_view_pixels.png");
+    EXPECT_EQ(image.At(10, 10), red);
+    EXPECT_EQ(image.At(120, 250), red);
+    EXPECT_EQ(image.At(136, 10), background);
+    EXPECT_EQ(image.At(250, 250), background);
+    EXPECT_EQ(image.CountMatching(red), 128 * 256);
+    // The point of size 5 centred at (192, 128).
+    EXPECT_EQ(image.At(192, 128), green);
+    EXPECT_EQ(image.CountMatching(green), 25);
+    EXPECT_EQ(image.CountMatching(background), 128 * 256 - 25);
+}
+
+TEST_F(GlView, TimerTicksRepaintAndOnDestroyStopsIt)
+{
+    WatchingSurface surface(64, 64);
+    platform::MessageRecorder recorder;
+    COpenGL view;
+    view.OnCreate(&surface);
+    ASSERT_NE(view.m_hRC, nullptr);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(surface.TimerRunning(0));
+    EXPECT_EQ(surface.TimerPeriod(0), 10u);
+
+    const int before = surface.InvalidateCount();
+    surface.FireTimers();
+    surface.FireTimers();
+    EXPECT_EQ(surface.InvalidateCount(), before + 2);
+
+    view.OnDestroy();
+    EXPECT_EQ(surface.depthTestAtRelease, 0); // depth test off before release
+    EXPECT_EQ(surface.CurrentContext(), nullptr);
+    EXPECT_EQ(view.m_hRC, nullptr);
+    EXPECT_FALSE(surface.TimerRunning(0));
+    surface.FireTimers();
+    EXPECT_EQ(surface.InvalidateCount(), before + 2);
+}
+
+TEST_F(GlView, UpdateViewRepaintsEveryWindow)
+{
+    platform::EglSurface other(8, 8);
+    COpenGL view;
+    ASSERT_TRUE(StartView(view));
+    const int mine = Surface().InvalidateCount();
+    const int theirs = other.InvalidateCount();
+    view.UpdateView();
+    EXPECT_EQ(Surface().InvalidateCount(), mine + 1);
+    EXPECT_EQ(other.InvalidateCount(), theirs + 1);
+}
+
+TEST_F(GlView, ResizeKeepsContextAndContents)
+{
+    COpenGL view;
+    ASSERT_TRUE(StartView(view));
+    glNewList(70, GL_COMPILE);
+    glEndList();
+    ASSERT_TRUE(Surface().Resize(100, 50));
+    EXPECT_EQ(Surface().ClientSize().cx, 100);
+    EXPECT_EQ(Surface().ClientSize().cy, 50);
+    EXPECT_EQ(Surface().CurrentContext(), view.m_hRC);
+    EXPECT_EQ(glIsList(70), GL_TRUE);
+    view.OnSize(0, 100, 50);
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const auto image = testsupport::ReadPixels(0, 0, 100, 50);
+    EXPECT_EQ(image.CountMatching({255, 255, 255, 255}), 100 * 50);
+}
