@@ -1,0 +1,264 @@
+// Model view timings: the renumbering clean-ups against the plain loops they
+// replace, and building the node and member display lists of a large model
+// on the offscreen surface.
+//
+//   ./bench/view_bench --benchmark_min_time=0.2
+#include <benchmark/benchmark.h>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "view/EglSurface.h"
+#include "view/Geometry.h"
+
+namespace {
+
+// Every case writes its counts into a settings file of its own.
+void UseTempSettings()
+{
+    static std::string ini;
+    if (ini.empty()) {
+        char pattern[] = "/tmp/kestra-view-bench-XXXXXX";
+        const char* dir = mkdtemp(pattern);
+        ini = std::string(dir ? dir : "/tmp") + "/KESTRA.INI";
+    }
+    setenv("KESTRA_INI", ini.c_str(), 1);
+}
+
+// A lattice frame of `n` nodes at 1 m spacing, every tenth node a near copy
+// (within 0.00003) of an earlier one, every 50th node left unconnected, and
+// about 2n members between lattice neighbours, with a few repeated and
+// reversed duplicates and some members naming node 0 or joining a node to
+// itself.
+struct Model {
+    CdMatrix nodes;
+    CdMatrix members;
+};
+
+Model MakeModel(int n, int m)
+{
+    std::mt19937 rng(7);
+    Model model;
+    model.nodes.SetSize(n, 9);
+    const int side = static_cast<int>(std::cbrt(static_cast<double>(n))) + 1;
+    for (int i = 1; i <= n; ++i) {
+        const int k = i - 1;
+        double x = k % side, y = (k / side) % side, z = k / (side * side);
+        if (i % 10 == 0 && i > 10) {
+            const int src = 1 + static_cast<int>(rng() % static_cast<unsigned>(i - 1));
+            x = model.nodes(src, 1) + 0.00003;
+            y = model.nodes(src, 2);
+            z = model.nodes(src, 3) - 0.00002;
+        }
+        model.nodes(i, 1) = x;
+        model.nodes(i, 2) = y;
+        model.nodes(i, 3) = z;
+        for (int c = 4; c <= 9; ++c)
+            model.nodes(i, c) = (i % 97 == 0) ? 0.0 : 1.0;
+    }
+    model.members.SetSize(m, 8);
+    for (int k = 1; k <= m; ++k) {
+        int a = 1 + static_cast<int>(rng() % static_cast<unsigned>(n));
+        if (a % 50 == 0)
+            a = a == 1 ? 2 : a - 1;
+        int b = a + ((rng() % 2) ? 1 : side);
+        if (b > n || b % 50 == 0)
+            b = a > 1 ? a - 1 : a + 1;
+        const unsigned pick = rng() % 100;
+        if (pick == 0)
+            b = 0;
+        else if (pick == 1)
+            b = a;
+        else if (pick < 5 && k > 1) {
+            a = static_cast<int>(model.members(k - 1, 2));
+            b = static_cast<int>(model.members(k - 1, 1));
+        }
+        model.members(k, 1) = a;
+        model.members(k, 2) = b;
+        model.members(k, 3) = 1.0;
+        model.members(k, 7) = 1 + (k % 4);
+    }
+    return model;
+}
+
+int Trunc(double v) { return CGeometry::TruncateNumber(v); }
+
+// ---- The plain loops, for the ratio ------------------------------------------
+
+void NaiveMergeCoincident(const CdMatrix& nodes, CdMatrix& mt)
+{
+    for (int i = 1; i <= nodes.GetRows(); ++i)
+        for (int j = i + 1; j <= nodes.GetRows(); ++j) {
+            if (!(std::fabs(nodes(i, 1) - nodes(j, 1)) < 0.0001 &&
+                  std::fabs(nodes(i, 2) - nodes(j, 2)) < 0.0001 &&
+                  std::fabs(nodes(i, 3) - nodes(j, 3)) < 0.0001))
+                continue;
+            for (int k = 1; k <= mt.GetRows(); ++k)
+                for (int c = 1; c <= 2; ++c)
+                    if (Trunc(mt(k, c)) == j)
+                        mt(k, c) = i;
+        }
+}
+
+void NaiveRemoveUnconnected(CdMatrix& nodes, CdMatrix& mt)
+{
+    for (int n = nodes.GetRows(); n >= 1; --n) {
+        int count = 0;
+        for (int k = 1; k <= mt.GetRows(); ++k)
+            for (int c = 1; c <= 2; ++c)
+                if (Trunc(mt(k, c)) == n)
+                    ++count;
+        if (count)
+            continue;
+        nodes.DeleteRow(n);
+        for (int k = 1; k <= mt.GetRows(); ++k)
+            for (int c = 1; c <= 2; ++c)
+                if (Trunc(mt(k, c)) > n)
+                    mt(k, c) -= 1;
+    }
+}
+
+void NaiveRemoveDuplicateMembers(CdMatrix& mt)
+{
+    for (int i = 1; i <= mt.GetRows(); ++i) {
+        const int a = Trunc(mt(i, 1)), b = Trunc(mt(i, 2));
+        for (int j = mt.GetRows(); j >= i + 1; --j) {
+            const int c = Trunc(mt(j, 1)), d = Trunc(mt(j, 2));
+            if ((c == a && d == b) || (c == b && d == a) || c == d || c == 0 || d == 0)
+                mt.DeleteRow(j);
+        }
+    }
+}
+
+// ---- Renumbering ----------------------------------------------------------
+
+// The whole node command: merge, remove unconnected nodes, UpdateNode
+// (labels, node count written to the settings file; no GL context current).
+void BM_ReNumberNode(benchmark::State& state)
+{
+    UseTempSettings();
+    const int n = static_cast<int>(state.range(0));
+    const Model model = MakeModel(n, 2 * n);
+    CGeometry geo;
+    for (auto _ : state) {
+        state.PauseTiming();
+        geo.m_nodeTable = model.nodes;
+        geo.m_memberTable = model.members;
+        state.ResumeTiming();
+        geo.ReNumberNode(true);
+        benchmark::DoNotOptimize(geo.m_nodeTable.GetRows());
+    }
+    state.counters["nodes_left"] = geo.m_nodeTable.GetRows();
+}
+BENCHMARK(BM_ReNumberNode)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_ReNumberMember(benchmark::State& state)
+{
+    UseTempSettings();
+    const int m = static_cast<int>(state.range(0));
+    const Model model = MakeModel(m / 2, m);
+    CGeometry geo;
+    geo.m_nodeTable = model.nodes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        geo.m_memberTable = model.members;
+        state.ResumeTiming();
+        geo.ReNumberMember();
+        benchmark::DoNotOptimize(geo.m_memberTable.GetRows());
+    }
+    state.counters["members_left"] = geo.m_memberTable.GetRows();
+}
+BENCHMARK(BM_ReNumberMember)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// Fast and plain node clean-up on the same small model.
+void BM_NodeCleanUpFast(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const Model model = MakeModel(n, 2 * n);
+    for (auto _ : state) {
+        CdMatrix nodes = model.nodes, members = model.members;
+        CGeometry::MergeCoincidentNodeEnds(nodes, members);
+        CGeometry::RemoveUnconnectedNodes(nodes, members);
+        benchmark::DoNotOptimize(nodes.GetRows());
+    }
+}
+BENCHMARK(BM_NodeCleanUpFast)->Arg(2000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_NodeCleanUpNaive(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const Model model = MakeModel(n, 2 * n);
+    for (auto _ : state) {
+        CdMatrix nodes = model.nodes, members = model.members;
+        NaiveMergeCoincident(nodes, members);
+        NaiveRemoveUnconnected(nodes, members);
+        benchmark::DoNotOptimize(nodes.GetRows());
+    }
+}
+BENCHMARK(BM_NodeCleanUpNaive)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+void BM_MemberCleanUpFast(benchmark::State& state)
+{
+    const int m = static_cast<int>(state.range(0));
+    const Model model = MakeModel(m / 2, m);
+    for (auto _ : state) {
+        CdMatrix members = model.members;
+        CGeometry::RemoveDuplicateMembers(members);
+        benchmark::DoNotOptimize(members.GetRows());
+    }
+}
+BENCHMARK(BM_MemberCleanUpFast)->Arg(4000)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+void BM_MemberCleanUpNaive(benchmark::State& state)
+{
+    const int m = static_cast<int>(state.range(0));
+    const Model model = MakeModel(m / 2, m);
+    for (auto _ : state) {
+        CdMatrix members = model.members;
+        NaiveRemoveDuplicateMembers(members);
+        benchmark::DoNotOptimize(members.GetRows());
+    }
+}
+BENCHMARK(BM_MemberCleanUpNaive)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// ---- Display lists ------------------------------------------------------------
+
+// Lists 1 and 2 (RenderNode) and 4 and 5 (RenderMember) of a model with
+// 200,000 members, compiled on the offscreen surface.
+void BM_BuildNodeAndMemberLists(benchmark::State& state)
+{
+    UseTempSettings();
+    if (!platform::EglSurface::DisplayAvailable()) {
+        state.SkipWithError("no EGL display for an offscreen context");
+        return;
+    }
+    platform::EglSurface surface(256, 256);
+    CGeometry geo;
+    geo.OnCreate(&surface);
+    if (geo.m_hRC == nullptr || glGetString(GL_VERSION) == nullptr) {
+        state.SkipWithError("no offscreen OpenGL context");
+        return;
+    }
+    geo.OnSize(0, 256, 256);
+    const int m = static_cast<int>(state.range(0));
+    const Model model = MakeModel(m / 2, m);
+    geo.m_nodeTable = model.nodes;
+    geo.m_memberTable = model.members;
+    geo.UpdateNode();
+    geo.UpdateMember();
+    for (auto _ : state) {
+        geo.RenderNode();
+        geo.RenderMember();
+        glFinish();
+    }
+    geo.OnDestroy();
+}
+BENCHMARK(BM_BuildNodeAndMemberLists)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
