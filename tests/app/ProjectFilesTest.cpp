@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+#include "DemoProjects.h"
+#include "HeadlessRenderer.h"
+#include "ProjectFiles.h"
+#include "platform/MessageBox.h"
+#include "project/Project.h"
+#include "support/TempDir.h"
+
+using testsupport::TempDir;
+
+namespace {
+
+// The building written into a fresh folder; it is the current project.
+class BuildingFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::ostringstream log;
+        std::string error;
+        ASSERT_TRUE(DemoProjects::Write(DemoProjects::BuildingFrame(), dir.Folder(), log, error)) << error;
+        EXPECT_NE(log.str().find(dir.Folder() + "Building.KTR\n"), std::string::npos);
+    }
+    TempDir dir;
+    platform::MessageRecorder messages;
+};
+
+TEST_F(BuildingFiles, WriteMakesItTheCurrentProjectWithItsCounts)
+{
+    CProject p;
+    EXPECT_EQ(p.GetName(), "Building");
+    EXPECT_EQ(p.GetLocation(), dir.Folder());
+    EXPECT_EQ(p.GetElementType(), "Frame3D");
+    EXPECT_EQ(p.GetDof(), 6);
+    EXPECT_EQ(p.GetNodeCount(), 75);
+    EXPECT_EQ(p.GetElementCount(), 114);
+    EXPECT_EQ(p.GetLoadCaseCount(), 2);
+    EXPECT_EQ(p.GetMaterialCount(), 3);
+    EXPECT_EQ(p.GetReleaseCount(), 2);
+    EXPECT_EQ(p.GetSolution(), 0);
+    EXPECT_EQ(ProjectFiles::ProjectPath(".nod"), dir.Folder() + "Building.nod");
+    // The project file holds the record, beginning with the engineer.
+    const std::string ktr = TempDir::Read(dir.Folder() + "Building.KTR");
+    ASSERT_GT(ktr.size(), 12u);
+    EXPECT_EQ(ktr.substr(0, 12), std::string("\x0B") + "KESTRA demo");
+}
+
+TEST_F(BuildingFiles, ReadModelGivesTheTablesAndLoadsInTheirShapes)
+{
+    CdMatrix nodes, members, wind;
+    std::string error;
+    ASSERT_TRUE(ProjectFiles::ReadModel(nodes, members, error)) << error;
+    EXPECT_EQ(nodes.GetRows(), 75);
+    EXPECT_EQ(nodes.GetCols(), 9);
+    EXPECT_EQ(members.GetRows(), 114);
+    EXPECT_EQ(members.GetCols(), 8);
+    EXPECT_EQ(nodes(75, 2), 10.5);
+    ASSERT_TRUE(ProjectFiles::ReadLoads(2, 75, wind, error)) << error;
+    EXPECT_EQ(wind.GetCols(), 6);
+    EXPECT_NEAR(wind(13, 1), 100.0 * 2.5 * 3.5, 1e-9);
+    EXPECT_FALSE(ProjectFiles::ReadLoads(3, 75, wind, error));
+    EXPECT_EQ(error, "load case 3 has no load file " + dir.Folder() + "Building.lod3");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(BuildingFiles, BadMemberTableIsRefusedAndNothingChanges)
+{
+    CdMatrix members;
+    ASSERT_TRUE(members.Load(dir.Folder() + "Building.ele"));
+    members(5, 2) = 99;
+    ASSERT_TRUE(members.Save(dir.Folder() + "Building.ele"));
+    CdMatrix n(1, 1), m(1, 1);
+    n(1, 1) = 7;
+    std::string error;
+    EXPECT_FALSE(ProjectFiles::ReadModel(n, m, error));
+    EXPECT_EQ(error, "member 5: end node 99 is not a node of 1..75");
+    EXPECT_EQ(n.GetRows(), 1);
+    EXPECT_EQ(n(1, 1), 7);
+
+    CdMatrix narrow(75, 5);
+    ASSERT_TRUE(narrow.Save(dir.Folder() + "Building.nod"));
+    EXPECT_FALSE(ProjectFiles::ReadModel(n, m, error));
+    EXPECT_EQ(error, "the node table " + dir.Folder() +
+                         "Building.nod has 75 rows of 5 columns; it needs nodes of 9 columns or more");
+}
+
+TEST_F(BuildingFiles, ResultRecordsAreCheckedBeforeTheyAreRead)
+{
+    CdMatrix record;
+    std::string error;
+    EXPECT_FALSE(ProjectFiles::ReadResult(".disn", 1, 75, 6, record, error));
+    EXPECT_EQ(error, "no results: " + dir.Folder() + "Building.disn is missing (solve the project first)");
+
+    CdMatrix one(75, 6);
+    one(75, 2) = -0.25;
+    ASSERT_TRUE(one.SaveRecord(1, dir.Folder() + "Building.disn"));
+    ASSERT_TRUE(ProjectFiles::ReadResult(".disn", 1, 75, 6, record, error)) << error;
+    EXPECT_EQ(record(75, 2), -0.25);
+    EXPECT_FALSE(ProjectFiles::ReadResult(".disn", 2, 75, 6, record, error));
+    EXPECT_EQ(error, "the result file " + dir.Folder() + "Building.disn holds no record for load case 2");
+    EXPECT_FALSE(ProjectFiles::ReadResult(".disn", 1, 114, 12, record, error));
+    EXPECT_EQ(error, "the result file " + dir.Folder() +
+                         "Building.disn holds 75 x 6 records, not 114 x 12 (solve the project again)");
+    EXPECT_EQ(record(75, 2), -0.25) << "a refused read keeps the record";
+}
+
+TEST_F(BuildingFiles, OpeningARelativePathStoresTheAbsoluteFolder)
+{
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Folder());
+    std::string error;
+    EXPECT_TRUE(ProjectFiles::OpenProject("Building.KTR", error)) << error;
+    std::filesystem::current_path(previous);
+    CProject p;
+    EXPECT_EQ(p.GetLocation(), dir.Folder());
+    EXPECT_EQ(p.GetName(), "Building");
+    EXPECT_EQ(p.GetNodeCount(), 75);
+}
+
+TEST(HeadlessCamera, FitsTheBoundingSphereInTheNarrowerFieldOfView)
+{
+    CdMatrix nodes(3, 9);
+    nodes(2, 1) = 4.0; // nodes at (0,0,0), (4,0,0), (2,2,0)
+    nodes(3, 1) = 2.0;
+    nodes(3, 2) = 2.0;
+    const double half = 22.5 * M_PI / 180;
+    HeadlessRenderer::Camera c = HeadlessRenderer::FitCamera(nodes, 4.0 / 3.0, 1.0);
+    EXPECT_DOUBLE_EQ(c.target[0], 2.0);
+    EXPECT_DOUBLE_EQ(c.target[1], 1.0);
+    EXPECT_DOUBLE_EQ(c.target[2], 0.0);
+    const double radius = std::sqrt(5.0) + 1.0;
+    const double distance = radius / std::sin(half);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(c.eye[k] - c.target[k], distance / std::sqrt(3.0), 1e-9);
+    EXPECT_LT(c.zNear, distance - radius);
+    EXPECT_GT(c.zFar, distance + radius);
+    // A tall picture: the horizontal angle decides, so the camera backs off.
+    c = HeadlessRenderer::FitCamera(nodes, 0.5, 1.0);
+    const double narrow = std::atan(std::tan(half) * 0.5);
+    EXPECT_NEAR((c.eye[0] - c.target[0]) * std::sqrt(3.0), radius / std::sin(narrow), 1e-9);
+}
+
+} // namespace
