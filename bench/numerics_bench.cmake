@@ -1,0 +1,1 @@
+kestra_add_bench(numerics_bench SOURCES numerics_bench.cpp LIBS ktrgl_numerics)

@@ -1,0 +1,252 @@
+#include <ctime>
+#include <filesystem>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "NumericsTestSupport.h"
+#include "numerics/dMatrix.h"
+#include "numerics/dVector.h"
+#include "numerics/iMatrix.h"
+#include "numerics/iVector.h"
+#include "platform/Launcher.h"
+#include "platform/MessageBox.h"
+
+using numtest::ProjectDir;
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStdout;
+using testsupport::TempDir;
+
+namespace {
+
+std::string Now(const char* format)
+{
+    std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::put_time(&local, format);
+    return out.str();
+}
+
+// Runs write() and compares the file with the text expected for the date
+// string taken before or after the call (the clock may tick in between).
+template <class Write, class Expected>
+void ExpectFileWithDate(const std::string& path, const char* format, Write write, Expected expected)
+{
+    const std::string before = Now(format);
+    write();
+    const std::string after = Now(format);
+    const std::string text = TempDir::Read(path);
+    if (text != expected(after)) {
+        EXPECT_EQ(text, expected(before));
+    }
+}
+
+std::string Header(const ProjectDir& dir, const std::string& nameLine, const std::string& date)
+{
+    return std::string(100, '*') + "\n" + "* TITLE                    : KESTRA\n" +
+           "* PROJECT NAME   : Bridge\n" + "* LOCATION             : " + dir.Folder() + "\n" +
+           "* STRUCTUR TYPE : Truss3D\n" + nameLine + "* LAST MODIFIED    : " + date + "\n" +
+           std::string(100, '*') + "\n\n";
+}
+
+CdMatrix Sample()
+{
+    CdMatrix m(2, 2);
+    m(1, 1) = 1.5;
+    m(1, 2) = -2.0;
+    m(2, 1) = 1234.5678;
+    m(2, 2) = 1e-9;
+    return m;
+}
+
+} // namespace
+
+TEST(TextOutput, MatrixReport)
+{
+    ProjectDir dir("Bridge", "Truss3D");
+    const std::string path = dir.Folder() + "Bridge.rep";
+    ExpectFileWithDate(
+        path, "%c", [] { EXPECT_TRUE(Sample().Report("Bridge", "rep")); },
+        [&](const std::string& date) {
+            return Header(dir,
+                          "* NAME MATRIX      : " + path + "\n" + "* MATRIX SIZE        : 4\n" +
+                              "* ROW                     : 2\n" + "* COLUMN               : 2\n",
+                          date) +
+                   "        1.5         -2\n   1.23e+03      1e-09\n";
+        });
+
+    CiMatrix im(1, 3);
+    im(1, 1) = 7;
+    im(1, 2) = -12345;
+    im(1, 3) = 0;
+    ExpectFileWithDate(
+        path, "%c", [&] { EXPECT_TRUE(im.Report("Bridge", "rep")); },
+        [&](const std::string& date) {
+            return Header(dir,
+                          "* NAME MATRIX      : " + path + "\n" + "* MATRIX SIZE        : 3\n" +
+                              "* ROW                     : 1\n" + "* COLUMN               : 3\n",
+                          date) +
+                   "              7         -12345              0\n";
+        });
+}
+
+TEST(TextOutput, VectorReport)
+{
+    ProjectDir dir("Bridge", "Truss3D");
+    const std::string path = dir.Folder() + "Bridge.vr";
+    const std::string nameLines = "* NAME VECTOR      : " + path + "\n" + "* VECTOR SIZE        : 2\n";
+    const std::string body = "     [INDEX]         VALUE\n"
+                             "        1         0.3125\n"
+                             "        2    1.23457e+06\n";
+    ExpectFileWithDate(
+        path, "%c", [] { EXPECT_TRUE(CdVector(2, 0.3125, 1234567.0).Report("Bridge", "vr")); },
+        [&](const std::string& date) { return Header(dir, nameLines, date) + body; });
+    ExpectFileWithDate(
+        path, "%c", [] { EXPECT_TRUE(CiVector(2, 4, -5).Report("Bridge", "vr")); },
+        [&](const std::string& date) {
+            return Header(dir, nameLines, date) +
+                   "     [INDEX]         VALUE\n        1              4\n        2             -5\n";
+        });
+}
+
+TEST(TextOutput, ReportFailures)
+{
+    ProjectDir dir;
+    dir.BreakFolder();
+    const std::string path = dir.Folder() + "missing/Bridge.rep";
+    platform::MessageRecorder boxes;
+    EXPECT_FALSE(Sample().Report("Bridge", "rep"));
+    EXPECT_FALSE(CdVector(1).Report("Bridge", "rep"));
+    EXPECT_FALSE(CiMatrix(1, 1).Report("Bridge", "rep"));
+    CaptureStdout();
+    EXPECT_FALSE(CiVector(1).Report("Bridge", "rep"));
+    EXPECT_EQ(GetCapturedStdout(), "File could not be open for write!\n");
+    ASSERT_EQ(boxes.messages.size(), 3u);
+    EXPECT_EQ(boxes.messages[0].text, "Access file " + path);
+    EXPECT_EQ(boxes.messages[0].caption, "KESTRA detect error in operation ");
+    EXPECT_EQ(boxes.messages[1].text, "Access file " + path);
+    EXPECT_EQ(boxes.messages[2].text, "File could not be open for write!");
+    EXPECT_EQ(boxes.messages[2].caption, "FILE ERROR");
+}
+
+TEST(TextOutput, ExportText)
+{
+    ProjectDir dir;
+    const std::string path = dir.Folder() + "table.xls";
+    ASSERT_TRUE(Sample().ExportText("table"));
+    EXPECT_EQ(TempDir::Read(path), "1.5\t-2\t\n1234.57\t1e-09\t\n");
+    CiMatrix im(2, 2);
+    im(1, 1) = 1;
+    im(2, 2) = -4;
+    ASSERT_TRUE(im.ExportText("table"));
+    EXPECT_EQ(TempDir::Read(path), "1,0,\n0,-4,\n");
+    ASSERT_TRUE(CdVector(2, 0.5, 1e10).ExportText("table"));
+    EXPECT_EQ(TempDir::Read(path), "0.5,\n1e+10,\n");
+    ASSERT_TRUE(CiVector(2, 3, -9).ExportText("table"));
+    EXPECT_EQ(TempDir::Read(path), "3,\n-9,\n");
+
+    dir.BreakFolder();
+    const std::string bad = dir.Folder() + "missing/table.xls";
+    platform::MessageRecorder boxes;
+    EXPECT_FALSE(Sample().ExportText("table"));
+    EXPECT_FALSE(CdVector(1).ExportText("table"));
+    EXPECT_FALSE(im.ExportText("table"));
+    EXPECT_FALSE(CiVector(1).ExportText("table"));
+    ASSERT_EQ(boxes.messages.size(), 4u);
+    EXPECT_EQ(boxes.messages[0].text, "Access file " + bad);
+    EXPECT_EQ(boxes.messages[1].text, "Access file " + bad);
+    EXPECT_EQ(boxes.messages[1].caption, "KESTRA detect error in operation ");
+    EXPECT_EQ(boxes.messages[2].text, "File could not be open for write text file!");
+    EXPECT_EQ(boxes.messages[2].caption, bad);
+    EXPECT_EQ(boxes.messages[3].text, "File could not be open for write text file!");
+}
+
+TEST(TextOutput, PrintWritesTheFileAndOpensTheTextViewer)
+{
+    ProjectDir dir;
+    platform::LaunchRecorder launches;
+    const std::string matrixPath = dir.Folder() + "matrix.txt";
+    const std::string head = "KESTRA\nProgrammer:\tMr.Danek\nDescription\t:\tPrint (WordPad format)\n";
+    ExpectFileWithDate(
+        matrixPath, "%A, %B %d, %Y", [] { Sample().Print(); },
+        [&](const std::string& date) {
+            return head + "Matrix\t:\tsize[2,2]\t\tLast modify  " + date + "\n\n" +
+                   "1.5\t-2\t\n1.23e+03\t1e-09\t\n\n";
+        });
+    CiMatrix im(1, 2);
+    im(1, 1) = 123456;
+    im(1, 2) = -3;
+    ExpectFileWithDate(
+        matrixPath, "%A, %B %d, %Y", [&] { im.Print(); },
+        [&](const std::string& date) {
+            return head + "Matrix\t:\tsize[1,2]\t\tLast modify  " + date + "\n\n" +
+                   "1.23e+05\t-3\t\n\n";
+        });
+    const std::string vectorPath = dir.Folder() + "Vector.txt";
+    ExpectFileWithDate(
+        vectorPath, "%A, %B %d, %Y", [] { CdVector(2, 0.25, -1e-5).Print(); },
+        [&](const std::string& date) {
+            return head + "Vector\t:\tsize{2}\t\tLast modify  " + date + "\n\n" +
+                   "0.25\t\n-1e-05\t\n\n";
+        });
+    ExpectFileWithDate(
+        vectorPath, "%A, %B %d, %Y", [] { CiVector(1, 42).Print(); },
+        [&](const std::string& date) {
+            return head + "Vector\t:\tsize{1}\t\tLast modify  " + date + "\n\n42\t\n\n";
+        });
+    EXPECT_EQ(launches.started,
+              (std::vector<std::string>{"Notepad " + matrixPath, "Notepad " + matrixPath,
+                                        "Notepad " + vectorPath, "Notepad " + vectorPath}));
+}
+
+TEST(TextOutput, PrintOfAnEmptyTableOnlyShowsTheMessage)
+{
+    ProjectDir dir;
+    platform::LaunchRecorder launches;
+    platform::MessageRecorder boxes;
+    CdMatrix().Print();
+    CdMatrix(0, 4).Print();
+    CiMatrix().Print();
+    CdVector().Print();
+    CiVector().Print();
+    EXPECT_TRUE(launches.attempted.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.Folder() + "matrix.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Folder() + "Vector.txt"));
+    ASSERT_EQ(boxes.messages.size(), 5u);
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(boxes.messages[k].text, "can't print size 0");
+        EXPECT_EQ(boxes.messages[k].caption, k < 3 ? "Matrix Error" : "Vector Error");
+    }
+}
+
+TEST(TextOutput, ConsoleDisplayAndToString)
+{
+    const CdMatrix m = Sample();
+    CaptureStdout();
+    m.Display(1, 2);
+    EXPECT_EQ(GetCapturedStdout(), "0|__________1__________2\n |\n"
+                                   "1|        1.5         -2\n"
+                                   "2|   1.23e+03      1e-09\n\n");
+    CaptureStdout();
+    m.Display(1e-6);
+    EXPECT_EQ(GetCapturedStdout(), "0|__________1__________2\n |\n"
+                                   "1|        1.5         -2\n"
+                                   "2|   1.23e+03          0\n\n");
+    CaptureStdout();
+    m.Display(2, 2);
+    EXPECT_EQ(GetCapturedStdout(), "0|__________2\n |\n2|      1e-09\n\n");
+    EXPECT_EQ(m.ToString(), "1.5\t-2\t\n1.23e+03\t1e-09\t\n\n");
+
+    platform::MessageRecorder boxes;
+    CaptureStdout();
+    CdMatrix().Display();
+    EXPECT_EQ(GetCapturedStdout(), "");
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0].text, "can't print size 0");
+    EXPECT_EQ(boxes.messages[0].caption, "Matrix Error");
+}
