@@ -219,8 +219,8 @@ private:
     struct MomentGlyph;   // one moment component: list, column, arc plane, head turns
     struct DiagramStyle;  // one member force component: list, columns, settings
     // The force family (Fx, Fy, Fz) and the moment family (Mx, My, Mz).
-    void CreateLoadForce(const CdMatrix& loads, const ForceGlyph& glyph);
-    void CreateLoadMoment(const CdMatrix& loads, const MomentGlyph& glyph);
+    void CreateLoadForce(const CdMatrix& loads, const ForceGlyph& component);
+    void CreateLoadMoment(const CdMatrix& loads, const MomentGlyph& component);
     // Flat two-sided arrowhead along the local +Z axis.
     void DrawLoadHead();
     // One force diagram list (Fx .. Mz).

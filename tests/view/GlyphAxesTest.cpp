@@ -1,0 +1,341 @@
+// What OpenGL receives from list 13: each selected member's local 1-2 plane,
+// its local axes with arrowheads and labels, and its K point (a sphere,
+// checked by rendered pixels since sphere lists cannot be read back in
+// feedback mode).
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <limits>
+#include <map>
+
+#include "platform/Profile.h"
+#include "support/GlFeedback.h"
+#include "support/GlFixture.h"
+#include "support/GlPixels.h"
+#include "support/TempDir.h"
+#include "view/Geometry.h"
+#include "view/GlyphMath.h"
+
+using testsupport::FeedbackOfList;
+using testsupport::FeedbackRecord;
+using testsupport::FeedbackVertex;
+using glyph::Vec3;
+
+namespace {
+
+void Option(const std::string& key, int value)
+{
+    platform::Profile::WriteString("OPTION", key, std::to_string(value));
+}
+
+Vec3 At(const FeedbackVertex& v) { return {v.x, v.y, v.z}; }
+Vec3 ColourOf(const FeedbackVertex& v) { return {v.r, v.g, v.b}; }
+
+void ExpectNear(const Vec3& actual, const Vec3& expected, double tol = 2e-4)
+{
+    EXPECT_NEAR(actual.x, expected.x, tol);
+    EXPECT_NEAR(actual.y, expected.y, tol);
+    EXPECT_NEAR(actual.z, expected.z, tol);
+}
+
+std::map<int, std::vector<FeedbackRecord>> ByMember(const std::vector<FeedbackRecord>& records)
+{
+    std::map<int, std::vector<FeedbackRecord>> members;
+    int member = 0;
+    for (const FeedbackRecord& r : records) {
+        if (r.token == GL_PASS_THROUGH_TOKEN)
+            member = static_cast<int>(r.value);
+        else
+            members[member].push_back(r);
+    }
+    return members;
+}
+
+// Line segments of non-zero length (a colour change inside a line batch
+// may come back as an extra zero-length segment).
+std::vector<FeedbackRecord> RealLines(const std::vector<FeedbackRecord>& records)
+{
+    std::vector<FeedbackRecord> lines;
+    for (const FeedbackRecord& l : testsupport::Lines(records))
+        if (glyph::Norm(At(l.vertices[0]) - At(l.vertices[1])) > 1e-6)
+            lines.push_back(l);
+    return lines;
+}
+
+bool AllFinite(const std::vector<FeedbackRecord>& records)
+{
+    for (const FeedbackRecord& r : records)
+        for (const FeedbackVertex& v : r.vertices)
+            if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.z))
+                return false;
+    return true;
+}
+
+class GlyphAxes : public testsupport::GlFixture {
+protected:
+    testsupport::TempDir dir;
+
+    // Adds a member from a to b with reference point k; the stored length
+    // is the distance unless given.
+    static void AddMember(CGeometry& geo, const Vec3& a, const Vec3& b, const Vec3& k,
+                          double length = -1)
+    {
+        const int n = geo.m_nodeTable.GetRows();
+        CdMatrix nodes(n + 2, 9);
+        for (int i = 1; i <= n; ++i)
+            for (int c = 1; c <= 9; ++c)
+                nodes(i, c) = geo.m_nodeTable(i, c);
+        nodes(n + 1, 1) = a.x;
+        nodes(n + 1, 2) = a.y;
+        nodes(n + 1, 3) = a.z;
+        nodes(n + 2, 1) = b.x;
+        nodes(n + 2, 2) = b.y;
+        nodes(n + 2, 3) = b.z;
+        geo.m_nodeTable = nodes;
+        const int m = geo.m_memberTable.GetRows();
+        CdMatrix members(m + 1, 8);
+        for (int i = 1; i <= m; ++i)
+            for (int c = 1; c <= 8; ++c)
+                members(i, c) = geo.m_memberTable(i, c);
+        members(m + 1, 1) = n + 1;
+        members(m + 1, 2) = n + 2;
+        members(m + 1, 3) = length < 0 ? glyph::Norm(b - a) : length;
+        members(m + 1, 4) = k.x;
+        members(m + 1, 5) = k.y;
+        members(m + 1, 6) = k.z;
+        geo.m_memberTable = members;
+        geo.UpdateMember();
+    }
+
+    static void Select(CGeometry& geo, int from, int to)
+    {
+        geo.m_activeTable = CGeometry::TableRefPoints;
+        geo.m_selMemberFrom = from;
+        geo.m_selMemberTo = to;
+        geo.RenderRefPoint();
+    }
+};
+
+} // namespace
+
+TEST_F(GlyphAxes, PlaneAxesHeadsAndLabelsOfOneMember)
+{
+    Option("member K point show", 0); // the sphere is checked by pixels
+    Option("member plan red", 10);
+    Option("member plan green", 20);
+    Option("member plan blue", 30);
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
+    Select(geo, 1, 1);
+
+    const auto records = FeedbackOfList(CGeometry::ListRefPoints);
+    const auto members = ByMember(records);
+    ASSERT_EQ(members.size(), 1u) << testsupport::Describe(records);
+    const auto& m = members.at(1);
+
+    // The 1-2 plane: white along the member, the plane colour at K.
+    const auto polygons = testsupport::OfType(m, GL_POLYGON_TOKEN);
+    ASSERT_EQ(polygons.size(), 4u); // plane + three heads
+    ExpectNear(At(polygons[0].vertices[0]), {0, 0, 0});
+    ExpectNear(At(polygons[0].vertices[1]), {6, 0, 0});
+    ExpectNear(At(polygons[0].vertices[2]), {0, 5, 0});
+    ExpectNear(ColourOf(polygons[0].vertices[0]), {1, 1, 1}, 1e-6);
+    ExpectNear(ColourOf(polygons[0].vertices[1]), {1, 1, 1}, 1e-6);
+    ExpectNear(ColourOf(polygons[0].vertices[2]), {10 / 255.0, 20 / 255.0, 30 / 255.0}, 1e-6);
+
+    // Axes from the midpoint (3,0,0), one third of the member long: 1 along
+    // the member (red), 2 towards K (green), 3 normal to both (blue).
+    const Vec3 tips[3] = {{5, 0, 0}, {3, 2, 0}, {3, 0, 2}};
+    const Vec3 colours[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    const auto lines = RealLines(m);
+    ASSERT_EQ(lines.size(), 3u);
+    for (int n = 0; n < 3; ++n) {
+        SCOPED_TRACE(n + 1);
+        ExpectNear(At(lines[n].vertices[0]), {3, 0, 0});
+        ExpectNear(At(lines[n].vertices[1]), tips[n]);
+        ExpectNear(ColourOf(lines[n].vertices[1]), colours[n], 1e-6);
+    }
+
+    // Heads beyond the tips: 0.1 Lm long, Lm / 60 to either side, across
+    // axis 2 for axes 1 and 3 and across axis 1 for axis 2.
+    const Vec3 heads[3][3] = {{{5.6, 0, 0}, {5, 0.1, 0}, {5, -0.1, 0}},
+                              {{3, 2.6, 0}, {3.1, 2, 0}, {2.9, 2, 0}},
+                              {{3, 0, 2.6}, {3, 0.1, 2}, {3, -0.1, 2}}};
+    for (int n = 0; n < 3; ++n) {
+        SCOPED_TRACE(n + 1);
+        for (int v = 0; v < 3; ++v) {
+            ExpectNear(At(polygons[n + 1].vertices[v]), heads[n][v]);
+            ExpectNear(ColourOf(polygons[n + 1].vertices[v]), colours[n], 1e-6);
+        }
+    }
+
+    // "1", "2", "3" at the tips in the axis colours.
+    const auto text = testsupport::OfType(m, GL_BITMAP_TOKEN);
+    ASSERT_EQ(text.size(), 3u);
+    for (int n = 0; n < 3; ++n) {
+        ExpectNear(At(text[n].vertices[0]), tips[n]);
+        ExpectNear(ColourOf(text[n].vertices[0]), colours[n], 1e-6);
+    }
+}
+
+TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
+{
+    Option("member K point show", 0);
+    Option("member plan show", 0);
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    AddMember(geo, {0, 0, 0}, {3, 0, 0}, {0, 1, 0});
+    AddMember(geo, {0, 10, 0}, {0, 10, 6}, {5, 10, 0});
+    AddMember(geo, {20, 0, 0}, {20, 9, 0}, {20, 0, 4});
+    AddMember(geo, {30, 0, 0}, {33, 4, 0}, {30, 0, 1});
+    AddMember(geo, {40, 0, 0}, {46, 0, 0}, {40, 0, 2}, 12); // stored length 12
+    Select(geo, 3, 5);
+
+    const auto members = ByMember(FeedbackOfList(CGeometry::ListRefPoints));
+    ASSERT_EQ(members.size(), 3u);
+    const double lengths[6] = {0, 3, 6, 9, 5, 12};
+    for (int k = 3; k <= 5; ++k) {
+        SCOPED_TRACE(k);
+        const auto lines = RealLines(members.at(k));
+        ASSERT_EQ(lines.size(), 3u);
+        const Vec3 q = At(lines[0].vertices[0]);
+        ExpectNear(q, {geo.m_memberLine(k, 7), geo.m_memberLine(k, 8), geo.m_memberLine(k, 9)});
+        // Axis 3 is a unit normal times a third of the stored length; axis 1
+        // is the member divided by the stored length, times the same, and
+        // axis 2 = 3 x 1 as long as axis 1: both follow the member itself.
+        const Vec3 member{geo.m_memberLine(k, 4) - geo.m_memberLine(k, 1),
+                          geo.m_memberLine(k, 5) - geo.m_memberLine(k, 2),
+                          geo.m_memberLine(k, 6) - geo.m_memberLine(k, 3)};
+        ExpectNear(At(lines[0].vertices[1]) - q, (1.0 / 3.0) * member);
+        EXPECT_NEAR(glyph::Norm(At(lines[1].vertices[1]) - q), glyph::Norm(member) / 3, 1e-4);
+        EXPECT_NEAR(glyph::Norm(At(lines[2].vertices[1]) - q), lengths[k] / 3, 1e-4);
+    }
+    // Member 3 runs along +Y with K towards +Z: axis 3 = Y x Z = +X.
+    const auto lines3 = RealLines(members.at(3));
+    ExpectNear(At(lines3[2].vertices[1]) - At(lines3[2].vertices[0]), {3, 0, 0});
+
+    // A range running past the last member stops at it.
+    Select(geo, 4, 99);
+    const auto cutRecords = FeedbackOfList(CGeometry::ListRefPoints);
+    EXPECT_EQ(testsupport::Count(cutRecords, GL_PASS_THROUGH_TOKEN), 2u);
+    const auto cut = ByMember(cutRecords);
+    EXPECT_EQ(cut.size(), 2u);
+    EXPECT_EQ(cut.count(4) + cut.count(5), 2u);
+}
+
+TEST_F(GlyphAxes, OnlyTheReferencePointTableShowsTheAxes)
+{
+    Option("member K point show", 0);
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
+    Select(geo, 1, 1);
+    ASSERT_TRUE(glIsList(CGeometry::ListRefPoints));
+    geo.m_activeTable = CGeometry::TableConnectivity;
+    geo.RenderRefPoint();
+    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
+    // Selecting a member from the connectivity table draws no axes either.
+    geo.OnSelSelectMember();
+    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
+}
+
+TEST_F(GlyphAxes, AxisKeysAndLabelSwitch)
+{
+    Option("member K point show", 0);
+    Option("member plan show", 0);
+    Option("member local axis 2", 0);
+    Option("member local axis ID", 0);
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
+    Select(geo, 1, 1);
+    auto records = FeedbackOfList(CGeometry::ListRefPoints);
+    const auto lines = RealLines(records);
+    ASSERT_EQ(lines.size(), 2u);
+    ExpectNear(At(lines[0].vertices[1]), {5, 0, 0});
+    ExpectNear(At(lines[1].vertices[1]), {3, 0, 2});
+    EXPECT_EQ(testsupport::Count(records, GL_POLYGON_TOKEN), 2u);
+    EXPECT_EQ(testsupport::Count(records, GL_BITMAP_TOKEN), 0u);
+
+    // Everything off: nothing left to draw.
+    Option("member local axis 1", 0);
+    Option("member local axis 3", 0);
+    geo.LoadLibraryA();
+    geo.RenderRefPoint();
+    records = FeedbackOfList(CGeometry::ListRefPoints);
+    EXPECT_EQ(testsupport::Count(records, GL_POLYGON_TOKEN), 0u);
+    EXPECT_EQ(RealLines(records).size(), 0u);
+}
+
+TEST_F(GlyphAxes, KPointOnTheMemberLineDrawsNoAxesAndNothingUndefined)
+{
+    Option("member K point show", 0);
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {3, 0, 0});   // K on the member
+    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {9, 0, 0});   // K on its extension
+    AddMember(geo, {0, 5, 0}, {6, 5, 0}, {0, 9, 0}, 0); // no stored length
+    AddMember(geo, {0, 9, 0}, {6, 9, 0}, {0, std::numeric_limits<double>::quiet_NaN(), 0});
+    AddMember(geo, {0, 20, 0}, {6, 20, 0}, {0, 25, 0}); // a good one
+    Select(geo, 1, 5);
+    const auto records = FeedbackOfList(CGeometry::ListRefPoints);
+    EXPECT_TRUE(AllFinite(records)) << testsupport::Describe(records);
+    const auto members = ByMember(records);
+    for (int k = 1; k <= 4; ++k)
+        if (members.count(k)) {
+            EXPECT_EQ(RealLines(members.at(k)).size(), 0u) << k;
+            EXPECT_EQ(testsupport::Count(members.at(k), GL_BITMAP_TOKEN), 0u) << k;
+        }
+    EXPECT_EQ(RealLines(members.at(5)).size(), 3u);
+}
+
+TEST_F(GlyphAxes, KPointIsARedSphereWithItsLabel)
+{
+    Option("member plan show", 0);
+    Option("member local axis 1", 0);
+    Option("member local axis 2", 0);
+    Option("member local axis 3", 0);
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    // K at the origin, on the line of member 2 (its axes are undefined, its
+    // K point is still shown).
+    AddMember(geo, {-1, -1, -3}, {1, -1, -3}, {0, 0, 0});
+    AddMember(geo, {0, 0, 2}, {0, 0, 3}, {0, 0, 0});
+
+    auto render = [&](int from, int to) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glTranslated(0.0, 0.0, -1.0); // the sphere (radius 0.03) 1 unit away
+        Select(geo, from, to);        // compiled and drawn at once
+        glLoadIdentity();
+        return testsupport::ReadViewport();
+    };
+    const testsupport::Rgba red{255, 0, 0, 255};
+
+    // Member 1 alone: sphere at the centre of the view, 0.03 / tan(22.5 deg)
+    // of half the view = about 9 pixels in radius. The label "k1" starts at
+    // the centre and runs right and up, so left of and below the centre
+    // only the sphere shows.
+    testsupport::PixelImage image = render(1, 1);
+    EXPECT_EQ(image.At(kWidth / 2 - 4, kHeight / 2 - 4), red);
+    EXPECT_EQ(image.At(kWidth / 2 + 4, kHeight / 2 - 4), red);
+    EXPECT_NE(image.At(kWidth / 2 - 20, kHeight / 2 - 4), red);
+    const int sphere = image.CountMatching({255, 0, 0, 255});
+    EXPECT_GT(sphere, 150);  // about pi * 9^2 = 250 plus the label
+    EXPECT_LT(sphere, 1000);
+    EXPECT_EQ(image.CountDifferent({0, 0, 0, 0}) - sphere, 0); // only red drawn
+
+    // Member 2 (K on its line): the same K point, no axes.
+    image = render(2, 2);
+    EXPECT_EQ(image.At(kWidth / 2 - 4, kHeight / 2 - 4), red);
+
+    // K points switched off: nothing at all.
+    Option("member K point show", 0);
+    geo.LoadLibraryA();
+    image = render(1, 2);
+    EXPECT_EQ(image.CountDifferent({0, 0, 0, 0}), 0);
+}
