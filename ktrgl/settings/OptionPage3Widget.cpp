@@ -1,0 +1,47 @@
+#include "settings/OptionPage3Widget.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent)
+    : OptionPageForm(QStringLiteral("Loads setting"), parent),
+      m_own(settings ? nullptr : std::make_unique<COptionPage3>()),
+      m_settings(settings ? settings : m_own.get())
+{
+    auto group = [this](const char* title) {
+        auto* box = new QGroupBox(QString::fromLatin1(title), this);
+        return new QGridLayout(box);
+    };
+    auto box = [](QGridLayout* grid) { return grid->parentWidget(); };
+    QGridLayout* directions = group("Loads");
+    AddCheck(directions, 12014, "Fx direction", "Fx line show");
+    AddCheck(directions, 12015, "Fy direction", "Fy line show");
+    AddCheck(directions, 12016, "Fz direction", "Fz line show");
+    AddCheck(directions, 12017, "Mx direction", "Mx line show");
+    AddCheck(directions, 12018, "My direction", "My line show");
+    AddCheck(directions, 12019, "Mz direction", "Mz line show");
+    AddCheck(directions, 12044, "Value", "load number show");
+
+    QGridLayout* colours = group("Colour");
+    AddColour(colours, 12010, "Fx", "Fx red", "Fx green", "Fx blue");
+    AddColour(colours, 12011, "Fy", "Fy red", "Fy green", "Fy blue");
+    AddColour(colours, 12012, "Fz", "Fz red", "Fz green", "Fz blue");
+    AddColour(colours, 12013, "Mx", "Mx red", "Mx green", "Mx blue");
+    AddColour(colours, 12111, "My", "My red", "My green", "My blue");
+    AddColour(colours, 12112, "Mz", "Mz red", "Mz green", "Mz blue");
+
+    QGridLayout* scale = group("Scale");
+    AddRealEdit(scale, 12116, "Loads scale ", "load scale");
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(box(directions));
+    columns->addWidget(box(colours));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(box(scale));
+    layout->addStretch(1);
+}
+
+OptionPage3Widget::~OptionPage3Widget() = default;

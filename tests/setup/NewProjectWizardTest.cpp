@@ -1,0 +1,265 @@
+// The new-project wizard driven through its real buttons and radios.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/MessageBox.h"
+#include "platform/Profile.h"
+#include "project/Project.h"
+#include "setup/NewProjectPage1.h"
+#include "setup/NewProjectPage2.h"
+#include "setup/NewProjectPage3.h"
+#include "setup/WizardSheet.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::string Key(const char* key)
+{
+    return platform::Profile::GetString("KESTRA ", key, "<missing>", 800);
+}
+
+struct Wizard {
+    CWizardSheet sheet;
+    CNewProjectPage1 page1;
+    CNewProjectPage2 page2;
+    CNewProjectPage3 page3;
+    Wizard()
+    {
+        sheet.AddPage(&page1);
+        sheet.AddPage(&page2);
+        sheet.AddPage(&page3);
+        sheet.show();
+    }
+    ~Wizard() { sheet.hide(); }
+    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void Next() { Click(sheet.NextButton()); }
+    void Back() { Click(sheet.BackButton()); }
+    void Finish() { Click(sheet.FinishButton()); }
+    // A click as the user makes it (pressed and released over the button).
+    void Choose(QRadioButton* radio) { radio->click(); }
+};
+
+bool NoTypeSelected(const CNewProjectPage1& page)
+{
+    for (int id : {5000, 5001, 5002, 5003, 5004, 5005})
+        if (page.Radio(id)->isChecked())
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(NewProjectWizard, CaptionAndFirstStep)
+{
+    testsupport::TempDir dir;
+    platform::MessageRecorder boxes;
+    Wizard w;
+    EXPECT_EQ(w.sheet.windowTitle(), "Wizard");
+    EXPECT_TRUE(w.sheet.IsWizardMode());
+    EXPECT_EQ(w.sheet.GetActiveIndex(), 0);
+    EXPECT_EQ(w.sheet.WizardButtonFlags(), unsigned(PropertySheet::WizardNext));
+    EXPECT_FALSE(w.sheet.BackButton()->isEnabled());
+    EXPECT_TRUE(w.page1.Radio(5000)->isChecked());
+    EXPECT_EQ(w.page1.m_radioFrame, 0);
+    EXPECT_EQ(w.page1.m_radioTruss, 1);
+    EXPECT_EQ(w.page1.TitleEdit()->text(), "Undefine ");
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST(NewProjectWizard, FinishingUntouchedWritesTheDefaults)
+{
+    testsupport::TempDir dir;
+    platform::MessageRecorder boxes;
+    Wizard w;
+    w.Next();
+    EXPECT_EQ(w.sheet.GetActiveIndex(), 1);
+    EXPECT_EQ(w.sheet.WizardButtonFlags(),
+              unsigned(PropertySheet::WizardBack | PropertySheet::WizardNext));
+    // Step 1 is written as soon as it is left.
+    EXPECT_EQ(Key("Element Type "), "Frame3D");
+    EXPECT_EQ(Key("DOF "), "6");
+    EXPECT_EQ(Key("Node/Element "), "2");
+    EXPECT_EQ(Key("Project Title "), "Undefine ");
+    EXPECT_TRUE(w.page2.Radio(5009)->isChecked());
+    EXPECT_TRUE(w.page2.Radio(5018)->isChecked());
+    w.Next();
+    EXPECT_EQ(w.sheet.GetActiveIndex(), 2);
+    EXPECT_EQ(w.sheet.WizardButtonFlags(),
+              unsigned(PropertySheet::WizardBack | PropertySheet::WizardFinish));
+    EXPECT_TRUE(w.sheet.FinishButton()->isVisible());
+    EXPECT_EQ(w.page3.Label(5021)->text(), "Structure Type : Frame3D");
+    EXPECT_EQ(w.page3.Label(32934)->text(), "Undefine ");
+    EXPECT_EQ(w.page3.Label(5023)->text(),
+              "Default Length Unit : m\tDefault Force Unit : Kg");
+    w.Finish();
+    EXPECT_FALSE(w.sheet.isVisible());
+    CProject p;
+    EXPECT_EQ(p.GetElementType(), "Frame3D");
+    EXPECT_EQ(p.GetDof(), 6);
+    EXPECT_EQ(p.GetNodesPerElement(), 2);
+    EXPECT_EQ(p.GetTitle(), "Undefine ");
+    EXPECT_EQ(p.GetLengthUnit(), "m");
+    EXPECT_EQ(p.GetForceUnit(), "Kg");
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST(NewProjectWizard, TrussThenFrameGivesSixDegreesOfFreedom)
+{
+    testsupport::TempDir dir;
+    platform::MessageRecorder boxes;
+    Wizard w;
+    w.Choose(w.page1.Radio(5002));
+    EXPECT_TRUE(w.page1.Radio(5002)->isChecked());
+    EXPECT_FALSE(w.page1.Radio(5000)->isChecked());
+    EXPECT_EQ(w.page1.Project().GetElementType(), "Truss3D");
+    EXPECT_EQ(w.page1.Project().GetDof(), 3);
+    w.Choose(w.page1.Radio(5000));
+    EXPECT_TRUE(w.page1.Radio(5000)->isChecked());
+    EXPECT_FALSE(w.page1.Radio(5002)->isChecked());
+    w.Next();
+    EXPECT_EQ(Key("Element Type "), "Frame3D");
+    EXPECT_EQ(Key("DOF "), "6");
+    EXPECT_EQ(Key("Node/Element "), "2");
+}
+
+TEST(NewProjectWizard, TrussIsWrittenWithThreeDegreesOfFreedom)
+{
+    testsupport::TempDir dir;
+    Wizard w;
+    w.Choose(w.page1.Radio(5002));
+    // Clicking a chosen button again keeps it chosen.
+    w.Choose(w.page1.Radio(5002));
+    EXPECT_TRUE(w.page1.Radio(5002)->isChecked());
+    w.Next();
+    EXPECT_EQ(Key("Element Type "), "Truss3D");
+    EXPECT_EQ(Key("DOF "), "3");
+    EXPECT_EQ(Key("Node/Element "), "2");
+}
+
+TEST(NewProjectWizard, RefusedTypesShowTheMessageAndClearEveryButton)
+{
+    testsupport::TempDir dir;
+    platform::MessageRecorder boxes;
+    Wizard w;
+    for (int id : {5001, 5003, 5004, 5005}) {
+        boxes.Clear();
+        w.Choose(w.page1.Radio(id));
+        ASSERT_EQ(boxes.messages.size(), 1u) << id;
+        EXPECT_EQ(boxes.messages[0].text,
+                  "Sorry this version perform Frame3D or Truss3D Analysis only!");
+        EXPECT_EQ(boxes.messages[0].caption, "KESTRA Information");
+        EXPECT_EQ(boxes.messages[0].buttons, unsigned(platform::MB_OK));
+        EXPECT_TRUE(NoTypeSelected(w.page1)) << id;
+        EXPECT_EQ(w.page1.m_radioFrame + w.page1.m_radioPlane + w.page1.m_radioTruss +
+                      w.page1.m_radioPlate + w.page1.m_radioShell + w.page1.m_radioSolid,
+                  6);
+    }
+    // The refused type string stays and is written when the step is left;
+    // the degrees of freedom keep the Frame value.
+    w.Choose(w.page1.Radio(5001));
+    w.Next();
+    EXPECT_EQ(Key("Element Type "), "Plane");
+    EXPECT_EQ(Key("DOF "), "6");
+}
+
+TEST(NewProjectWizard, BackShowsUndefinedTitleAndTitleIsStored)
+{
+    testsupport::TempDir dir;
+    Wizard w;
+    w.page1.TitleEdit()->clear();
+    QTest::keyClicks(w.page1.TitleEdit(), "Footbridge");
+    w.Next();
+    EXPECT_EQ(Key("Project Title "), "Footbridge");
+    w.Back();
+    EXPECT_EQ(w.sheet.GetActiveIndex(), 0);
+    EXPECT_EQ(w.page1.TitleEdit()->text(), "Undefine ");
+    // An emptied title is stored as "Undefine ".
+    w.page1.TitleEdit()->clear();
+    w.Next();
+    EXPECT_EQ(Key("Project Title "), "Undefine ");
+}
+
+TEST(NewProjectWizard, UnitsAreStoredAsLabels)
+{
+    testsupport::TempDir dir;
+    Wizard w;
+    w.Next();
+    w.Choose(w.page2.Radio(5012));   // Foot
+    w.Choose(w.page2.Radio(5015));   // KiloNewton
+    EXPECT_TRUE(w.page2.Radio(5012)->isChecked());
+    EXPECT_FALSE(w.page2.Radio(5009)->isChecked());
+    EXPECT_TRUE(w.page2.Radio(5015)->isChecked());
+    EXPECT_FALSE(w.page2.Radio(5018)->isChecked());
+    w.Next();
+    EXPECT_EQ(Key("Current Length "), "ft");
+    EXPECT_EQ(Key("Current Force "), "kN");
+    EXPECT_EQ(w.page3.Label(5023)->text(),
+              "Default Length Unit : ft\tDefault Force Unit : kN");
+}
+
+TEST(NewProjectWizard, EveryUnitButtonHasItsLabel)
+{
+    testsupport::TempDir dir;
+    CNewProjectPage2 page;
+    page.EnsureInitialized();
+    const std::pair<int, const char*> units[] = {
+        {5008, "Km"}, {5009, "m"},  {5010, "cm"}, {5011, "mm"}, {5012, "ft"},
+        {5013, "in"}, {5014, "MN"}, {5015, "kN"}, {5016, "N"},  {5017, "T"},
+        {5018, "Kg"}, {5019, "kip"}, {5020, "P"},
+    };
+    for (const auto& u : units) {
+        page.Radio(u.first)->click();
+        const std::string& stored =
+            u.first <= 5013 ? page.Project().GetLengthUnit() : page.Project().GetForceUnit();
+        EXPECT_EQ(stored, u.second) << u.first;
+    }
+    EXPECT_EQ(page.Radio(5013)->text(), "Inch");
+    EXPECT_EQ(page.Radio(5017)->text(), "Metric Ton");
+}
+
+TEST(NewProjectWizard, GoingBackToChangeTheTypeKeepsTheUnits)
+{
+    testsupport::TempDir dir;
+    Wizard w;
+    w.Next();
+    w.Choose(w.page2.Radio(5011));   // Millimeter
+    w.Back();
+    EXPECT_EQ(Key("Current Length "), "mm");
+    w.Choose(w.page1.Radio(5002));   // Truss
+    w.Next();
+    w.Next();
+    EXPECT_EQ(Key("Element Type "), "Truss3D");
+    EXPECT_EQ(Key("DOF "), "3");
+    EXPECT_EQ(Key("Current Length "), "mm");
+    EXPECT_EQ(w.page3.Label(5021)->text(), "Structure Type : Truss3D");
+}
+
+TEST(NewProjectWizard, ToolTipsFollowTheSetting)
+{
+    {
+        testsupport::TempDir dir;
+        CNewProjectPage1 page;
+        page.EnsureInitialized();
+        EXPECT_TRUE(page.HasToolTips());
+        EXPECT_EQ(page.ToolTipColour(), QColor(0, 255, 225));
+        EXPECT_EQ(page.GetDlgItem(5005)->toolTip(), "Solid Element Structure");
+        EXPECT_EQ(page.GetDlgItem(5000)->toolTip(), "Frame Element Structure");
+        EXPECT_EQ(page.GetDlgItem(5001)->toolTip(), "Plane Element Structure");
+        EXPECT_EQ(page.GetDlgItem(5007)->toolTip(), "Edit Project Title");
+    }
+    {
+        testsupport::TempDir dir;
+        platform::Profile::WriteString("KESTRA ", "Tool tip text ", "0");
+        CNewProjectPage1 page;
+        page.EnsureInitialized();
+        EXPECT_FALSE(page.HasToolTips());
+        for (int id : {5000, 5001, 5002, 5003, 5004, 5005, 5007})
+            EXPECT_TRUE(page.GetDlgItem(id)->toolTip().isEmpty()) << id;
+        // The page still defaults to a frame.
+        EXPECT_EQ(page.Project().GetElementType(), "Frame3D");
+    }
+}
