@@ -1,0 +1,55 @@
+#include "tables/EditWnd.h"
+
+#include <QKeyEvent>
+
+CEditWnd::CEditWnd(QWidget* parent) : QLineEdit(parent)
+{
+    hide();
+    setGeometry(QRect());
+}
+
+CEditWnd::~CEditWnd() = default;
+
+QWidget* CEditWnd::FocusTarget() const
+{
+    return m_focusTarget ? m_focusTarget.data() : parentWidget();
+}
+
+void CEditWnd::ReturnFocus()
+{
+    if (QWidget* target = FocusTarget())
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+bool CEditWnd::event(QEvent* event)
+{
+    // Keep Escape and Enter for the editor even where a dialog would take
+    // them as shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void CEditWnd::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        setText(QString());
+        hide();
+        ReturnFocus();
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ReturnFocus();
+        event->accept(); // swallowed: no line break, no default button
+        return;
+    default:
+        QLineEdit::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,227 @@
+#include "tables/DialogBar.h"
+#include "tables/EditWnd.h"
+#include "tables/PropertyPage.h"
+#include "tables/PropertySheet.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Writes every call of the page protocol into a shared log.
+class LoggingPage : public PropertyPage {
+public:
+    LoggingPage(const QString& name, std::vector<std::string>& log) : PropertyPage(name), m_log(log) {}
+    bool OnInitDialog() override { return Log("init"); }
+    bool OnSetActive() override { return Log("set"); }
+    bool OnKillActive() override
+    {
+        Log("kill");
+        return allowLeave;
+    }
+    void OnOK() override { Log("ok"); }
+    void OnCancel() override { Log("cancel"); }
+    int OnWizardNext() override
+    {
+        Log("next");
+        return nextResult;
+    }
+    int OnWizardBack() override
+    {
+        Log("back");
+        return 0;
+    }
+    bool OnWizardFinish() override { return Log("finish"); }
+
+    bool allowLeave = true;
+    int nextResult = 0;
+
+private:
+    bool Log(const char* what)
+    {
+        m_log.push_back(Caption().toStdString() + ":" + what);
+        return true;
+    }
+    std::vector<std::string>& m_log;
+};
+
+class LoggingBar : public DialogBar {
+public:
+    bool OnInitDialog() override
+    {
+        ++inits;
+        return true;
+    }
+    int inits = 0;
+};
+
+} // namespace
+
+TEST(PropertySheet, TabsActivateAndOkReachesEveryOpenedPage)
+{
+    std::vector<std::string> log;
+    PropertySheet sheet("Node Properties");
+    auto* a = new LoggingPage("Coordinate", log);
+    auto* b = new LoggingPage("Restraint ", log);
+    auto* c = new LoggingPage("Never", log);
+    sheet.AddPage(a);
+    sheet.AddPage(b);
+    sheet.AddPage(c);
+    EXPECT_EQ(sheet.Title(), "Node Properties");
+    EXPECT_EQ(sheet.Tabs()->tabText(1), "Restraint ");
+    sheet.show();
+    EXPECT_EQ(log, (std::vector<std::string> {"Coordinate:init", "Coordinate:set"}));
+    log.clear();
+
+    sheet.Tabs()->setCurrentIndex(1); // the user picks the second tab
+    EXPECT_EQ(log, (std::vector<std::string> {"Coordinate:kill", "Restraint :init", "Restraint :set"}));
+    EXPECT_EQ(sheet.GetActivePage(), b);
+    log.clear();
+
+    b->allowLeave = false; // a page may refuse to be left
+    sheet.Tabs()->setCurrentIndex(0);
+    EXPECT_EQ(sheet.GetActiveIndex(), 1);
+    EXPECT_EQ(sheet.Tabs()->currentIndex(), 1);
+    EXPECT_FALSE(sheet.PressOk());
+    b->allowLeave = true;
+    log.clear();
+
+    QTest::mouseClick(sheet.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(log, (std::vector<std::string> {"Restraint :kill", "Coordinate:ok", "Restraint :ok"}));
+    EXPECT_FALSE(sheet.isVisible());
+}
+
+TEST(PropertySheet, CancelAndApply)
+{
+    std::vector<std::string> log;
+    PropertySheet sheet("Sheet");
+    auto* a = new LoggingPage("A", log);
+    sheet.AddPage(a);
+    sheet.show();
+    EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+    a->SetModified();
+    EXPECT_TRUE(sheet.ApplyButton()->isEnabled());
+    log.clear();
+    QTest::mouseClick(sheet.ApplyButton(), Qt::LeftButton);
+    EXPECT_EQ(log, (std::vector<std::string> {"A:kill", "A:ok"}));
+    EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+    EXPECT_TRUE(sheet.isVisible());
+    log.clear();
+    QTest::keyClick(&sheet, Qt::Key_Escape);
+    EXPECT_EQ(log, (std::vector<std::string> {"A:cancel"}));
+    EXPECT_FALSE(sheet.isVisible());
+}
+
+TEST(PropertySheet, WizardButtonsFollowTheFlags)
+{
+    std::vector<std::string> log;
+    PropertySheet wizard("New project");
+    auto* p1 = new LoggingPage("Step 1", log);
+    auto* p2 = new LoggingPage("Step 2", log);
+    auto* p3 = new LoggingPage("Step 3", log);
+    wizard.AddPage(p1);
+    wizard.AddPage(p2);
+    wizard.AddPage(p3);
+    wizard.SetWizardMode();
+    wizard.show();
+    EXPECT_FALSE(wizard.OkButton()->isVisible());
+    EXPECT_FALSE(wizard.ApplyButton()->isVisible());
+
+    wizard.SetWizardButtons(PropertySheet::WizardNext);
+    EXPECT_FALSE(wizard.BackButton()->isEnabled());
+    EXPECT_TRUE(wizard.NextButton()->isVisible());
+    EXPECT_TRUE(wizard.NextButton()->isEnabled());
+    EXPECT_FALSE(wizard.FinishButton()->isVisible());
+    EXPECT_FALSE(wizard.PressBack());
+
+    log.clear();
+    QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
+    EXPECT_EQ(wizard.GetActivePage(), p2);
+    EXPECT_EQ(log, (std::vector<std::string> {"Step 1:next", "Step 1:kill", "Step 2:init", "Step 2:set"}));
+
+    p2->nextResult = -1; // the page keeps the wizard where it is
+    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardNext);
+    EXPECT_TRUE(wizard.BackButton()->isEnabled());
+    EXPECT_FALSE(wizard.PressNext());
+    EXPECT_EQ(wizard.GetActivePage(), p2);
+    p2->nextResult = 0;
+    EXPECT_TRUE(wizard.PressNext());
+    EXPECT_EQ(wizard.GetActivePage(), p3);
+
+    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardDisabledFinish);
+    EXPECT_FALSE(wizard.NextButton()->isVisible());
+    EXPECT_TRUE(wizard.FinishButton()->isVisible());
+    EXPECT_FALSE(wizard.FinishButton()->isEnabled());
+    EXPECT_FALSE(wizard.PressFinish());
+
+    EXPECT_TRUE(wizard.PressBack());
+    EXPECT_EQ(wizard.GetActivePage(), p2);
+    EXPECT_FALSE(wizard.PressNext()); // Next is not offered
+    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardNext);
+    EXPECT_TRUE(wizard.PressNext());
+    EXPECT_EQ(wizard.GetActivePage(), p3);
+
+    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardFinish);
+    EXPECT_TRUE(wizard.FinishButton()->isEnabled());
+    log.clear();
+    QTest::mouseClick(wizard.FinishButton(), Qt::LeftButton);
+    EXPECT_EQ(log, (std::vector<std::string> {"Step 3:finish"}));
+    EXPECT_FALSE(wizard.isVisible());
+    EXPECT_EQ(wizard.result(), QDialog::Accepted);
+}
+
+TEST(DialogBar, CreateRunsOnInitDialogOnce)
+{
+    LoggingBar bar;
+    EXPECT_FALSE(bar.IsCreated());
+    EXPECT_TRUE(bar.Create());
+    EXPECT_TRUE(bar.Create());
+    EXPECT_EQ(bar.inits, 1);
+}
+
+TEST(PropertySheet, PagesOfTheCallerOutliveTheSheet)
+{
+    std::vector<std::string> log;
+    LoggingPage kept("Kept", log);
+    {
+        PropertySheet sheet("Node Properties");
+        sheet.AddBorrowedPage(&kept);
+        sheet.show();
+        EXPECT_EQ(kept.GetParentSheet(), &sheet);
+        EXPECT_TRUE(kept.IsInitialized());
+    }
+    EXPECT_EQ(kept.GetParentSheet(), nullptr);
+    EXPECT_EQ(kept.parent(), nullptr);
+}
+
+TEST(EditWnd, EnterAndEscapeStayInTheEditorInsideASheet)
+{
+    PropertySheet sheet("Node Properties");
+    auto* page = new PropertyPage("Coordinate");
+    auto* target = new QLineEdit(page);
+    auto* editor = new CEditWnd(page);
+    editor->SetFocusTarget(target);
+    sheet.AddPage(page);
+    sheet.show();
+    sheet.activateWindow();
+    (void)QTest::qWaitForWindowActive(&sheet);
+    EXPECT_TRUE(editor->isHidden()); // created hidden
+
+    editor->show();
+    editor->setFocus();
+    QTest::keyClicks(editor, "12");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(sheet.isVisible()); // the OK button did not take the Enter
+    EXPECT_EQ(editor->GetText(), "12");
+    EXPECT_TRUE(target->hasFocus());
+
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_TRUE(editor->isHidden());
+    EXPECT_EQ(editor->GetText(), "");
+    EXPECT_TRUE(target->hasFocus());
+}

@@ -1,0 +1,105 @@
+#include "platform/Launcher.h"
+#include "platform/MessageBox.h"
+#include "platform/Profile.h"
+#include "support/TempDir.h"
+#include "tables/ReportFrame.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::time_t LocalNoon(int year, int month, int day)
+{
+    std::tm t {};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = 12;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+
+class ReportFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::Profile::WriteString("KESTRA ", "File location ", dir.Folder());
+        ReportFrame::SetFixedTime(LocalNoon(2026, 12, 4));
+    }
+    void TearDown() override { ReportFrame::SetFixedTime(0); }
+    testsupport::TempDir dir;
+};
+
+} // namespace
+
+TEST(ReportFrameDate, CLocaleNamesAndTwoDigitDay)
+{
+    EXPECT_EQ(ReportFrame::DateLine(LocalNoon(2026, 12, 4)), "Friday, December 04, 2026\n");
+    EXPECT_EQ(ReportFrame::DateLine(LocalNoon(2027, 2, 28)), "Sunday, February 28, 2027\n");
+    EXPECT_EQ(ReportFrame::DateLine(LocalNoon(2026, 7, 15)), "Wednesday, July 15, 2026\n");
+}
+
+TEST_F(ReportFrameTest, PrintWritesTheFrameAndOpensTheTextViewer)
+{
+    platform::LaunchRecorder launches;
+    ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node coordinate:\tLast modify  ");
+    report.Append("Node\tX (m)\tY (m)\tZ (m)\n");
+    report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\n", 1, 0.5, 1234.5, -2.0);
+    ASSERT_TRUE(report.Print("coordinate.txt"));
+    const std::string expected = "KESTRA\n"
+                                 "Programmer:\tMr.Danek\n"
+                                 "Description\t:\tPrint (WordPad format)\n"
+                                 "Node coordinate:\tLast modify  Friday, December 04, 2026\n"
+                                 "\n"
+                                 "Node\tX (m)\tY (m)\tZ (m)\n"
+                                 "1\t0.5\t1.23e+03\t-2\n";
+    EXPECT_EQ(testsupport::TempDir::Read(dir.File("coordinate.txt")), expected);
+    ASSERT_EQ(launches.started.size(), 1u);
+    EXPECT_EQ(launches.started[0], "Notepad " + dir.Folder() + "coordinate.txt");
+}
+
+TEST_F(ReportFrameTest, ASecondReportReplacesTheFirst)
+{
+    platform::LaunchRecorder launches;
+    ReportFrame first(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node restraint:\tLast modify  ");
+    first.Append("a long first report line\nand another\n");
+    first.Print("restraint.txt");
+    ReportFrame second(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node restraint:\tLast modify  ");
+    second.Append("1\t0\n");
+    second.Print("restraint.txt");
+    EXPECT_EQ(testsupport::TempDir::Read(dir.File("restraint.txt")), second.Text());
+}
+
+TEST_F(ReportFrameTest, ExportsOpenTheirProgramsWithTheTextViewerAsFallback)
+{
+    platform::LaunchRecorder launches;
+    ReportFrame word(ReportFrame::kExportProgrammer, ReportFrame::kWordFormat, "Node force:\tLast modify  ");
+    ASSERT_TRUE(word.ExportWord("NodeForce.txt"));
+    EXPECT_EQ(word.Text(), "KESTRA\nProgrammer\t:\tMr.Danek\nDescription\t:\tPrint (Word format)\n"
+                           "Node force:\tLast modify  Friday, December 04, 2026\n\n");
+    ReportFrame excel(ReportFrame::kExportProgrammer, ReportFrame::kEXCELFormat, "Node displacement:\tLast modify  ");
+    ASSERT_TRUE(excel.ExportExcel("displacement.xls"));
+    ASSERT_EQ(launches.started.size(), 2u);
+    EXPECT_EQ(launches.started[0], std::string(platform::kWordProcessorCommand) + dir.Folder() + "NodeForce.txt");
+    EXPECT_EQ(launches.started[1], std::string(platform::kSpreadsheetCommand) + dir.Folder() + "displacement.xls");
+
+    // Without a word processor the same file goes to the text viewer.
+    launches.missing.push_back(platform::kWordProcessorCommand);
+    launches.started.clear();
+    ASSERT_TRUE(word.ExportWord("NodeForce.txt"));
+    ASSERT_EQ(launches.started.size(), 1u);
+    EXPECT_EQ(launches.started[0], "Notepad " + dir.Folder() + "NodeForce.txt");
+}
+
+TEST_F(ReportFrameTest, UnwritableFolderIsReportedAndNothingOpens)
+{
+    platform::LaunchRecorder launches;
+    platform::MessageRecorder messages;
+    platform::Profile::WriteString("KESTRA ", "File location ", dir.Folder() + "missing/");
+    ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Member connextivity:\tLast modify  ");
+    EXPECT_FALSE(report.Print("Member.txt"));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Access file " + dir.Folder() + "missing/Member.txt");
+    EXPECT_EQ(messages.messages[0].caption, "KESTRA detect error in operation ");
+    EXPECT_TRUE(launches.attempted.empty());
+}

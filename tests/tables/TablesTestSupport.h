@@ -1,0 +1,73 @@
+// Helpers for driving the grid widgets with real key and mouse events.
+#pragma once
+#include "tables/MSFlexGrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace tablestest {
+
+// A shown, active window holding a grid, as a page or bar holds it.
+class GridHost : public QWidget {
+public:
+    explicit GridHost(CMSFlexGrid* grid = nullptr)
+    {
+        this->grid = grid ? grid : new CMSFlexGrid;
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(5, 7, 5, 5);
+        layout->addWidget(this->grid);
+        resize(520, 420);
+    }
+    void ShowActive()
+    {
+        show();
+        activateWindow();
+        (void)QTest::qWaitForWindowExposed(this);
+        (void)QTest::qWaitForWindowActive(this);
+        grid->setFocus();
+        QApplication::processEvents();
+    }
+    CMSFlexGrid* grid;
+};
+
+// Keys go to whichever widget has the focus, as they would from the keyboard.
+inline QWidget* Focus(QWidget* fallback)
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : fallback;
+}
+
+inline void Key(QWidget* fallback, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(Focus(fallback), key, modifiers);
+}
+
+inline void Type(QWidget* fallback, const QString& text)
+{
+    for (QChar c : text)
+        QTest::keyClick(Focus(fallback), c.toLatin1());
+}
+
+// Centre of data cell (row, col) in the grid's viewport.
+inline QPoint CellCentre(CMSFlexGrid* grid, long row, long col)
+{
+    QRect r = grid->visualRect(grid->model()->index(static_cast<int>(row - 1), static_cast<int>(col - 1)));
+    return r.center();
+}
+
+inline void Drag(CMSFlexGrid* grid, long fromRow, long toRow, long col = 1)
+{
+    QWidget* viewport = grid->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, CellCentre(grid, fromRow, col));
+    const QPoint to = CellCentre(grid, toRow, col);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(viewport->mapToGlobal(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+} // namespace tablestest

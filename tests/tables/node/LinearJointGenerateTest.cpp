@@ -1,0 +1,125 @@
+// The linear generation dialog and the Generate > Linear command of the
+// coordinate page and bar.
+#include "NodeTestSupport.h"
+#include "tables/CommandIds.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/node/LinearJointGenerate.h"
+#include "tables/node/NodeBar1.h"
+#include "tables/node/NodePage1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using nodetest::NodeProject;
+
+namespace {
+
+class LinearGenerate : public NodeProject {
+protected:
+    static QLineEdit* Edit(CLinearJointGenerate& dialog, int id)
+    {
+        return qobject_cast<QLineEdit*>(dialog.Control(id));
+    }
+};
+
+} // namespace
+
+TEST_F(LinearGenerate, DialogFieldsTipsAndButtons)
+{
+    SetProject("Frame3D", 6, "ft");
+    CLinearJointGenerate dialog;
+    NodeTableWorker::LinearGeneration seed;
+    seed.start = 4;
+    seed.restrained[1] = true;
+    dialog.Seed(seed);
+    EXPECT_EQ(Edit(dialog, 12031)->text(), "4");
+    EXPECT_FALSE(Edit(dialog, 12031)->isEnabled());
+    EXPECT_EQ(Edit(dialog, 12028)->text(), "0");
+    EXPECT_EQ(Edit(dialog, 12032)->text(), "0");
+    EXPECT_EQ(Edit(dialog, 12024)->text(), "1");
+    EXPECT_FALSE(Edit(dialog, 12035)->isEnabled());
+    EXPECT_EQ(Edit(dialog, 12031)->toolTip(), "Number node start");
+    EXPECT_EQ(Edit(dialog, 12028)->toolTip(), "Increment along X");
+    EXPECT_EQ(Edit(dialog, 12026)->toolTip(), "Increment along Y");
+    EXPECT_EQ(Edit(dialog, 12027)->toolTip(), "Increment along Z");
+    EXPECT_EQ(Edit(dialog, 12032)->toolTip(), "Number node generate");
+    EXPECT_EQ(Edit(dialog, 12024)->toolTip(), "Generate ratio");
+    EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12025))->text(), "X(ft)");
+    EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12030))->text(), "Z(ft)");
+    EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(12034))->text(), "GEN");
+    EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(12033))->text(), "CANCEL");
+    auto* fy = qobject_cast<QCheckBox*>(dialog.Control(12015));
+    ASSERT_NE(fy, nullptr);
+    EXPECT_EQ(fy->text(), "Fy");
+    EXPECT_TRUE(fy->isChecked());
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(dialog.Control(12014))->isChecked());
+
+    Edit(dialog, 12028)->setText("2");
+    Edit(dialog, 12032)->setText("3");
+    Edit(dialog, 12024)->setText("0.5");
+    qobject_cast<QCheckBox*>(dialog.Control(12019))->setChecked(true);
+    qobject_cast<QPushButton*>(dialog.Control(12034))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const NodeTableWorker::LinearGeneration g = dialog.Parameters();
+    EXPECT_EQ(g.start, 4);
+    EXPECT_EQ(g.dx, 2.0);
+    EXPECT_EQ(g.count, 3);
+    EXPECT_EQ(g.ratio, 0.5);
+    EXPECT_TRUE(g.restrained[1]);
+    EXPECT_TRUE(g.restrained[5]);
+    EXPECT_FALSE(g.restrained[0]);
+}
+
+TEST_F(LinearGenerate, CommandStartsFromTheCurrentRow)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}});
+    geo->m_nodeTable(2, 6) = 0.0;
+    CNodePage1 page;
+    page.SetGeometry(geo.get());
+    page.OnSetActive();
+    ShowActive(&page);
+    page.Grid()->SetRow(2);
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        auto* dialog = qobject_cast<CLinearJointGenerate*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        asked = true;
+        EXPECT_EQ(qobject_cast<QLineEdit*>(dialog->Control(12031))->text(), "2");
+        EXPECT_TRUE(qobject_cast<QCheckBox*>(dialog->Control(12016))->isChecked());
+        qobject_cast<QLineEdit*>(dialog->Control(12028))->setText("2");
+        qobject_cast<QLineEdit*>(dialog->Control(12032))->setText("3");
+        qobject_cast<QPushButton*>(dialog->Control(12034))->click();
+    });
+    page.OnCommand(ID_NODE_GENERATE_LINEAR);
+    ASSERT_TRUE(asked);
+    ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
+    EXPECT_EQ(geo->m_nodeTable(3, 1), 3.0);
+    EXPECT_EQ(geo->m_nodeTable(4, 1), 5.0);
+    EXPECT_EQ(geo->m_nodeTable(5, 1), 7.0);
+    EXPECT_EQ(geo->m_nodeTable(5, 6), 0.0); // the start node's restraint
+    EXPECT_EQ(geo->m_nodeTable(5, 5), 1.0);
+    EXPECT_EQ(page.Grid()->GetRows(), 6);
+    EXPECT_EQ(page.Grid()->GetTextMatrix(5, 1), "7.000");
+
+    // The bar: CANCEL generates nothing; from the origin nothing either.
+    CNodeBar1 bar;
+    bar.SetGeometry(geo.get());
+    bar.Create();
+    ShowActive(&bar);
+    bar.Grid()->SetRow(1);
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<CLinearJointGenerate*>(QApplication::activeModalWidget()))
+            qobject_cast<QPushButton*>(dialog->Control(12033))->click();
+    });
+    bar.OnLinearGenNode();
+    EXPECT_EQ(geo->m_nodeTable.GetRows(), 5);
+    NodeTableWorker::LinearGeneration g = bar.Worker().LinearDefaults(1);
+    g.dx = 1.0;
+    g.count = 4;
+    EXPECT_EQ(bar.GenerateLinear(g), 0);
+    EXPECT_EQ(geo->m_nodeTable.GetRows(), 5);
+}

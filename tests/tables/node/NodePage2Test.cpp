@@ -1,0 +1,237 @@
+// The node restraint page and bar: the table per structure type, typed
+// codes, the commands, the popup's greying and checking, the bar's check
+// boxes and the printout.
+#include "NodeTestSupport.h"
+#include "tables/CommandIds.h"
+#include "tables/EditWnd.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/MenuResource.h"
+#include "tables/TablesTestSupport.h"
+#include "tables/node/NodeBar2.h"
+#include "tables/node/NodePage2.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+
+using nodetest::NodeProject;
+using tablestest::Key;
+using tablestest::Type;
+
+namespace {
+
+class RestraintTable : public NodeProject {
+protected:
+    std::unique_ptr<CNodePage2> page;
+    std::unique_ptr<CNodeBar2> bar;
+
+    CMSFlexGrid* OpenPage()
+    {
+        page = std::make_unique<CNodePage2>();
+        page->SetGeometry(geo.get());
+        page->EnsureInitialized();
+        page->OnSetActive();
+        ShowActive(page.get());
+        page->Grid()->setFocus();
+        return page->Grid();
+    }
+    CMSFlexGrid* OpenBar()
+    {
+        bar = std::make_unique<CNodeBar2>();
+        bar->SetGeometry(geo.get());
+        bar->Create();
+        ShowActive(bar.get());
+        bar->Grid()->setFocus();
+        return bar->Grid();
+    }
+    void Select(int from, int to)
+    {
+        geo->m_selNodeFrom = from;
+        geo->m_selNodeTo = to;
+    }
+    static QAction* Item(QMenu* menu, int id) { return MenuResource::FindCommand(menu, id); }
+};
+
+} // namespace
+
+TEST_F(RestraintTable, FrameAndTrussTables)
+{
+    geo->m_nodeTable = Line(2);
+    geo->m_nodeTable(2, 6) = 0.0;
+    CMSFlexGrid* grid = OpenPage();
+    EXPECT_EQ(page->Caption(), "Restraint ");
+    EXPECT_EQ(grid->GetCols(), 7);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), " node ");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "Restraints 1");
+    EXPECT_EQ(grid->GetTextMatrix(0, 6), "Restraints 6");
+    EXPECT_EQ(grid->GetTextMatrix(2, 0), "2");
+    EXPECT_EQ(grid->GetTextMatrix(2, 3), "        0");
+    EXPECT_EQ(grid->GetTextMatrix(2, 6), "        1");
+
+    SetProject("Truss3D", 3, "m");
+    page->UpdateTable();
+    EXPECT_EQ(grid->GetCols(), 4);
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), "Restraints 3");
+    EXPECT_EQ(grid->GetTextMatrix(1, 3), "        1");
+}
+
+TEST_F(RestraintTable, CommandsWriteCodesAndCellTexts)
+{
+    SetProject("Truss3D", 3, "m");
+    geo->m_nodeTable = Line(3);
+    CMSFlexGrid* grid = OpenPage();
+    Select(1, 2);
+    page->OnCommand(ID_DOF_PLAN_XY); // a truss node: only the Z translation
+    EXPECT_EQ(geo->m_nodeTable(1, 6), 0.0);
+    EXPECT_EQ(geo->m_nodeTable(1, 7), 1.0);
+    EXPECT_EQ(geo->m_nodeTable(1, 8), 1.0);
+    EXPECT_EQ(grid->GetTextMatrix(2, 3), "        0");
+    EXPECT_EQ(grid->GetTextMatrix(2, 1), "        1");
+    EXPECT_EQ(grid->GetTextMatrix(3, 3), "        1");
+    EXPECT_TRUE(geo->m_modelChanged);
+
+    page->OnCommand(ID_DOF_FIXED);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(grid->GetTextMatrix(1, k), "        0");
+    EXPECT_EQ(geo->m_nodeTable(1, 7), 1.0);
+
+    SetProject("Frame3D", 6, "m");
+    page->UpdateTable();
+    Select(3, 3);
+    page->OnCommand(ID_DOF_PLAN_XZ);
+    const char* frame[6] = {"        1", "        0", "        1", "        0", "        1", "        0"};
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(grid->GetTextMatrix(3, k), frame[k - 1]) << k;
+    page->OnCommand(ID_DOF_FREE);
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(geo->m_nodeTable(3, 3 + k), 1.0);
+}
+
+TEST_F(RestraintTable, ATypedFiveIsStoredAndTheFirstToggleMakesItZero)
+{
+    geo->m_nodeTable = Line(3);
+    CMSFlexGrid* grid = OpenPage();
+    grid->SetRow(2);
+    grid->SetCol(1);
+    grid->setFocus();
+    Type(grid, "5");
+    ASSERT_TRUE(page->Editing()->IsEditing());
+    // The page routes no keys: leaving the cell commits.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, tablestest::CellCentre(grid, 3, 2));
+    EXPECT_EQ(geo->m_nodeTable(2, 4), 5.0);
+    EXPECT_EQ(grid->GetTextMatrix(2, 1), "        5");
+
+    Select(2, 2);
+    page->LockFx();
+    EXPECT_EQ(geo->m_nodeTable(2, 4), 0.0);
+    EXPECT_EQ(grid->GetTextMatrix(2, 1), "        0");
+    page->LockFx();
+    EXPECT_EQ(geo->m_nodeTable(2, 4), 1.0);
+    page->LockFx();
+    EXPECT_EQ(geo->m_nodeTable(2, 4), 0.0);
+}
+
+TEST_F(RestraintTable, PopupGreysAndChecksTheToggles)
+{
+    geo->m_nodeTable = Line(3);
+    geo->m_nodeTable(2, 5) = 0.0; // Fy restrained
+    geo->m_nodeTable(2, 9) = 0.0; // Mz restrained
+    OpenPage();
+    Select(2, 2);
+    std::unique_ptr<QMenu> menu(page->CreateContextMenu());
+    const bool checked[6] = {false, true, false, false, false, true};
+    for (int k = 1; k <= 6; ++k) {
+        QAction* toggle = Item(menu.get(), ID_DOF_LOCK_FX + k - 1);
+        ASSERT_NE(toggle, nullptr);
+        EXPECT_TRUE(toggle->isEnabled()) << k;
+        EXPECT_EQ(toggle->isChecked(), checked[k - 1]) << k;
+    }
+    EXPECT_TRUE(Item(menu.get(), ID_DOF_FIXED)->isEnabled());
+
+    Select(3, 1); // several rows: put in order, toggles greyed
+    menu.reset(page->CreateContextMenu());
+    EXPECT_EQ(geo->m_selNodeFrom, 1);
+    EXPECT_EQ(geo->m_selNodeTo, 3);
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_FALSE(Item(menu.get(), ID_DOF_LOCK_FX + k - 1)->isEnabled()) << k;
+
+    SetProject("Truss3D", 3, "m");
+    Select(2, 2);
+    menu.reset(page->CreateContextMenu());
+    for (int id : {ID_DOF_LOCK_MX, ID_DOF_LOCK_MY, ID_DOF_LOCK_MZ, ID_DOF_FIXED})
+        EXPECT_FALSE(Item(menu.get(), id)->isEnabled()) << id;
+    EXPECT_TRUE(Item(menu.get(), ID_DOF_LOCK_FY)->isChecked());
+    EXPECT_TRUE(Item(menu.get(), ID_DOF_PINNED)->isEnabled());
+}
+
+TEST_F(RestraintTable, BarBoxesFollowTheCurrentRowAndToggle)
+{
+    geo->m_nodeTable = Line(3);
+    geo->m_nodeTable(2, 4) = 0.0;
+    geo->m_nodeTable(2, 8) = 0.0;
+    CMSFlexGrid* grid = OpenBar();
+    EXPECT_EQ(bar->Box(1)->text(), "Fx");
+    EXPECT_EQ(bar->Box(6)->objectName(), "12019");
+    tablestest::Drag(grid, 2, 2);
+    EXPECT_EQ(geo->m_activeTable, 1001);
+    EXPECT_EQ(geo->m_selNodeFrom, 2);
+    EXPECT_TRUE(bar->Box(1)->isChecked());
+    EXPECT_FALSE(bar->Box(2)->isChecked());
+    EXPECT_TRUE(bar->Box(5)->isChecked());
+
+    bar->Box(3)->click(); // restrain Z at node 2
+    EXPECT_EQ(geo->m_nodeTable(2, 6), 0.0);
+    EXPECT_EQ(grid->GetTextMatrix(2, 3), "        0");
+    EXPECT_TRUE(bar->Box(3)->isChecked());
+    bar->Box(1)->click(); // free X again
+    EXPECT_EQ(geo->m_nodeTable(2, 4), 1.0);
+    EXPECT_FALSE(bar->Box(1)->isChecked());
+
+    // Down commits, moves the selection and the boxes follow the cursor.
+    grid->setFocus();
+    Type(grid, "0");
+    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "0");
+    Key(grid, Qt::Key_Down);
+    EXPECT_EQ(geo->m_nodeTable(2, 4), 0.0);
+    EXPECT_EQ(grid->GetRow(), 3);
+    EXPECT_EQ(geo->m_selNodeFrom, 3);
+    EXPECT_EQ(geo->m_selNodeTo, 3);
+    EXPECT_FALSE(bar->Box(1)->isChecked());
+
+    // A truss shows three boxes.
+    SetProject("Truss3D", 3, "m");
+    bar->UpdateTable();
+    EXPECT_EQ(grid->GetCols(), 4);
+    EXPECT_FALSE(bar->Box(4)->isEnabled());
+    EXPECT_TRUE(bar->Box(3)->isEnabled());
+    std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
+    EXPECT_EQ(Item(menu.get(), ID_DOF_PRINT), nullptr); // the bar has no printout
+}
+
+TEST_F(RestraintTable, PrintWritesRestraintTxtForFrameAndTruss)
+{
+    const std::time_t when = FixDate();
+    geo->m_nodeTable = Line(2);
+    geo->m_nodeTable(1, 4) = 0.0;
+    geo->m_nodeTable(2, 9) = 5.0;
+    OpenPage();
+    page->OnCommand(ID_DOF_PRINT);
+    const std::string path = dir.Folder() + "restraint.txt";
+    const std::string head = "KESTRA\n"
+                             "Programmer:\tMr.Danek\n"
+                             "Description\t:\tPrint (WordPad format)\n"
+                             "Node restraint:\tLast modify  " +
+                             ReportFrame::DateLine(when) + "\n";
+    EXPECT_EQ(testsupport::TempDir::Read(path),
+              head + "Node\tRestraint1\tRestraint2\tRestraint3\tRestraint4\tRestraint5\tRestraint6\n"
+                     "1\t0\t1\t1\t1\t1\t1\n"
+                     "2\t1\t1\t1\t1\t1\t5\n");
+    ASSERT_EQ(launches.attempted.size(), 1u);
+    EXPECT_EQ(launches.attempted[0], "Notepad " + path);
+
+    SetProject("Truss3D", 3, "m");
+    page->OnPrint();
+    EXPECT_EQ(testsupport::TempDir::Read(path), head + "Node\tRestraint1\tRestraint2\tRestraint3\n"
+                                                       "1\t0\t1\t1\n"
+                                                       "2\t1\t1\t1\n");
+}
