@@ -1,0 +1,48 @@
+// Where the solver puts its results: the member axes once, then one set of
+// four tables per load case. ResultWriter writes the project's record files,
+// ResultStore keeps them in memory.
+#pragma once
+#include <string>
+
+#include <Eigen/Dense>
+
+#include "numerics/dMatrix.h"
+
+namespace solver {
+
+// Results of one load case, in stored units (metres, radians, kgf, kgf-m).
+struct CaseResult {
+    // nodes x dof: displacements along / rotations about global X, Y, Z.
+    CdMatrix nodeDisplacements;
+    // nodes x dof: the applied loads at free degrees of freedom, the support
+    // reactions (force of the support on the structure) at restrained ones.
+    CdMatrix nodeForces;
+    // members x 2 dof: end displacements in local axes, start node first
+    // (translations 1, 2, 3, then rotations about 1, 2, 3 for a frame).
+    CdMatrix memberDisplacements;
+    // members x 2 dof: section forces in local axes at the start and at the
+    // end: P (tension positive), V2, V3, then T, M2 (about axis 2), M3
+    // (about axis 3) for a frame. At each end it is the force that the part
+    // of the member beyond the section exerts, on the face whose outward
+    // normal is +axis 1: minus the node's force on the start end, plus the
+    // node's force on the end. With loads at the nodes only, the diagram is
+    // the straight line between the two values.
+    CdMatrix memberForces;
+};
+
+class ResultSink {
+public:
+    virtual ~ResultSink() = default;
+    // Before anything is written; false stops the solve (see ErrorText).
+    virtual bool Begin(int nodes, int members, int dof, int loadCases) = 0;
+    // Member k (1-based): rows = local axes 1, 2, 3 in global components.
+    virtual bool WriteAxes(int member, const Eigen::Matrix3d& axes) = 0;
+    // Load case k (1-based), in increasing order.
+    virtual bool WriteCase(int loadCase, const CaseResult& result) = 0;
+    // After the last case.
+    virtual bool Finish() = 0;
+    // Why the last call returned false.
+    virtual std::string ErrorText() const { return std::string(); }
+};
+
+} // namespace solver

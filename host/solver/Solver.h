@@ -1,0 +1,73 @@
+// Linear static analysis of a "Frame3D" or "Truss3D" model by the direct
+// stiffness method: members checked, equations numbered in a fill-reducing
+// order, the sparse stiffness assembled and factorised once (LDL'), every
+// load case solved with that one factorisation, member end displacements and
+// forces recovered, results handed to a ResultSink. Failures come back as a
+// SolverStatus with a message that names the member, node and degree of
+// freedom at fault; nothing is thrown across this interface.
+//
+// Typical use by the host:
+//     solver::Solver s;
+//     s.SetProgress([&](double f, const std::string& stage) { bar.Set(f, stage); });
+//     solver::SolverStatus st = s.SolveProject();
+//     if (!st.IsOk()) platform::MessageBox(st.GetMessage(), "KESTRA solver");
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "solver/MemberStiffness.h"
+#include "solver/Model.h"
+#include "solver/ResultSink.h"
+#include "solver/SolverStatus.h"
+
+namespace solver {
+
+class Solver {
+public:
+    // fraction 0..1 of the whole solve, and the stage being worked on.
+    using ProgressCallback = std::function<void(double fraction, const std::string& stage)>;
+
+    void SetProgress(ProgressCallback progress) { m_progress = std::move(progress); }
+
+    // The current project (KESTRA.INI through CProject): clears the old
+    // results first (CProject::ClearResults), reads the model files
+    // (ModelReader), solves and writes the record files (ResultWriter), then
+    // sets "Total equation number " and "SOLUTION" = 1. On any failure the
+    // results stay cleared and "SOLUTION" stays 0; model files are only read.
+    SolverStatus SolveProject();
+
+    // In memory: checks, solves and hands the results to sink. Nothing is
+    // given to the sink unless the model checks out and the factorisation
+    // succeeds.
+    SolverStatus Solve(const Model& model, ResultSink& sink);
+
+    // The member checks alone: every bad member, node, property, release
+    // and load value is listed (InvalidModel); on success members holds
+    // the checked members.
+    static SolverStatus Check(const Model& model, std::vector<MemberData>& members);
+
+    // Pivots of the scaled stiffness (every diagonal 1) at or below this
+    // fraction mean the structure is a mechanism at that degree of freedom.
+    static constexpr double PivotTolerance = 1e-11;
+
+    // Time spent in the last Solve, seconds, for the benchmark and the log.
+    struct Timing {
+        double check = 0.0;
+        double assemble = 0.0;
+        double factor = 0.0;
+        double solve = 0.0;
+        double recover = 0.0;
+    };
+    const Timing& LastTiming() const { return m_timing; }
+
+private:
+    SolverStatus SolveChecked(const Model& model, std::vector<MemberData>& members,
+                              ResultSink& sink);
+    void Progress(double fraction, const std::string& stage) const;
+
+    ProgressCallback m_progress;
+    Timing m_timing;
+};
+
+} // namespace solver
