@@ -1,12 +1,30 @@
 #include "auxiliary/Minimonitor.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cstdio>
 
 #include "auxiliary/ProgressBar.h"
+
+namespace {
+
+// The caller keeps the thread busy once the window is shown, so the window
+// system gets its chance now: a window that is not yet exposed ignores the
+// synchronous repaints of UpdateStep. User input stays queued.
+void ExposeNow(QWidget* window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+}
+
+} // namespace
 
 CMinimonitor::CMinimonitor(QWidget* parent) : m_parent(parent) {}
 
@@ -34,6 +52,7 @@ void CMinimonitor::ShowMonitor(QWidget* parent, const QString& title, double min
     layout->addWidget(box);
     m_window->resize(320, 90);
     m_window->show();
+    ExposeNow(m_window);
 
     m_title = title;
     m_minimum = minimum;

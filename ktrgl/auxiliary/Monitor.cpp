@@ -1,10 +1,28 @@
 #include "auxiliary/Monitor.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "auxiliary/ProgressBar.h"
+
+namespace {
+
+// The owner keeps the thread busy once the window exists and refreshes it
+// with synchronous repaints, which a window not yet exposed ignores: the
+// window system gets its chance now. User input stays queued.
+void ExposeNow(QWidget* window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+}
+
+} // namespace
 
 CMonitor::CMonitor(QWidget* parent) : QDialog(parent)
 {
@@ -30,6 +48,7 @@ CMonitor::CMonitor(QWidget* parent) : QDialog(parent)
     layout->addWidget(all);
     resize(340, 210);
     show();
+    ExposeNow(this);
 }
 
 CMonitor::~CMonitor() = default;

@@ -173,7 +173,7 @@ std::string CGeometryWizard::PictureFolder()
 
 std::string CGeometryWizard::PicturePath(int index)
 {
-    return PictureFolder() + LayoutGenerator::PictureTitle(index) + ".png";
+    return PictureFolder() + LayoutGenerator::PictureTitle(index) + ".bmp";
 }
 
 bool CGeometryWizard::LoadPicture(const std::string& path)

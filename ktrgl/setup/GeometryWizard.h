@@ -3,7 +3,7 @@
 // the chosen layout (LayoutGenerator) and puts it into the model as its
 // node and member tables; "Default" puts the standard dimensions back.
 //
-// The pictures are PNG files named after the layout ("PRATT.png", ...)
+// The pictures are bitmap files named after the layout ("PRATT.bmp", ...)
 // looked up in PictureFolder(): $KESTRA_DATA_DIR/layouts/, else
 // <program folder>/../share/kestra/layouts/, else the layouts folder of the
 // source tree the library was built from.
@@ -68,8 +68,8 @@ public:
 
     // Folder of the pictures, ending in '/'.
     static std::string PictureFolder();
-    // Folder + picture title of the layout at index + ".png"; an index out
-    // of range gives folder + ".png".
+    // Folder + picture title of the layout at index + ".bmp"; an index out
+    // of range gives folder + ".bmp".
     static std::string PicturePath(int index);
     // Loads a picture into the picture window; "File not found." when it
     // cannot be loaded.

@@ -135,8 +135,12 @@ void BridgeTruss(Builder& b, const LayoutGenerator::Dimensions& d, bool pratt)
 //   y = H (1 - |x - L/2| / (L/2)), the ridge at i = n/2;
 //   members: bottom chord (n), rafters from bottom 0 over the top nodes to
 //   bottom n (n), verticals at i = 1 .. n-1 (the king post at the ridge),
-//   diagonals rising towards the ridge: bottom i -> top i+1 for
-//   i = 1 .. n/2-1 and top i -> bottom i+1 for i = n/2 .. n-2.
+//   diagonals falling towards the middle, fanning out from the foot of the
+//   king post: top i -> bottom i+1 for i = 1 .. n/2-1 and bottom i -> top
+//   i+1 for i = n/2 .. n-2.
+// Under gravity the diagonals are in compression and the verticals in
+// tension, which is what makes it a Howe truss (the opposite web, rising
+// to the ridge, is the Pratt roof truss).
 // Supports: pin at bottom node 1, roller (Y) at bottom node n+1.
 void HoweRoofTruss(Builder& b, const LayoutGenerator::Dimensions& d)
 {
@@ -158,9 +162,9 @@ void HoweRoofTruss(Builder& b, const LayoutGenerator::Dimensions& d)
     for (int i = 1; i <= n - 1; ++i)
         b.Bar(bottom(i), top(i));
     for (int i = 1; i <= n / 2 - 1; ++i)
-        b.Bar(bottom(i), top(i + 1));
-    for (int i = n / 2; i <= n - 2; ++i)
         b.Bar(top(i), bottom(i + 1));
+    for (int i = n / 2; i <= n - 2; ++i)
+        b.Bar(bottom(i), top(i + 1));
     b.HoldInPlane();
     b.Fix(bottom(0), {TX, TY});
     b.Fix(bottom(n), {TY});
@@ -257,7 +261,8 @@ void LatticeGirder(Builder& b, const LayoutGenerator::Dimensions& d)
 // (i = 0 .. nx). Members: all columns (level j -> j+1, storey by storey),
 // then for each floor level j = 1 .. ny the beams along X and then the
 // beams along Z. Every ground node is fixed in all its degrees of freedom.
-// A grid is a moment frame; as a truss it is a mechanism.
+// A grid is a moment frame; as a truss it would be a mechanism, so it is
+// offered for Frame3D projects only.
 void GridFrame(Builder& b, const LayoutGenerator::Dimensions& d)
 {
     const int nx = d.baysLength, ny = d.baysHeight, nz = d.baysWidth;
@@ -344,6 +349,9 @@ bool LayoutGenerator::Generate(int layout, const Dimensions& d, int dof, CdMatri
         count = 4L * (d.baysLength + 1);
         break;
     case Grid:
+        // Pin-jointed, the unbraced frame would sway freely in every storey.
+        if (dof == 3)
+            return Fail(error, "A grid is a moment frame: it needs the structure type Frame3D.");
         if (d.baysLength < 1 || d.baysHeight < 1 || d.baysWidth < 0)
             return Fail(error, "A grid needs at least 1 bay along the length and 1 storey.");
         if (d.baysLength > kMaxNodes || d.baysHeight > kMaxNodes || d.baysWidth > kMaxNodes)

@@ -32,7 +32,7 @@ public:
     static const char* PictureTitle(int layout); // "PRATT", "BRIDGE", ...
 
     // Builds the tables for dof degrees of freedom per node (3 or 6; the
-    // node table gets 3 + dof columns). On bad dimensions or bay counts
+    // node table gets 3 + dof columns; Grid needs 6). On bad dimensions or bay counts
     // returns false with a message in *error and leaves the tables alone.
     static bool Generate(int layout, const Dimensions& d, int dof, CdMatrix& nodes,
                          CdMatrix& members, std::string* error = nullptr);

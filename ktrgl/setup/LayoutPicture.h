@@ -15,6 +15,6 @@ public:
     static QImage Render(const CdMatrix& nodes, const CdMatrix& members, const QSize& size,
                          const QString& caption = QString());
     // Renders layout (with the standard dimensions) and saves it as
-    // folder + picture title + ".png". False when it cannot be written.
+    // folder + picture title + ".bmp" (an 8-bit bitmap). False when it cannot be written.
     static bool Write(int layout, const QString& folder);
 };

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     int failed = 0;
     for (int layout = 0; layout < LayoutGenerator::LayoutCount; ++layout) {
         if (LayoutPicture::Write(layout, folder)) {
-            std::printf("%s/%s.png\n", argv[1], LayoutGenerator::PictureTitle(layout));
+            std::printf("%s/%s.bmp\n", argv[1], LayoutGenerator::PictureTitle(layout));
         } else {
             std::fprintf(stderr, "cannot write the %s picture\n", LayoutGenerator::Name(layout));
             ++failed;

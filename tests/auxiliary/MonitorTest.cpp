@@ -1,5 +1,6 @@
 // The progress bar and the two progress monitors.
 #include <QDialog>
+#include <QEvent>
 #include <QLabel>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -59,6 +60,35 @@ TEST(Minimonitor, ShowsTheProgressLine)
     EXPECT_EQ(monitor.LabelText(), "Solve :progress done 0.50%");
 }
 
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+// The caller keeps the thread busy between steps: the line is painted
+// inside UpdateStep, without the event loop running.
+TEST(Minimonitor, StepIsPaintedAtOnce)
+{
+    CMinimonitor monitor(nullptr);
+    monitor.ShowMonitor(nullptr, QStringLiteral("T"), 0.0, 10.0);
+    monitor.UpdateStep(1.0);
+    PaintCounter counter;
+    monitor.Label()->installEventFilter(&counter);
+    monitor.UpdateStep(2.0);
+    EXPECT_GE(counter.paints, 1);
+    monitor.Label()->removeEventFilter(&counter);
+}
+
 TEST(Minimonitor, CanBeShownAgainAfterHiding)
 {
     CMinimonitor monitor(nullptr);
@@ -100,6 +130,12 @@ TEST(Monitor, WindowExistsFromConstructionAndShowsBoundStrings)
     monitor.UpdateData(false);
     EXPECT_EQ(monitor.m_static2->text(), "all");
     EXPECT_EQ(monitor.m_static1->text(), "component");
+    // The owner's refresh paints at once, while it keeps the thread busy.
+    PaintCounter counter;
+    monitor.m_static2->installEventFilter(&counter);
+    monitor.repaint();
+    EXPECT_GE(counter.paints, 1);
+    monitor.m_static2->removeEventFilter(&counter);
     monitor.m_bar1->SetValue(40.0f);
     monitor.m_bar2->SetValue(10.0f);
     EXPECT_EQ(monitor.m_bar1->value(), 4000);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "project/Project.h"
 #include "setup/GeometryWizard.h"
+#include "setup/LayoutPicture.h"
 #include "support/TempDir.h"
 #include "view/Geometry.h"
 
@@ -63,6 +65,8 @@ TEST(GeometryWizard, EveryLayoutHasAPicture)
         EXPECT_TRUE(page.PictureLoaded()) << page.PicturePathShown();
         QFile file(QString::fromStdString(page.PicturePathShown()));
         EXPECT_GT(file.size(), 1000) << page.PicturePathShown();
+        QImageReader reader(QString::fromStdString(page.PicturePathShown()));
+        EXPECT_EQ(reader.format(), "bmp") << page.PicturePathShown();
         QImage image(QString::fromStdString(page.PicturePathShown()));
         ASSERT_FALSE(image.isNull());
         // Drawn on: not one colour all over.
@@ -75,6 +79,28 @@ TEST(GeometryWizard, EveryLayoutHasAPicture)
     }
 }
 
+// The pictures shipped with the program show what Paste builds: each is
+// drawn again from the generator and compared below its caption line.
+TEST(GeometryWizard, PicturesShowTheGeneratedLayouts)
+{
+    testsupport::TempDir dir;
+    unsetenv("KESTRA_DATA_DIR");
+    const QString folder = QString::fromStdString(dir.Folder());
+    for (int i = 0; i < LayoutGenerator::LayoutCount; ++i) {
+        ASSERT_TRUE(LayoutPicture::Write(i, folder)) << i;
+        const QString title = QString::fromLatin1(LayoutGenerator::PictureTitle(i)) + ".bmp";
+        const QImage drawn = QImage(folder + "/" + title).convertToFormat(QImage::Format_RGB32);
+        const QImage shipped =
+            QImage(QString::fromStdString(CGeometryWizard::PicturePath(i))).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(drawn.size(), shipped.size()) << i;
+        int differ = 0;
+        for (int y = 30; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                differ += drawn.pixel(x, y) != shipped.pixel(x, y);
+        EXPECT_LT(differ, 20) << title.toStdString();
+    }
+}
+
 TEST(GeometryWizard, HoweRoofLoadsTheRoofPicture)
 {
     testsupport::TempDir dir;
@@ -82,8 +108,8 @@ TEST(GeometryWizard, HoweRoofLoadsTheRoofPicture)
     CGeometryWizard page;
     page.EnsureInitialized();
     Choose(page, 2);
-    EXPECT_EQ(page.PicturePathShown(), CGeometryWizard::PictureFolder() + "ROOF.png");
-    EXPECT_EQ(CGeometryWizard::PicturePath(-1), CGeometryWizard::PictureFolder() + ".png");
+    EXPECT_EQ(page.PicturePathShown(), CGeometryWizard::PictureFolder() + "ROOF.bmp");
+    EXPECT_EQ(CGeometryWizard::PicturePath(-1), CGeometryWizard::PictureFolder() + ".bmp");
 }
 
 TEST(GeometryWizard, MissingPictureSaysFileNotFound)
@@ -95,7 +121,7 @@ TEST(GeometryWizard, MissingPictureSaysFileNotFound)
     page.EnsureInitialized();
     Choose(page, 0);
     unsetenv("KESTRA_DATA_DIR");
-    EXPECT_EQ(page.PicturePathShown(), dir.File("layouts/PRATT.png"));
+    EXPECT_EQ(page.PicturePathShown(), dir.File("layouts/PRATT.bmp"));
     EXPECT_FALSE(page.PictureLoaded());
     EXPECT_EQ(page.Picture()->text(), "File not found.");
     EXPECT_TRUE(page.Picture()->pixmap().isNull());

@@ -90,13 +90,12 @@ void ExpectSound(const Model& m, int dof)
             EXPECT_TRUE(m.nodes(i, c) == 0.0 || m.nodes(i, c) == 1.0);
 }
 
-// Rank test of the pin-jointed stiffness (unit EA/L): a stable truss has
-// no free mechanism, so the reduced matrix over the free translations is
-// non-singular.
-bool StableAsTruss(const Model& m)
+// Pin-jointed stiffness (unit EA) over the free translations; eq maps
+// node translation 3 (i - 1) + c to its equation or -1.
+Eigen::MatrixXd TrussStiffness(const Model& m, std::vector<int>& eq)
 {
     const int n = m.nodes.GetRows();
-    std::vector<int> eq(static_cast<size_t>(3 * n), -1);
+    eq.assign(static_cast<size_t>(3 * n), -1);
     int free = 0;
     for (int i = 1; i <= n; ++i)
         for (int c = 0; c < 3; ++c)
@@ -121,9 +120,48 @@ bool StableAsTruss(const Model& m)
                 k(idx[r], idx[s]) += sign * u[r % 3] * u[s % 3] / m.members(e, 3);
             }
     }
+    return k;
+}
+
+// Rank test of the pin-jointed stiffness: a stable truss has no free
+// mechanism, so the reduced matrix over the free translations is
+// non-singular.
+bool StableAsTruss(const Model& m)
+{
+    std::vector<int> eq;
+    const Eigen::MatrixXd k = TrussStiffness(m, eq);
     Eigen::FullPivLU<Eigen::MatrixXd> lu(k);
     lu.setThreshold(1e-10);
-    return lu.rank() == free;
+    return lu.rank() == k.rows();
+}
+
+// Axial forces (tension positive) of the pin-jointed truss under a
+// downward unit load at each of the given nodes.
+std::vector<double> GravityForces(const Model& m, const std::vector<int>& loaded)
+{
+    std::vector<int> eq;
+    const Eigen::MatrixXd k = TrussStiffness(m, eq);
+    Eigen::VectorXd f = Eigen::VectorXd::Zero(k.rows());
+    for (int node : loaded) {
+        const int row = eq[static_cast<size_t>(3 * (node - 1) + 1)];
+        if (row >= 0)
+            f(row) -= 1.0;
+    }
+    const Eigen::VectorXd u = Eigen::FullPivLU<Eigen::MatrixXd>(k).solve(f);
+    auto disp = [&](int node, int c) {
+        const int row = eq[static_cast<size_t>(3 * (node - 1) + c)];
+        return row >= 0 ? u(row) : 0.0;
+    };
+    std::vector<double> forces(static_cast<size_t>(m.members.GetRows()) + 1, 0.0);
+    for (int e = 1; e <= m.members.GetRows(); ++e) {
+        const int a = static_cast<int>(m.members(e, 1)), b = static_cast<int>(m.members(e, 2));
+        double stretch = 0.0;
+        for (int c = 0; c < 3; ++c)
+            stretch += (disp(b, c) - disp(a, c)) * (m.nodes(b, 1 + c) - m.nodes(a, 1 + c)) /
+                       m.members(e, 3);
+        forces[static_cast<size_t>(e)] = stretch / m.members(e, 3);
+    }
+    return forces;
 }
 
 } // namespace
@@ -216,10 +254,10 @@ TEST(LayoutGenerator, HoweRoofTruss)
     ExpectMember(m, 7, 1, 8);     // first rafter
     ExpectMember(m, 12, 12, 7);   // last rafter
     ExpectMember(m, 15, 4, 10);   // king post
-    ExpectMember(m, 18, 2, 9);    // diagonals rise to the ridge
-    ExpectMember(m, 19, 3, 10);
-    ExpectMember(m, 20, 10, 5);
-    ExpectMember(m, 21, 11, 6);
+    ExpectMember(m, 18, 8, 3);    // diagonals fan out from the king post foot
+    ExpectMember(m, 19, 9, 4);
+    ExpectMember(m, 20, 4, 11);
+    ExpectMember(m, 21, 5, 12);
     EXPECT_TRUE(StableAsTruss(m));
     Model small = Make(L::HoweRoof, 1.0, 4.0, 1.0, 2);
     ExpectSound(small, 6);
@@ -299,6 +337,21 @@ TEST(LayoutGenerator, TrussProjectsGetThreeRestraintColumns)
     EXPECT_TRUE(StableAsTruss(m));
 }
 
+// A Truss3D project gets only what stands as a pin-jointed truss.
+TEST(LayoutGenerator, EveryLayoutGivenToATrussProjectIsStable)
+{
+    for (int layout = 0; layout < L::LayoutCount; ++layout) {
+        Model m;
+        std::string error;
+        if (L::Generate(layout, L::Dimensions(), 3, m.nodes, m.members, &error)) {
+            EXPECT_TRUE(StableAsTruss(m)) << L::Name(layout);
+        } else {
+            EXPECT_EQ(layout, L::Grid);
+            EXPECT_EQ(error, "A grid is a moment frame: it needs the structure type Frame3D.");
+        }
+    }
+}
+
 TEST(LayoutGenerator, RefusedInputLeavesTheTablesAlone)
 {
     CdMatrix nodes(2, 9), members(1, 8);
@@ -330,4 +383,53 @@ TEST(LayoutGenerator, RefusedInputLeavesTheTablesAlone)
     EXPECT_FALSE(L::Generate(7, L::Dimensions(), 6, nodes, members, &error));
     EXPECT_FALSE(L::Generate(L::Pratt, L::Dimensions(), 2, nodes, members, &error));
     EXPECT_EQ(members.GetRows(), 1);
+}
+
+// The web members carry what gives each pattern its name: under gravity
+// the Pratt diagonals pull and the Howe diagonals push (the Howe verticals
+// pull), and the Warren diagonals alternate along each half span.
+TEST(LayoutGenerator, WebForcesUnderGravityMatchThePatternNames)
+{
+    // Bridges n = 6: bottom chord 1-6, top chord 7-10, verticals 11-15,
+    // end posts 16-17, diagonals 18-21; deck load on the inner bottom nodes.
+    for (int layout : {L::Pratt, L::HoweBridge}) {
+        Model m = Make(layout, 3.0, 12.0, 4.0, 6);
+        ASSERT_EQ(m.members.GetRows(), 21);
+        const std::vector<double> n = GravityForces(m, {2, 3, 4, 5, 6});
+        for (int e = 18; e <= 21; ++e) {
+            const double force = n[static_cast<size_t>(e)];
+            if (layout == L::Pratt) {
+                EXPECT_GT(force, 0.1) << "Pratt diagonal " << e;
+            } else {
+                EXPECT_LT(force, -0.1) << "Howe diagonal " << e;
+            }
+        }
+        if (layout == L::HoweBridge) {
+            for (int e = 11; e <= 15; ++e)
+                EXPECT_GT(n[static_cast<size_t>(e)], 0.1) << "Howe vertical " << e;
+        }
+    }
+    // Howe roof n = 6: verticals 13-17, diagonals 18-21; load on the
+    // rafter nodes 8-12.
+    {
+        Model m = Make(L::HoweRoof, 3.0, 12.0, 4.0, 6);
+        const std::vector<double> n = GravityForces(m, {8, 9, 10, 11, 12});
+        for (int e = 18; e <= 21; ++e)
+            EXPECT_LT(n[static_cast<size_t>(e)], -0.1) << "Howe roof diagonal " << e;
+        for (int e = 13; e <= 17; ++e)
+            EXPECT_GT(n[static_cast<size_t>(e)], -1e-9) << "Howe roof vertical " << e;
+        EXPECT_GT(n[15], 0.1);   // the king post hangs the bottom chord
+    }
+    // Warren n = 4: diagonals 8-15 in order along the span.
+    {
+        Model m = Make(L::Warren, 2.0, 12.0, 4.0, 4);
+        ASSERT_EQ(m.members.GetRows(), 15);
+        const std::vector<double> n = GravityForces(m, {2, 3, 4});
+        for (int e = 8; e <= 14; ++e) {
+            if (e == 11)   // the two diagonals meeting over midspan
+                continue;
+            EXPECT_LT(n[static_cast<size_t>(e)] * n[static_cast<size_t>(e + 1)], -1e-3) << e;
+        }
+        EXPECT_LT(n[8], 0.0);   // the end diagonal pushes
+    }
 }
