@@ -136,7 +136,7 @@ std::string GridEditing::InitialText(const std::string& cellText) const
     return std::string();
 }
 
-bool GridEditing::OpenEditor(short keyAscii)
+bool GridEditing::OpenEditor(short /*keyAscii*/)
 {
     if (!m_editor || m_grid->GetRows() <= 1)
         return false;
@@ -161,10 +161,9 @@ bool GridEditing::OpenEditor(short keyAscii)
     m_editor->show();
     m_editor->raise();
     m_editor->setFocus(Qt::OtherFocusReason);
-    // On a page the typed character replaces the selected cell text, as in
-    // any spreadsheet; a bar already started from it.
-    if (m_options.kind == Page && keyAscii >= 32)
-        m_editor->insert(QString(QChar(keyAscii)));
+    // The key that opened the editor is spent on opening it: a page shows
+    // the cell's text selected, so what the user types next replaces it; a
+    // bar has already started from the key (InitialText).
     return true;
 }
 

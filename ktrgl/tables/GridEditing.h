@@ -98,8 +98,9 @@ public:
     CEditWnd* Editor() const;
     bool IsEditing() const;
 
-    // Opens the editor over the current cell for the given character
-    // (13 for Enter and double click). False when nothing opened.
+    // Opens the editor over the current cell; keyAscii is the key that
+    // opened it (13 for Enter and double click), which is not typed into
+    // the editor. False when nothing opened.
     bool OpenEditor(short keyAscii = 13);
     // Commits a visible editor into the current cell; false when there was
     // nothing to commit.

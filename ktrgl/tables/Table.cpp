@@ -63,7 +63,7 @@ void CTable::SetCell(long row, long col, double value)
     SetTextMatrix(row, col, GridEditing::Format("%.3f", value));
 }
 
-bool CTable::OpenEditor(short keyAscii)
+bool CTable::OpenEditor(short /*keyAscii*/)
 {
     if (!m_editor || GetRows() <= 1)
         return false;
@@ -79,8 +79,7 @@ bool CTable::OpenEditor(short keyAscii)
     m_editor->show();
     m_editor->raise();
     m_editor->setFocus(Qt::OtherFocusReason);
-    if (keyAscii >= 32)
-        m_editor->insert(QString(QChar(keyAscii)));
+    // The opening key is not typed in: the cell's text waits selected.
     return true;
 }
 

@@ -97,20 +97,23 @@ public:
 
 } // namespace
 
-TEST(GridEditing, PageTypingReplacesTheCellTextAndEnterCommits)
+TEST(GridEditing, PageKeyOpensWithTheCellTextSelectedAndEnterCommits)
 {
     TestTable page(5, GridEditing::PageOptions());
     page.ShowActive();
     page.grid->SetRow(4);
     page.grid->SetCol(1);
-    Type(page.grid, "2");
+    // The key that opens the editor is spent on opening it: the cell's text
+    // waits selected and what is typed next replaces it.
+    Type(page.grid, "9");
     ASSERT_TRUE(page.editing->IsEditing());
-    EXPECT_EQ(page.Editor()->GetText(), "2");
+    EXPECT_EQ(page.Editor()->GetText(), "4100.000");
+    EXPECT_EQ(page.Editor()->selectedText().toStdString(), "4100.000");
     EXPECT_TRUE(page.Editor()->hasFocus());
     // The editor lies over the cell.
     const QRect cell = page.grid->CellRect(4, 1).translated(page.grid->pos());
     EXPECT_EQ(page.Editor()->geometry(), cell);
-    Type(page.grid, ".5");
+    Type(page.grid, "2.5");
     Key(page.grid, Qt::Key_Return);
     EXPECT_FALSE(page.editing->IsEditing());
     EXPECT_EQ(page.grid->GetTextMatrix(4, 1), "2.5");
@@ -127,6 +130,7 @@ TEST(GridEditing, ValueStoredIsTheValueShown)
     page.ShowActive();
     page.grid->SetRow(2);
     page.grid->SetCol(3);
+    Key(page.grid, Qt::Key_Return);
     Type(page.grid, "1234.567");
     Key(page.grid, Qt::Key_Down);
     EXPECT_EQ(page.grid->GetTextMatrix(2, 3), "1235");
@@ -172,6 +176,7 @@ TEST(GridEditing, LeavingTheCellWithTheMouseCommitsIntoTheOldCell)
     page.ShowActive();
     page.grid->SetRow(2);
     page.grid->SetCol(2);
+    Key(page.grid, Qt::Key_Return);
     Type(page.grid, "7");
     QTest::mouseClick(page.grid->viewport(), Qt::LeftButton, Qt::NoModifier,
                       tablestest::CellCentre(page.grid, 5, 1));
@@ -191,6 +196,7 @@ TEST(GridEditing, DownOnTheLastRowAppendsOnlyAfterACommit)
     page.grid->SetCol(1);
     Key(page.grid, Qt::Key_Down); // no edit open: nothing appended
     EXPECT_EQ(page.appends, 0);
+    Key(page.grid, Qt::Key_Return);
     Type(page.grid, "4");
     Key(page.grid, Qt::Key_Down);
     EXPECT_EQ(page.appends, 1);

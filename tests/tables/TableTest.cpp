@@ -54,8 +54,12 @@ TEST(Table, EditStoresIntoTheMatrixAndMarksAChange)
 
     table->SetRow(2);
     table->SetCol(2);
-    Type(table, "3.5");
+    // The opening key is not typed in: the cell's text waits selected.
+    Type(table, "9");
     ASSERT_TRUE(table->Editor() && !table->Editor()->isHidden());
+    EXPECT_EQ(table->Editor()->GetText(), "0.000");
+    EXPECT_EQ(table->Editor()->selectedText().toStdString(), "0.000");
+    Type(table, "3.5");
     Key(table, Qt::Key_Return); // focus back to the grid: committed
     EXPECT_TRUE(table->Editor()->isHidden());
     EXPECT_EQ(table->GetTextMatrix(2, 2), "3.5"); // as typed

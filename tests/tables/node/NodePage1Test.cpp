@@ -88,8 +88,13 @@ TEST_F(CoordinateTable, TypingOnThePageStoresTheValueOverTheLengthFactor)
     geo->m_nodeTable = Line(4);
     CMSFlexGrid* grid = OpenPage();
     GoTo(grid, 2, 1);
-    Type(grid, "2.5");
+    // The first key opens the editor with the cell's text selected; what is
+    // typed next replaces it.
+    Type(grid, "9");
     ASSERT_TRUE(page->Editing()->IsEditing());
+    EXPECT_EQ(page->Editing()->Editor()->GetText(), "2000.000");
+    EXPECT_EQ(page->Editing()->Editor()->selectedText().toStdString(), "2000.000");
+    Type(grid, "2.5");
     EXPECT_EQ(page->Editing()->Editor()->GetText(), "2.5");
     Key(grid, Qt::Key_Return);
     EXPECT_FALSE(page->Editing()->IsEditing());
@@ -99,6 +104,7 @@ TEST_F(CoordinateTable, TypingOnThePageStoresTheValueOverTheLengthFactor)
 
     // Down commits as well and moves on; "%.4g" rounds what is stored.
     GoTo(grid, 3, 2);
+    Key(grid, Qt::Key_Return);
     Type(grid, "1234.567");
     Key(grid, Qt::Key_Down);
     EXPECT_EQ(grid->GetTextMatrix(3, 2), "1235");
@@ -147,6 +153,7 @@ TEST_F(CoordinateTable, DownOnTheLastRowAppendsAFreeNode)
     geo->m_nodeTable = Line(3);
     CMSFlexGrid* grid = OpenPage();
     GoTo(grid, 3, 2);
+    Key(grid, Qt::Key_Return);
     Type(grid, "4");
     Key(grid, Qt::Key_Down);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
