@@ -8,10 +8,14 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 
+#include "numerics/RecordSet.h"
+#include "platform/Profile.h"
 #include "view/EglSurface.h"
 #include "view/Geometry.h"
 
@@ -258,6 +262,112 @@ void BM_BuildNodeAndMemberLists(benchmark::State& state)
     geo.OnDestroy();
 }
 BENCHMARK(BM_BuildNodeAndMemberLists)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// UpdateMemberForec of a row of members with all six diagrams shown: the
+// solver's "dcos" file holds the local axes of every member.
+void BM_UpdateMemberForec(benchmark::State& state)
+{
+    UseTempSettings();
+    if (!platform::EglSurface::DisplayAvailable()) {
+        state.SkipWithError("no EGL display for an offscreen context");
+        return;
+    }
+    const int m = static_cast<int>(state.range(0));
+    const std::string ini = std::getenv("KESTRA_INI");
+    const std::string folder = ini.substr(0, ini.size() - std::string("KESTRA.INI").size());
+    platform::Profile::WriteString("KESTRA ", "File location ", folder);
+    platform::Profile::WriteString("KESTRA ", "DOF ", "6");
+    platform::Profile::WriteString("KESTRA ", "Element Type ", "Frame3D");
+    for (const char* c : {"Fx", "Fy", "Fz", "Mx", "My", "Mz"}) {
+        platform::Profile::WriteString("OPTION", std::string("Member ") + c + " show", "1");
+        platform::Profile::WriteString("OPTION", std::string("Subdivisions ") + c, "4");
+    }
+    {
+        // One record per member: axis 1 along X, 2 along Y, 3 along Z.
+        CdMatrix axes(3, 3);
+        axes(1, 1) = axes(2, 2) = axes(3, 3) = 1.0;
+        std::FILE* f = std::fopen((folder + "dcos").c_str(), "wb");
+        const std::int32_t header[2] = {3, 3};
+        std::fwrite(header, sizeof header[0], 2, f);
+        for (int k = 1; k <= m; ++k)
+            std::fwrite(axes.GetData()[0], sizeof(double), 10, f);
+        std::fclose(f);
+    }
+    platform::EglSurface surface(256, 256);
+    CGeometry geo;
+    geo.OnCreate(&surface);
+    if (geo.m_hRC == nullptr || glGetString(GL_VERSION) == nullptr) {
+        state.SkipWithError("no offscreen OpenGL context");
+        return;
+    }
+    geo.OnSize(0, 256, 256);
+    geo.m_nodeTable.SetSize(m + 1, 9);
+    for (int i = 1; i <= m + 1; ++i)
+        geo.m_nodeTable(i, 1) = i - 1;
+    geo.m_memberTable.SetSize(m, 8);
+    CdMatrix forces(m, 12);
+    for (int k = 1; k <= m; ++k) {
+        geo.m_memberTable(k, 1) = k;
+        geo.m_memberTable(k, 2) = k + 1;
+        for (int c = 1; c <= 12; ++c)
+            forces(k, c) = 1.0 + (k * 7 + c) % 13;
+    }
+    for (auto _ : state) {
+        geo.UpdateMemberForec(forces);
+        glFinish();
+    }
+    geo.OnDestroy();
+}
+BENCHMARK(BM_UpdateMemberForec)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Reading the local axes of every member: one LoadRecord (one open) per
+// member against one RecordSet read of the whole file.
+std::string WriteAxesFile(int m)
+{
+    UseTempSettings();
+    const std::string ini = std::getenv("KESTRA_INI");
+    const std::string path = ini.substr(0, ini.size() - std::string("KESTRA.INI").size()) + "dcos";
+    CdMatrix axes(3, 3);
+    axes(1, 1) = axes(2, 2) = axes(3, 3) = 1.0;
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    const std::int32_t header[2] = {3, 3};
+    std::fwrite(header, sizeof header[0], 2, f);
+    for (int k = 1; k <= m; ++k)
+        std::fwrite(axes.GetData()[0], sizeof(double), 10, f);
+    std::fclose(f);
+    return path;
+}
+
+void BM_MemberAxesPerRecord(benchmark::State& state)
+{
+    const int m = static_cast<int>(state.range(0));
+    const std::string path = WriteAxesFile(m);
+    for (auto _ : state) {
+        double sum = 0;
+        CdMatrix axes;
+        for (int k = 1; k <= m; ++k) {
+            axes.LoadRecord(k, path);
+            sum += axes(2, 2);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_MemberAxesPerRecord)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_MemberAxesOneRead(benchmark::State& state)
+{
+    const int m = static_cast<int>(state.range(0));
+    const std::string path = WriteAxesFile(m);
+    for (auto _ : state) {
+        numerics::RecordSet set;
+        set.Read(path, m);
+        double sum = 0;
+        for (int k = 1; k <= m; ++k)
+            sum += set(k, 2, 2);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_MemberAxesOneRead)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -71,6 +71,32 @@ public:
     T* Row(int i) { return data.data() + Index(i, 1); }
     const T* Row(int i) const { return data.data() + Index(i, 1); }
 
+    // Overwrite one shape field alone; size is not touched. The block grows
+    // with zeros where the new shape reaches past it, so that every row and
+    // column the fields now describe lies in storage; a negative count is
+    // ignored.
+    void SetRowsField(int n)
+    {
+        if (n < 0)
+            return;
+        rows = n;
+        CoverShape();
+    }
+    void SetColsField(int n)
+    {
+        if (n < 0)
+            return;
+        cols = n;
+        CoverShape();
+    }
+    void CoverShape()
+    {
+        const std::size_t need = static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols) + 1;
+        if (data.size() < need)
+            data.resize(need, T());
+        Relink();
+    }
+
     // 0x0 with a fresh one-slot block.
     void ResetEmpty()
     {
@@ -142,15 +168,15 @@ public:
         std::vector<T> copy(row + 1, row + 1 + cols); // row may point into this block
         data.insert(data.begin() + Index(r, 1), copy.begin(), copy.end());
         ++rows;
-        size += cols;
+        size = rows * cols;
         Relink();
     }
     void AppendRow(const T* row)
     {
         std::vector<T> copy(row + 1, row + 1 + cols);
-        data.insert(data.end(), copy.begin(), copy.end());
+        data.insert(data.begin() + Index(rows + 1, 1), copy.begin(), copy.end());
         ++rows;
-        size += cols;
+        size = rows * cols;
         Relink();
     }
     void InsertColumn(int c, const T* col)
@@ -184,6 +210,19 @@ public:
         Relink();
     }
 
+    // More columns, the new ones zero, in one pass over the block.
+    void Widen(int nc)
+    {
+        std::vector<T> out(static_cast<std::size_t>(rows) * nc + 1, T());
+        out[0] = data[0];
+        for (int i = 1; i <= rows; ++i)
+            std::copy(Row(i), Row(i) + cols, out.data() + static_cast<std::size_t>(i - 1) * nc + 1);
+        data.swap(out);
+        cols = nc;
+        size = rows * cols;
+        Relink();
+    }
+
     // Appends all rows of other (same column count, checked by the caller).
     void AppendRows(const DenseTable& other)
     {
@@ -192,7 +231,9 @@ public:
             AppendRows(copy);
             return;
         }
-        data.insert(data.end(), other.data.begin() + 1, other.data.begin() + 1 + other.size);
+        const std::size_t count = static_cast<std::size_t>(other.rows) * other.cols;
+        data.insert(data.begin() + Index(rows + 1, 1), other.data.begin() + 1,
+                    other.data.begin() + 1 + count);
         rows += other.rows;
         size = rows * cols;
         Relink();
@@ -206,7 +247,7 @@ public:
         auto first = data.begin() + Index(r, 1);
         data.erase(first, first + cols);
         --rows;
-        size -= cols;
+        size = rows * cols;
         Relink();
     }
     void DeleteColumn(int c)
@@ -244,7 +285,11 @@ public:
         if (from > rows || from < 1 || to < 1)
             return;
         if (to > rows) {
+            // The new rows are zero, also where storage already reached
+            // past the old row count (SetRowsField).
+            const std::size_t oldEnd = static_cast<std::size_t>(rows) * cols + 1;
             data.resize(static_cast<std::size_t>(to) * cols + 1, T());
+            std::fill(data.begin() + oldEnd, data.end(), T());
             rows = to;
             size = rows * cols;
             Relink();
@@ -258,11 +303,8 @@ public:
     {
         if (from > cols || from < 1 || to < 1)
             return;
-        if (to > cols) {
-            std::vector<T> zero(static_cast<std::size_t>(rows) + 1, T());
-            while (cols < to)
-                SpliceColumn(cols + 1, zero.data());
-        }
+        if (to > cols)
+            Widen(to);
         if (to == from)
             return;
         for (int i = 1; i <= rows; ++i) {
@@ -374,7 +416,10 @@ public:
         for (int i = 1; i <= n; ++i)
             std::copy(Row(order[i - 1]), Row(order[i - 1]) + cols,
                       out.data() + static_cast<std::size_t>(i - 1) * cols + 1);
-        std::copy(data.begin() + 1 + size, data.end(), out.begin() + 1 + size);
+        // Storage past the rows (after SetRowsField) keeps its content.
+        const std::size_t used = static_cast<std::size_t>(n) * cols + 1;
+        if (used < data.size())
+            std::copy(data.begin() + used, data.end(), out.begin() + used);
         data.swap(out);
         Relink();
     }

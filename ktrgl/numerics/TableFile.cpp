@@ -1,5 +1,6 @@
 #include "numerics/TableFile.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <ctime>
@@ -150,6 +151,33 @@ ReadResult ReadRecord(const std::string& path, int k, std::size_t width,
     if (k >= 1 && block && offset < fileSize
         && fseeko(f.get(), static_cast<off_t>(offset), SEEK_SET) == 0)
         std::fread(block, 1, static_cast<std::size_t>(recordBytes), f.get());
+    return ReadResult::Ok;
+}
+
+ReadResult ReadRecords(const std::string& path, int count, std::size_t width,
+                       const PrepareRecords& prepare)
+{
+    File f(path, "rb");
+    if (!f)
+        return ReadResult::OpenFailed;
+    const std::int64_t fileSize = f.Size();
+    std::int32_t header[2] = {0, 0};
+    if (fileSize < 8 || std::fread(header, 1, 8, f.get()) != 8)
+        return ReadResult::BadHeader;
+    const std::int64_t elements = CheckedCount(header, 2);
+    if (elements < 0)
+        return ReadResult::BadHeader;
+    const std::int64_t recordBytes = (elements + 1) * static_cast<std::int64_t>(width);
+    if (8 + recordBytes > fileSize)
+        return ReadResult::BadHeader;
+    // Records the file reaches, whole or in part: a record starting at or
+    // beyond the end reads as zero and need not be stored.
+    const std::int64_t reached = (fileSize - 8 + recordBytes - 1) / recordBytes;
+    const std::int64_t stored = count < 1 ? 0 : std::min<std::int64_t>(count, reached);
+    void* block = prepare(header, stored);
+    const std::int64_t bytes = std::min<std::int64_t>(stored * recordBytes, fileSize - 8);
+    if (block && bytes > 0)
+        std::fread(block, 1, static_cast<std::size_t>(bytes), f.get());
     return ReadResult::Ok;
 }
 

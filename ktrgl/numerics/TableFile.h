@@ -48,6 +48,16 @@ bool WriteTable(const std::string& path, const std::int32_t* header, int headerC
 // end of the file leaves the block as prepared (zero).
 ReadResult ReadRecord(const std::string& path, int k, std::size_t width,
                       const PrepareBlock& prepare);
+// Records 1..count of a record file with one open and one read, under the
+// header checks of ReadRecord. Records the file does not reach read as zero,
+// exactly as ReadRecord leaves them; only the records the file reaches are
+// stored: prepare(header, stored) gets the header and the number of records
+// it must hold (at most count) and returns where stored blocks of
+// rows*cols + 1 elements go, one after another, zeroed. A last record cut
+// short by the end of the file keeps zeros in its missing part.
+using PrepareRecords = std::function<void*(const std::int32_t* header, std::int64_t stored)>;
+ReadResult ReadRecords(const std::string& path, int count, std::size_t width,
+                       const PrepareRecords& prepare);
 // k == 1 creates (truncates) the file and writes the header; other records
 // need an existing file. Returns false when the file cannot be opened.
 bool WriteRecord(const std::string& path, int k, const std::int32_t header[2],

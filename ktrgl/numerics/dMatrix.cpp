@@ -7,6 +7,7 @@
 #include <locale>
 #include <sstream>
 
+#include "numerics/ConsoleBlock.h"
 #include "numerics/iMatrix.h"
 #include "platform/MessageBox.h"
 
@@ -486,47 +487,14 @@ void CdMatrix::Chop(int n)
 // ---------------------------------------------------------------------------
 // Console output
 
-namespace {
-
-void PrintBlock(const CdMatrix& a, int r1, int r2, int c1, int c2, double tolerance)
-{
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << "0|";
-    for (int j = c1; j <= c2; ++j)
-        out << "__________" << j;
-    out << "\n |";
-    for (int i = r1; i <= r2; ++i) {
-        out << "\n" << i << "|";
-        for (int j = c1; j <= c2; ++j) {
-            double x = a(i, j);
-            if (std::fabs(x) < tolerance)
-                x = 0.0;
-            out << std::setprecision(3) << std::setw(11) << x;
-        }
-    }
-    out << "\n\n";
-    std::cout << out.str() << std::flush;
-}
-
-} // namespace
-
 void CdMatrix::Display(int from, int to) const
 {
-    if (m_t.rows == 0) {
-        platform::MessageBox("can't print size 0", "Matrix Error", platform::MB_OK);
-        return;
-    }
-    PrintBlock(*this, from, to, from, to, 0.0);
+    numerics::DisplayBlock(*this, from, to, from, to);
 }
 
 void CdMatrix::Display(double tolerance) const
 {
-    if (m_t.rows == 0) {
-        platform::MessageBox("can't print size 0", "Matrix Error", platform::MB_OK);
-        return;
-    }
-    PrintBlock(*this, 1, m_t.rows, 1, m_t.cols, tolerance);
+    numerics::DisplayBlock(*this, 1, m_t.rows, 1, m_t.cols, tolerance);
 }
 
 void CdMatrix::DisplayElement(int i, int j) const

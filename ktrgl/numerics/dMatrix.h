@@ -39,8 +39,8 @@ public:
     int GetRows() const { return m_t.rows; }
     int GetCols() const { return m_t.cols; }
     int GetSize() const { return m_t.size; }
-    void SetRowsField(int n) { m_t.rows = n; }
-    void SetColsField(int n) { m_t.cols = n; }
+    void SetRowsField(int n) { m_t.SetRowsField(n); }
+    void SetColsField(int n) { m_t.SetColsField(n); }
 
     // Element access
     double& operator()(int i, int j)

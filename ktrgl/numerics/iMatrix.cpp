@@ -8,6 +8,8 @@
 #include <locale>
 #include <sstream>
 
+#include "numerics/ConsoleBlock.h"
+#include "numerics/Int32.h"
 #include "numerics/TableFile.h"
 #include "numerics/dMatrix.h"
 #include "platform/MessageBox.h"
@@ -51,7 +53,7 @@ CiMatrix& CiMatrix::operator=(const CdMatrix& other)
     t.Reshape(other.GetRows(), other.GetCols());
     const double* src = other.GetData()[0];
     for (int k = 0; k <= t.size; ++k)
-        t.data[k] = static_cast<std::int32_t>(src[k]); // truncation toward zero
+        t.data[k] = numerics::TruncateToInt32(src[k]);
     m_t = std::move(t);
     return *this;
 }
@@ -316,7 +318,7 @@ CiMatrix& CiMatrix::operator/=(int k)
     if (k == 0) // an integer division by zero would stop the program
         return *this;
     for (int i = 1; i <= m_t.size; ++i)
-        m_t.data[i] /= k;
+        m_t.data[i] = numerics::DivideInt32(m_t.data[i], k);
     return *this;
 }
 
@@ -537,43 +539,14 @@ void CiMatrix::Print() const
     numerics::PrintToViewer("matrix.txt", numerics::PrintHeader(line) + ToString());
 }
 
-namespace {
-
-void PrintIntBlock(const CiMatrix& a, int r1, int r2, int c1, int c2)
-{
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << "0|";
-    for (int j = c1; j <= c2; ++j)
-        out << "__________" << j;
-    out << "\n |";
-    for (int i = r1; i <= r2; ++i) {
-        out << "\n" << i << "|";
-        for (int j = c1; j <= c2; ++j)
-            out << std::setw(11) << a(i, j);
-    }
-    out << "\n\n";
-    std::cout << out.str() << std::flush;
-}
-
-} // namespace
-
 void CiMatrix::Display(int from, int to) const
 {
-    if (m_t.rows == 0) {
-        platform::MessageBox("can't print size 0", "Matrix Error", platform::MB_OK);
-        return;
-    }
-    PrintIntBlock(*this, from, to, from, to);
+    numerics::DisplayBlock(*this, from, to, from, to);
 }
 
 void CiMatrix::Display() const
 {
-    if (m_t.rows == 0) {
-        platform::MessageBox("can't print size 0", "Matrix Error", platform::MB_OK);
-        return;
-    }
-    PrintIntBlock(*this, 1, m_t.rows, 1, m_t.cols);
+    numerics::DisplayBlock(*this, 1, m_t.rows, 1, m_t.cols);
 }
 
 void CiMatrix::DisplayElement(int i, int j) const

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "numerics/DenseList.h"
+#include "numerics/Int32.h"
 #include "numerics/TableFile.h"
 #include "platform/MessageBox.h"
 
@@ -260,7 +261,7 @@ CiVector& CiVector::operator/=(int k)
     if (k == 0)
         return *this;
     for (int i = 1; i <= m_n; ++i)
-        m_data[i] /= k;
+        m_data[i] = numerics::DivideInt32(m_data[i], k);
     return *this;
 }
 

@@ -23,6 +23,9 @@
 #include "view/OpenGL.h"
 
 class GLUquadric;
+namespace numerics {
+class RecordSet;
+}
 
 class CGeometry : public COpenGL {
 public:
@@ -225,6 +228,10 @@ private:
     void DrawLoadHead();
     // One force diagram list (Fx .. Mz).
     void CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& style);
+    // The members' local axes ("dcos") while UpdateMemberForec runs: read
+    // once by the first diagram that needs them and shared by the others;
+    // nullptr outside UpdateMemberForec.
+    numerics::RecordSet* m_memberAxes = nullptr;
     // Plane, axes, arrowheads and K point of member k in list 13.
     void DrawMemberRefPoint(int k);
     // ---- end glyph helpers ----

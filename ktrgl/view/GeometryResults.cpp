@@ -8,8 +8,8 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <fstream>
 
+#include "numerics/RecordSet.h"
 #include "platform/WaitCursor.h"
 #include "project/Project.h"
 #include "view/GlyphMath.h"
@@ -63,9 +63,8 @@ void CGeometry::UpdateDisp(CdMatrix displacements)
 
     // Without any translation the magnification is undefined: nothing is
     // drawn rather than dividing by zero.
-    const double scale = glyph::DisplacementScale(factor, dmax);
-    if (scale != 0.0) {
-        displacements *= scale;
+    if (glyph::DisplacementScaleDefined(factor, dmax)) {
+        displacements *= factor / dmax;
         glNewList(ListDisplacedShape, GL_COMPILE);
         for (int k = 1; k <= m_memberTable.GetRows(); ++k) {
             const int a = TruncateNumber(m_memberTable(k, 1));
@@ -109,6 +108,9 @@ void CGeometry::UpdateMemberForec(CdMatrix forces)
     platform::WaitCursor wait;
     glDeleteLists(ListMemberFx, 6);
     glDeleteLists(ListRefPoints, 1);
+    // The local axes of all members are read once for the six diagrams.
+    numerics::RecordSet axes;
+    m_memberAxes = &axes;
     const COptionPage4& o = m_forceOptions;
     if (o.m_memberFxShow == 1)
         CreateMemberFx(forces);
@@ -122,6 +124,7 @@ void CGeometry::UpdateMemberForec(CdMatrix forces)
         CreateMemberMy(forces);
     if (o.m_memberMzShow == 1)
         CreateMemberMz(forces);
+    m_memberAxes = nullptr;
 }
 
 void CGeometry::CreateMemberFx(CdMatrix forces)
@@ -186,9 +189,13 @@ void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& 
     // record per member. Without it there is nothing to lay the diagram
     // along: one failed read reports the file and the list stays deleted.
     const std::string axesPath = project.GetLocation() + "dcos";
-    if (!std::ifstream(axesPath, std::ios::binary)) {
-        CdMatrix probe;
-        probe.LoadRecord(1, axesPath);
+    numerics::RecordSet ownAxes; // a diagram built outside UpdateMemberForec
+    numerics::RecordSet& axes = m_memberAxes ? *m_memberAxes : ownAxes;
+    numerics::ReadResult axesRead = numerics::ReadResult::Ok;
+    if (!axes.IsLoaded())
+        axesRead = axes.Read(axesPath, forces.GetRows());
+    if (axesRead == numerics::ReadResult::OpenFailed) {
+        numerics::ShowAccessError(axesPath);
         return;
     }
 
@@ -206,11 +213,13 @@ void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& 
         const glyph::Vec3 p1{NodeCoordinate(from, 1), NodeCoordinate(from, 2),
                              NodeCoordinate(from, 3)};
         const glyph::Vec3 p2{NodeCoordinate(to, 1), NodeCoordinate(to, 2), NodeCoordinate(to, 3)};
-        CdMatrix axes;
-        if (!axes.LoadRecord(k, axesPath))
-            break; // a broken file is reported once, not once per member
-        const glyph::Vec3 e1{axes(1, 1), axes(1, 2), axes(1, 3)};
-        const glyph::Vec3 e2{axes(2, 1), axes(2, 2), axes(2, 3)};
+        if (axesRead != numerics::ReadResult::Ok) {
+            // A broken file is reported once, not once per member.
+            numerics::ShowAccessError(axesPath);
+            break;
+        }
+        const glyph::Vec3 e1{axes(k, 1, 1), axes(k, 1, 2), axes(k, 1, 3)};
+        const glyph::Vec3 e2{axes(k, 2, 1), axes(k, 2, 2), axes(k, 2, 3)};
         const double length = glyph::Norm(p2 - p1);
         if (!(length > 0.0) || !std::isfinite(length) || !glyph::IsFinite(p1) ||
             !glyph::IsFinite(e1) || !glyph::IsFinite(e2))

@@ -119,17 +119,26 @@ inline double DisplacementScale(double dispFactor, double dmax)
     return std::isfinite(scale) ? scale : 0.0;
 }
 
+// Whether the magnification dispFactor / dmax is defined: dmax a positive
+// finite number and the quotient finite. A "disp factor" of 0 is defined:
+// the shape is then drawn where the structure stands.
+inline bool DisplacementScaleDefined(double dispFactor, double dmax)
+{
+    return dmax > 0.0 && std::isfinite(dmax) && std::isfinite(dispFactor / dmax);
+}
+
 // ---- Member local axes --------------------------------------------------
 
 // Local axes of a member from its start S, end E, reference point K and
 // stored length Lm: axis 1 along the member, axis 3 normal to the plane of
 // the member and K, axis 2 completing the right-handed set; each scaled to
-// Lm / 3. Returns false when the axes are not defined (the member is then
-// drawn without them): a length that is not positive, or K on the member's
-// line (the sine of the angle between the member and S->K below 1e-9).
+// Lm / 3 (a negative stored length is taken as it stands). Returns false
+// when the axes are not defined (the member is then drawn without them): a
+// stored length of zero, or K on the member's line (the sine of the angle
+// between the member and S->K below 1e-9).
 inline bool MemberLocalAxes(const Vec3& s, const Vec3& e, const Vec3& k, double lm, Vec3 axes[3])
 {
-    if (!(lm > 0.0) || !std::isfinite(lm))
+    if (lm == 0.0 || !std::isfinite(lm))
         return false;
     const Vec3 t1 = (e - s) / lm;
     const Vec3 w = k - s;

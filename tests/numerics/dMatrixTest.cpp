@@ -148,6 +148,48 @@ TEST(dMatrix, BlockCopies)
     EXPECT_EQ(m, Make(2, 2, {1, 2, 3, 4}));
 }
 
+TEST(dMatrix, ShapeFieldsOverwrittenAloneKeepEveryCellInStorage)
+{
+    // More columns than the block holds: the new cells are real, zero cells
+    // reached both through operator() and the row table; size stays.
+    CdMatrix wide = Make(2, 2, {1, 2, 3, 4});
+    wide.SetColsField(3);
+    EXPECT_EQ(wide.GetCols(), 3);
+    EXPECT_EQ(wide.GetSize(), 4);
+    EXPECT_EQ(wide.GetAt(2, 3), 0.0);
+    wide(2, 3) = 7.0;
+    EXPECT_EQ(wide.GetAt(2, 3), 7.0);
+    EXPECT_EQ(wide.GetData()[2][3], 7.0);
+    EXPECT_EQ(wide(0, 0), 0.0); // not the spare slot
+    EXPECT_EQ(wide.ToString(), "1\t2\t3\t\n4\t0\t7\t\n\n");
+
+    // Fewer rows: a row appended afterwards is the new last row, not the
+    // hidden old one.
+    CdMatrix shorter = Make(2, 2, {1, 2, 3, 4});
+    shorter.SetRowsField(1);
+    const double row[] = {0, 8, 9};
+    shorter.AppendRow(row);
+    EXPECT_EQ(shorter, Make(2, 2, {1, 2, 8, 9}));
+    CdMatrix more = Make(1, 2, {5, 6});
+    shorter.SetRowsField(1);
+    shorter.AppendRows(more);
+    EXPECT_EQ(shorter.GetRows(), 2);
+    EXPECT_EQ(shorter(2, 1), 5.0);
+    shorter.SetRowsField(1);
+    shorter.MoveRow(1, 3); // grows: the row in between is zero, not the hidden one
+    EXPECT_EQ(shorter, Make(3, 2, {0, 0, 0, 0, 1, 2}));
+
+    // A negative count is not a shape.
+    CdMatrix m = Make(2, 2, {1, 2, 3, 4});
+    m.SetRowsField(-1);
+    m.SetColsField(-3);
+    EXPECT_EQ(m, Make(2, 2, {1, 2, 3, 4}));
+    // Many more rows: every row the field names reads (as zero).
+    m.SetRowsField(5);
+    EXPECT_EQ(Column(m, 1), (std::vector<double>{1, 3, 0, 0, 0}));
+    EXPECT_EQ(m.GetSize(), 4);
+}
+
 TEST(dMatrix, RowAndColumnCopies)
 {
     CdMatrix m = Make(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9});
@@ -268,6 +310,10 @@ TEST(dMatrix, SwapMoveAndShift)
     EXPECT_EQ(c, Make(2, 3, {0, 2, 1, 0, 4, 3}));
     c.MoveColumnAndDelete(3, 1);
     EXPECT_EQ(c, Make(2, 2, {1, 2, 3, 4}));
+    c(0, 0) = 0.25;
+    c.MoveColumn(2, 5); // several new columns at once
+    EXPECT_EQ(c, Make(2, 5, {1, 0, 0, 0, 2, 3, 0, 0, 0, 4}));
+    EXPECT_EQ(c(0, 0), 0.25);
 
     CdMatrix r = Make(3, 1, {1, 2, 3});
     r.MoveRowAndDelete(3, 1);

@@ -1,3 +1,5 @@
+#include <climits>
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -33,6 +35,27 @@ TEST(iMatrix, ConversionFromRealsTruncatesTowardZero)
     CiMatrix a;
     a = d;
     EXPECT_EQ(a, m);
+}
+
+TEST(iMatrix, ConversionOfValuesBeyondTheIntegerRangeSaturates)
+{
+    // A result table converted for the viewer may hold anything a file held.
+    CdMatrix d(1, 5);
+    d(1, 1) = 1e12;
+    d(1, 2) = -1e12;
+    d(1, 3) = std::numeric_limits<double>::quiet_NaN();
+    d(1, 4) = std::numeric_limits<double>::infinity();
+    d(1, 5) = -2147483648.9;
+    d(0, 0) = 3e10; // the spare slot is converted too
+    const CiMatrix m(d);
+    EXPECT_EQ(m, Make(1, 5, {INT_MAX, INT_MIN, 0, INT_MAX, INT_MIN}));
+    EXPECT_EQ(m.GetAt(0, 0), INT_MAX);
+}
+
+TEST(iMatrix, DivisionOfTheSmallestIntegerByMinusOneDoesNotTrap)
+{
+    const CiMatrix a = Make(1, 2, {INT_MIN, 6});
+    EXPECT_EQ(a / -1, Make(1, 2, {INT_MIN, -6}));
 }
 
 TEST(iMatrix, GetAtOutOfRangeReadsTheSpareSlot)

@@ -1,3 +1,5 @@
+#include <climits>
+
 #include <gtest/gtest.h>
 
 #include "numerics/iVector.h"
@@ -16,6 +18,10 @@ TEST(iVector, DivisionByZeroLeavesTheVector)
     EXPECT_EQ(w, v);
     EXPECT_EQ(v / 2, CiVector(3, 0, 1, 1));
     EXPECT_TRUE(boxes.messages.empty());
+    // The one quotient outside the range wraps instead of trapping.
+    CiVector low(2, INT_MIN, 7);
+    low /= -1;
+    EXPECT_EQ(low, CiVector(2, INT_MIN, -7));
 }
 
 TEST(iVector, ExactComparisonAndSilentMismatches)

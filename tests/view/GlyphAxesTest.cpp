@@ -2,56 +2,13 @@
 // its local axes with arrowheads and labels, and its K point (a sphere,
 // checked by rendered pixels since sphere lists cannot be read back in
 // feedback mode).
-#include <gtest/gtest.h>
+#include "ViewTestSupport.h"
 
-#include <GL/gl.h>
-
-#include <cmath>
 #include <limits>
-#include <map>
 
-#include "platform/Profile.h"
-#include "support/GlFeedback.h"
-#include "support/GlFixture.h"
-#include "support/GlPixels.h"
-#include "support/TempDir.h"
-#include "view/Geometry.h"
-#include "view/GlyphMath.h"
-
-using testsupport::FeedbackOfList;
-using testsupport::FeedbackRecord;
-using testsupport::FeedbackVertex;
-using glyph::Vec3;
+using namespace viewtest;
 
 namespace {
-
-void Option(const std::string& key, int value)
-{
-    platform::Profile::WriteString("OPTION", key, std::to_string(value));
-}
-
-Vec3 At(const FeedbackVertex& v) { return {v.x, v.y, v.z}; }
-Vec3 ColourOf(const FeedbackVertex& v) { return {v.r, v.g, v.b}; }
-
-void ExpectNear(const Vec3& actual, const Vec3& expected, double tol = 2e-4)
-{
-    EXPECT_NEAR(actual.x, expected.x, tol);
-    EXPECT_NEAR(actual.y, expected.y, tol);
-    EXPECT_NEAR(actual.z, expected.z, tol);
-}
-
-std::map<int, std::vector<FeedbackRecord>> ByMember(const std::vector<FeedbackRecord>& records)
-{
-    std::map<int, std::vector<FeedbackRecord>> members;
-    int member = 0;
-    for (const FeedbackRecord& r : records) {
-        if (r.token == GL_PASS_THROUGH_TOKEN)
-            member = static_cast<int>(r.value);
-        else
-            members[member].push_back(r);
-    }
-    return members;
-}
 
 // Line segments of non-zero length (a colour change inside a line batch
 // may come back as an extra zero-length segment).
@@ -64,48 +21,28 @@ std::vector<FeedbackRecord> RealLines(const std::vector<FeedbackRecord>& records
     return lines;
 }
 
-bool AllFinite(const std::vector<FeedbackRecord>& records)
-{
-    for (const FeedbackRecord& r : records)
-        for (const FeedbackVertex& v : r.vertices)
-            if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.z))
-                return false;
-    return true;
-}
-
-class GlyphAxes : public testsupport::GlFixture {
+class GlyphAxes : public ViewFixture {
 protected:
-    testsupport::TempDir dir;
-
     // Adds a member from a to b with reference point k; the stored length
     // is the distance unless given.
     static void AddMember(CGeometry& geo, const Vec3& a, const Vec3& b, const Vec3& k,
                           double length = -1)
     {
-        const int n = geo.m_nodeTable.GetRows();
-        CdMatrix nodes(n + 2, 9);
-        for (int i = 1; i <= n; ++i)
-            for (int c = 1; c <= 9; ++c)
-                nodes(i, c) = geo.m_nodeTable(i, c);
-        nodes(n + 1, 1) = a.x;
-        nodes(n + 1, 2) = a.y;
-        nodes(n + 1, 3) = a.z;
-        nodes(n + 2, 1) = b.x;
-        nodes(n + 2, 2) = b.y;
-        nodes(n + 2, 3) = b.z;
-        geo.m_nodeTable = nodes;
-        const int m = geo.m_memberTable.GetRows();
-        CdMatrix members(m + 1, 8);
-        for (int i = 1; i <= m; ++i)
+        std::vector<Vec3> nodes;
+        for (int i = 1; i <= geo.m_nodeTable.GetRows(); ++i)
+            nodes.push_back(NodeAt(geo, i));
+        nodes.push_back(a);
+        nodes.push_back(b);
+        std::vector<std::vector<double>> members;
+        for (int i = 1; i <= geo.m_memberTable.GetRows(); ++i) {
+            members.emplace_back();
             for (int c = 1; c <= 8; ++c)
-                members(i, c) = geo.m_memberTable(i, c);
-        members(m + 1, 1) = n + 1;
-        members(m + 1, 2) = n + 2;
-        members(m + 1, 3) = length < 0 ? glyph::Norm(b - a) : length;
-        members(m + 1, 4) = k.x;
-        members(m + 1, 5) = k.y;
-        members(m + 1, 6) = k.z;
-        geo.m_memberTable = members;
+                members.back().push_back(geo.m_memberTable(i, c));
+        }
+        const double n = static_cast<double>(nodes.size());
+        members.push_back({n - 1, n, length < 0 ? glyph::Norm(b - a) : length, k.x, k.y, k.z});
+        SetNodes(geo, nodes, 0.0);
+        SetMembers(geo, members);
         geo.UpdateMember();
     }
 
@@ -123,16 +60,14 @@ protected:
 TEST_F(GlyphAxes, PlaneAxesHeadsAndLabelsOfOneMember)
 {
     Option("member K point show", 0); // the sphere is checked by pixels
-    Option("member plan red", 10);
-    Option("member plan green", 20);
-    Option("member plan blue", 30);
+    OptionRgb("member plan", 10, 20, 30);
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
     AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
     Select(geo, 1, 1);
 
     const auto records = FeedbackOfList(CGeometry::ListRefPoints);
-    const auto members = ByMember(records);
+    const auto members = ByTag(records);
     ASSERT_EQ(members.size(), 1u) << testsupport::Describe(records);
     const auto& m = members.at(1);
 
@@ -142,9 +77,9 @@ TEST_F(GlyphAxes, PlaneAxesHeadsAndLabelsOfOneMember)
     ExpectNear(At(polygons[0].vertices[0]), {0, 0, 0});
     ExpectNear(At(polygons[0].vertices[1]), {6, 0, 0});
     ExpectNear(At(polygons[0].vertices[2]), {0, 5, 0});
-    ExpectNear(ColourOf(polygons[0].vertices[0]), {1, 1, 1}, 1e-6);
-    ExpectNear(ColourOf(polygons[0].vertices[1]), {1, 1, 1}, 1e-6);
-    ExpectNear(ColourOf(polygons[0].vertices[2]), {10 / 255.0, 20 / 255.0, 30 / 255.0}, 1e-6);
+    ExpectColour(polygons[0].vertices[0], {1, 1, 1});
+    ExpectColour(polygons[0].vertices[1], {1, 1, 1});
+    ExpectColour(polygons[0].vertices[2], Rgb255(10, 20, 30));
 
     // Axes from the midpoint (3,0,0), one third of the member long: 1 along
     // the member (red), 2 towards K (green), 3 normal to both (blue).
@@ -183,8 +118,7 @@ TEST_F(GlyphAxes, PlaneAxesHeadsAndLabelsOfOneMember)
 
 TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
 {
-    Option("member K point show", 0);
-    Option("member plan show", 0);
+    Options({{"member K point show", 0}, {"member plan show", 0}});
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
     AddMember(geo, {0, 0, 0}, {3, 0, 0}, {0, 1, 0});
@@ -194,7 +128,7 @@ TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
     AddMember(geo, {40, 0, 0}, {46, 0, 0}, {40, 0, 2}, 12); // stored length 12
     Select(geo, 3, 5);
 
-    const auto members = ByMember(FeedbackOfList(CGeometry::ListRefPoints));
+    const auto members = ByTag(FeedbackOfList(CGeometry::ListRefPoints));
     ASSERT_EQ(members.size(), 3u);
     const double lengths[6] = {0, 3, 6, 9, 5, 12};
     for (int k = 3; k <= 5; ++k) {
@@ -221,7 +155,7 @@ TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
     Select(geo, 4, 99);
     const auto cutRecords = FeedbackOfList(CGeometry::ListRefPoints);
     EXPECT_EQ(testsupport::Count(cutRecords, GL_PASS_THROUGH_TOKEN), 2u);
-    const auto cut = ByMember(cutRecords);
+    const auto cut = ByTag(cutRecords);
     EXPECT_EQ(cut.size(), 2u);
     EXPECT_EQ(cut.count(4) + cut.count(5), 2u);
 }
@@ -244,10 +178,8 @@ TEST_F(GlyphAxes, OnlyTheReferencePointTableShowsTheAxes)
 
 TEST_F(GlyphAxes, AxisKeysAndLabelSwitch)
 {
-    Option("member K point show", 0);
-    Option("member plan show", 0);
-    Option("member local axis 2", 0);
-    Option("member local axis ID", 0);
+    Options({{"member K point show", 0}, {"member plan show", 0}, {"member local axis 2", 0},
+             {"member local axis ID", 0}});
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
     AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
@@ -261,8 +193,7 @@ TEST_F(GlyphAxes, AxisKeysAndLabelSwitch)
     EXPECT_EQ(testsupport::Count(records, GL_BITMAP_TOKEN), 0u);
 
     // Everything off: nothing left to draw.
-    Option("member local axis 1", 0);
-    Option("member local axis 3", 0);
+    Options({{"member local axis 1", 0}, {"member local axis 3", 0}});
     geo.LoadLibraryA();
     geo.RenderRefPoint();
     records = FeedbackOfList(CGeometry::ListRefPoints);
@@ -283,7 +214,7 @@ TEST_F(GlyphAxes, KPointOnTheMemberLineDrawsNoAxesAndNothingUndefined)
     Select(geo, 1, 5);
     const auto records = FeedbackOfList(CGeometry::ListRefPoints);
     EXPECT_TRUE(AllFinite(records)) << testsupport::Describe(records);
-    const auto members = ByMember(records);
+    const auto members = ByTag(records);
     for (int k = 1; k <= 4; ++k)
         if (members.count(k)) {
             EXPECT_EQ(RealLines(members.at(k)).size(), 0u) << k;
@@ -294,10 +225,8 @@ TEST_F(GlyphAxes, KPointOnTheMemberLineDrawsNoAxesAndNothingUndefined)
 
 TEST_F(GlyphAxes, KPointIsARedSphereWithItsLabel)
 {
-    Option("member plan show", 0);
-    Option("member local axis 1", 0);
-    Option("member local axis 2", 0);
-    Option("member local axis 3", 0);
+    Options({{"member plan show", 0}, {"member local axis 1", 0}, {"member local axis 2", 0},
+             {"member local axis 3", 0}});
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
     // K at the origin, on the line of member 2 (its axes are undefined, its

@@ -9,33 +9,20 @@
 
 using glyph::Vec3;
 
-TEST(GlyphMath, LoadDigitsCountTheWholePartAsPrinted)
+TEST(GlyphMath, LoadDigitsAndGlyphSizeFollowTheWholePartAsPrinted)
 {
-    EXPECT_EQ(glyph::LoadDigits(5), 1);
-    EXPECT_EQ(glyph::LoadDigits(250), 3);
-    EXPECT_EQ(glyph::LoadDigits(-250), 4);
-    EXPECT_EQ(glyph::LoadDigits(9), 1);
-    EXPECT_EQ(glyph::LoadDigits(-9), 2);
-    EXPECT_EQ(glyph::LoadDigits(0.4), 1);
-    EXPECT_EQ(glyph::LoadDigits(-0.4), 1);  // truncates to 0, printed "0"
-    EXPECT_EQ(glyph::LoadDigits(99.99), 2);
-    EXPECT_EQ(glyph::LoadDigits(-1000.5), 5);
-    EXPECT_EQ(glyph::LoadDigits(1e12), 13);
-    EXPECT_EQ(glyph::LoadDigits(1e20), 21);  // beyond 64-bit integers, no overflow
-}
-
-TEST(GlyphMath, GlyphSizeIsDigitsTimesScaleOverTen)
-{
-    EXPECT_DOUBLE_EQ(glyph::GlyphSize(5, 1.0), 0.1);
-    EXPECT_DOUBLE_EQ(glyph::GlyphSize(250, 1.0), 0.3);
-    EXPECT_DOUBLE_EQ(glyph::GlyphSize(-250, 1.0), 0.4);
-    EXPECT_DOUBLE_EQ(glyph::GlyphSize(250, 3.0), 0.9);
-    EXPECT_DOUBLE_EQ(glyph::GlyphSize(9, 2.0), 0.2);
-    EXPECT_DOUBLE_EQ(glyph::GlyphSize(-9, 2.0), 0.4);
-}
-
-TEST(GlyphMath, LabelIsThreeSignificantDigitsInProjectUnits)
-{
+    // {load, printed digits of its whole part}; "-0.4" truncates to "0";
+    // 1e20 is beyond 64-bit integers and must not overflow.
+    const std::pair<double, int> digits[] = {{5, 1}, {250, 3}, {-250, 4}, {9, 1}, {-9, 2},
+                                             {0.4, 1}, {-0.4, 1}, {99.99, 2}, {-1000.5, 5},
+                                             {1e12, 13}, {1e20, 21}};
+    for (const auto& d : digits)
+        EXPECT_EQ(glyph::LoadDigits(d.first), d.second) << d.first;
+    // {load, scale, digits x scale / 10}
+    const double sizes[][3] = {{5, 1, 0.1}, {250, 1, 0.3}, {-250, 1, 0.4},
+                               {250, 3, 0.9}, {9, 2, 0.2},  {-9, 2, 0.4}};
+    for (const auto& z : sizes)
+        EXPECT_DOUBLE_EQ(glyph::GlyphSize(z[0], z[1]), z[2]) << z[0] << " at " << z[1];
     EXPECT_EQ(glyph::LoadLabel(0.4, 1.0), "0.4");
     EXPECT_EQ(glyph::LoadLabel(250, 9.81), "2.45e+03");
     EXPECT_EQ(glyph::LoadLabel(-250, 0.001), "-0.25");
@@ -78,10 +65,10 @@ TEST(GlyphMath, DiagramStripCornersFollowWhiteColourColourWhite)
 TEST(GlyphMath, DisplacementScaleMapsLargestToFactorAndRefusesZero)
 {
     EXPECT_DOUBLE_EQ(glyph::DisplacementScale(2.0, 0.004), 500.0);
-    EXPECT_EQ(glyph::DisplacementScale(2.0, 0.0), 0.0);
-    EXPECT_EQ(glyph::DisplacementScale(2.0, std::numeric_limits<double>::quiet_NaN()), 0.0);
-    EXPECT_EQ(glyph::DisplacementScale(2.0, std::numeric_limits<double>::infinity()), 0.0);
-    EXPECT_EQ(glyph::DisplacementScale(1.0, 1e-320), 0.0);  // would overflow to infinity
+    // 1e-320 would overflow to infinity.
+    for (double dmax : {0.0, std::numeric_limits<double>::quiet_NaN(),
+                        std::numeric_limits<double>::infinity(), 1e-320})
+        EXPECT_EQ(glyph::DisplacementScale(dmax == 1e-320 ? 1.0 : 2.0, dmax), 0.0) << dmax;
 }
 
 TEST(GlyphMath, LocalAxesAreRightHandedAndAThirdOfTheStoredLength)
@@ -101,15 +88,22 @@ TEST(GlyphMath, LocalAxesAreRightHandedAndAThirdOfTheStoredLength)
     EXPECT_NEAR(t[0].z, 1, 1e-12);
     EXPECT_NEAR(t[2].y, -1, 1e-12);
     EXPECT_NEAR(t[1].x, -1, 1e-12);  // 3 x 1 = (0,-1,0) x (0,0,1) = (-1,0,0)
+
+    // A negative stored length turns axes 1 and 3 back (T1 = (E - S) / Lm,
+    // all times Lm / 3) and leaves axis 2 pointing away from K.
+    ASSERT_TRUE(glyph::MemberLocalAxes({0, 0, 0}, {6, 0, 0}, {0, 5, 0}, -6, t));
+    EXPECT_NEAR(t[0].x, 2, 1e-12);
+    EXPECT_NEAR(t[1].y, -2, 1e-12);
+    EXPECT_NEAR(t[2].z, 2, 1e-12);
 }
 
 TEST(GlyphMath, LocalAxesUndefinedForKOnTheLineOrZeroLength)
 {
     Vec3 t[3];
-    EXPECT_FALSE(glyph::MemberLocalAxes({0, 0, 0}, {6, 0, 0}, {3, 0, 0}, 6, t));
-    EXPECT_FALSE(glyph::MemberLocalAxes({0, 0, 0}, {6, 0, 0}, {12, 0, 0}, 6, t));
-    EXPECT_FALSE(glyph::MemberLocalAxes({0, 0, 0}, {6, 0, 0}, {0, 0, 0}, 6, t));  // K at S
-    EXPECT_FALSE(glyph::MemberLocalAxes({0, 0, 0}, {6, 0, 0}, {0, 1, 0}, 0, t));
+    // K on the member, on its extension, at S; zero stored length.
+    const std::pair<Vec3, double> bad[] = {{{3, 0, 0}, 6}, {{12, 0, 0}, 6}, {{0, 0, 0}, 6}, {{0, 1, 0}, 0}};
+    for (const auto& b : bad)
+        EXPECT_FALSE(glyph::MemberLocalAxes({0, 0, 0}, {6, 0, 0}, b.first, b.second, t)) << b.first.x;
     // K a hair off a long member's line still gives unit-free right-handed axes
     ASSERT_TRUE(glyph::MemberLocalAxes({0, 0, 0}, {6, 0, 0}, {3, 1e-6, 0}, 6, t));
     EXPECT_NEAR(t[1].y, 2, 1e-9);
