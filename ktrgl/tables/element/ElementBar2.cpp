@@ -1,0 +1,154 @@
+#include "tables/element/ElementBar2.h"
+
+#include "tables/CommandIds.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/MenuResource.h"
+#include "view/Geometry.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <memory>
+
+CElementBar2::CElementBar2(QWidget* parent) : DialogBar("Reference point", parent)
+{
+    m_grid = new CMSFlexGrid(this);
+    m_grid->setObjectName("12039");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_grid);
+
+    GridEditing::Options options = GridEditing::BarOptions();
+    options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
+    options.activeTableCode = CGeometry::TableRefPoints;
+    options.selectAllColumn = 3;
+    m_editing = new GridEditing(m_grid, this, options, this);
+    connect(m_grid, &CMSFlexGrid::SelChange, this, &CElementBar2::OnSelChangeTable);
+    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
+        if (button == 2)
+            OnContextMenu(QCursor::pos());
+    });
+}
+
+CElementBar2::~CElementBar2() = default;
+
+void CElementBar2::SetGeometry(CGeometry* geometry)
+{
+    m_points.SetGeometry(geometry);
+    if (geometry)
+        m_editing->SetSelectionTarget(&geometry->m_selMemberFrom, &geometry->m_selMemberTo, &geometry->m_activeTable);
+}
+
+bool CElementBar2::OnInitDialog()
+{
+    m_editing->CreateEditor(this);
+    UpdateTable();
+    return true;
+}
+
+double CElementBar2::Factor() const { return Geometry()->GetLengthFactor(); }
+
+void CElementBar2::UpdateTable()
+{
+    if (Geometry())
+        m_points.FillGrid(*m_grid, *m_editing, Factor(), true);
+}
+
+void CElementBar2::StoreCell(long row, long col, const std::string& text)
+{
+    if (Geometry() && m_points.StoreCell(*m_grid, row, col, text, Factor()))
+        Geometry()->m_modelChanged = true;
+}
+
+void CElementBar2::AfterCommit()
+{
+    if (Geometry())
+        Geometry()->RenderRefPoint();
+}
+
+void CElementBar2::OnSelChangeTable()
+{
+    if (Geometry())
+        Geometry()->RenderRefPoint();
+}
+
+void CElementBar2::Parallel(int axis)
+{
+    if (!Geometry())
+        return;
+    int first = 1, last = 0;
+    m_points.SelectedRows(first, last);
+    for (int row = first; row <= last; ++row) {
+        if (axis == 1)
+            ParallelX(row);
+        else if (axis == 2)
+            ParallelY(row);
+        else
+            ParallelZ(row);
+    }
+    if (first <= last)
+        Geometry()->m_modelChanged = true;
+    Geometry()->RenderRefPoint();
+}
+
+void CElementBar2::ParallelX(int row)
+{
+    if (m_points.ParallelX(row))
+        m_points.ShowRow(*m_grid, row, Factor());
+}
+
+void CElementBar2::ParallelY(int row)
+{
+    if (m_points.ParallelY(row))
+        m_points.ShowRow(*m_grid, row, Factor());
+}
+
+void CElementBar2::ParallelZ(int row)
+{
+    if (m_points.ParallelZ(row))
+        m_points.ShowRow(*m_grid, row, Factor());
+}
+
+void CElementBar2::OnParallelX() { Parallel(1); }
+void CElementBar2::OnParallelY() { Parallel(2); }
+void CElementBar2::OnParallelZ() { Parallel(3); }
+
+void CElementBar2::OnGenerate()
+{
+    if (!Geometry())
+        return;
+    int first = 1, last = 0;
+    m_points.SelectedRows(first, last);
+    for (int row = first; row <= last; ++row)
+        m_points.Generate(row);
+    if (first <= last)
+        Geometry()->m_modelChanged = true;
+    UpdateTable();
+    Geometry()->RenderRefPoint();
+}
+
+bool CElementBar2::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case ID_REF_PARALLEL_X: OnParallelX(); return true;
+    case ID_REF_PARALLEL_Y: OnParallelY(); return true;
+    case ID_REF_PARALLEL_Z: OnParallelZ(); return true;
+    case ID_REF_GENERATE: OnGenerate(); return true;
+    default: return false;
+    }
+}
+
+QMenu* CElementBar2::CreateContextMenu()
+{
+    QMenu* menu = MenuResource::CreatePopup("ref", this);
+    MenuResource::RemoveCommand(menu, ID_REF_PRINT); // the page's command
+    return menu;
+}
+
+void CElementBar2::OnContextMenu(const QPoint& globalPos)
+{
+    std::unique_ptr<QMenu> menu(CreateContextMenu());
+    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
+    if (id != 0)
+        OnCommand(id);
+}

@@ -1,0 +1,139 @@
+#include "tables/element/ElementBar3.h"
+
+#include "platform/FileDialog.h"
+#include "tables/CommandIds.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/MenuResource.h"
+#include "view/Geometry.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <memory>
+
+CElementBar3::CElementBar3(QWidget* parent) : DialogBar("Properties", parent)
+{
+    m_grid = new CMSFlexGrid(this);
+    m_grid->setObjectName("12039");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_grid);
+
+    GridEditing::Options options = GridEditing::BarOptions();
+    options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
+    options.append = GridEditing::AppendOnDown;
+    options.activeTableCode = CGeometry::TableProperties;
+    m_editing = new GridEditing(m_grid, this, options, this);
+    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
+        if (button == 2)
+            OnContextMenu(QCursor::pos());
+    });
+}
+
+CElementBar3::~CElementBar3() = default;
+
+void CElementBar3::SetGeometry(CGeometry* geometry)
+{
+    m_geometry = geometry;
+    // Up and Down move the member range with the cursor, as the bar does.
+    if (geometry)
+        m_editing->SetSelectionTarget(&geometry->m_selMemberFrom, &geometry->m_selMemberTo, &geometry->m_activeTable);
+}
+
+bool CElementBar3::OnInitDialog()
+{
+    m_editing->CreateEditor(this);
+    UpdateTable();
+    return true;
+}
+
+void CElementBar3::UpdateTable()
+{
+    if (!m_geometry)
+        return;
+    m_properties.LoadIfPresent();
+    if (m_properties.Rows() == 0) {
+        OnAddNew();
+        return;
+    }
+    FillGrid();
+}
+
+void CElementBar3::FillGrid()
+{
+    if (m_geometry)
+        m_properties.FillGrid(*m_grid, *m_editing, m_geometry, m_properties.Rows() + 2, "%g", true);
+}
+
+void CElementBar3::StoreCell(long row, long col, const std::string& text)
+{
+    if (m_geometry && m_properties.StoreCell(*m_grid, m_geometry, row, col, text, "%g")) {
+        m_properties.Save();
+        m_geometry->m_modelChanged = true;
+    }
+}
+
+void CElementBar3::RowsChanged()
+{
+    m_properties.Save();
+    m_properties.WriteCount();
+    m_geometry->m_modelChanged = true;
+    FillGrid();
+}
+
+void CElementBar3::OnAddNew()
+{
+    if (!m_geometry)
+        return;
+    m_properties.AddNew(m_geometry, 1.0);
+    RowsChanged();
+}
+
+void CElementBar3::OnDelete()
+{
+    m_editing->Commit();
+    if (m_geometry && m_properties.Delete(static_cast<int>(m_grid->GetRow())))
+        RowsChanged();
+}
+
+void CElementBar3::OnImport()
+{
+    std::string path;
+    if (platform::FileDialog::GetOpenFileName("Property File (*.pro)|*.pro||", path))
+        ImportFile(path);
+}
+
+bool CElementBar3::ImportFile(const std::string& path)
+{
+    if (!m_geometry || !m_properties.Import(path))
+        return false;
+    RowsChanged();
+    return true;
+}
+
+bool CElementBar3::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case ID_SEC_COPY: OnCopy(); return true;
+    case ID_SEC_PASTE: OnPaste(); return true;
+    case ID_SEC_DELETE: OnDelete(); return true;
+    case ID_SEC_ADDNEW: OnAddNew(); return true;
+    case ID_SEC_IMPORT: OnImport(); return true;
+    default: return false;
+    }
+}
+
+QMenu* CElementBar3::CreateContextMenu()
+{
+    QMenu* menu = MenuResource::CreatePopup("SEC", this);
+    MenuResource::RemoveCommand(menu, ID_SEC_PRINT); // the page's command
+    return menu;
+}
+
+void CElementBar3::OnContextMenu(const QPoint& globalPos)
+{
+    std::unique_ptr<QMenu> menu(CreateContextMenu());
+    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
+    if (id != 0)
+        OnCommand(id);
+}

@@ -1,0 +1,138 @@
+#include "tables/element/ElementPage2.h"
+
+#include "tables/CommandIds.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/MenuResource.h"
+#include "view/Geometry.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <memory>
+
+CElementPage2::CElementPage2(QWidget* parent) : PropertyPage("Reference point", parent)
+{
+    setObjectName("12019");
+    m_grid = new CMSFlexGrid(this);
+    m_grid->setObjectName("12039");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_grid);
+
+    GridEditing::Options options = GridEditing::PageOptions();
+    options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
+    options.activeTableCode = CGeometry::TableRefPoints;
+    options.selectAllColumn = 3;
+    m_editing = new GridEditing(m_grid, this, options, this);
+    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
+        if (button == 2)
+            OnContextMenu(QCursor::pos());
+    });
+}
+
+CElementPage2::~CElementPage2() = default;
+
+void CElementPage2::SetGeometry(CGeometry* geometry)
+{
+    m_points.SetGeometry(geometry);
+    if (geometry)
+        m_editing->SetSelectionTarget(&geometry->m_selMemberFrom, &geometry->m_selMemberTo, &geometry->m_activeTable);
+}
+
+bool CElementPage2::OnSetActive()
+{
+    m_editing->CreateEditor(this);
+    UpdateTable();
+    return true;
+}
+
+bool CElementPage2::OnKillActive()
+{
+    m_editing->Commit();
+    m_editing->DestroyEditor();
+    return true;
+}
+
+void CElementPage2::UpdateTable()
+{
+    if (Geometry())
+        m_points.FillGrid(*m_grid, *m_editing, 1.0, false);
+}
+
+void CElementPage2::StoreCell(long row, long col, const std::string& text)
+{
+    if (m_points.StoreCell(*m_grid, row, col, text, 1.0))
+        Geometry()->m_modelChanged = true;
+}
+
+void CElementPage2::Parallel(int axis)
+{
+    int first = 1, last = 0;
+    m_points.SelectedRows(first, last);
+    for (int row = first; row <= last; ++row) {
+        if (axis == 1)
+            ParallelX(row);
+        else if (axis == 2)
+            ParallelY(row);
+        else
+            ParallelZ(row);
+    }
+    if (first <= last)
+        Geometry()->m_modelChanged = true;
+}
+
+void CElementPage2::ParallelX(int row)
+{
+    if (m_points.ParallelX(row))
+        m_points.ShowRow(*m_grid, row, 1.0);
+}
+
+void CElementPage2::ParallelY(int row)
+{
+    if (m_points.ParallelY(row))
+        m_points.ShowRow(*m_grid, row, 1.0);
+}
+
+void CElementPage2::ParallelZ(int row)
+{
+    if (m_points.ParallelZ(row))
+        m_points.ShowRow(*m_grid, row, 1.0);
+}
+
+void CElementPage2::OnParallelX() { Parallel(1); }
+void CElementPage2::OnParallelY() { Parallel(2); }
+void CElementPage2::OnParallelZ() { Parallel(3); }
+
+void CElementPage2::OnGenerate()
+{
+    if (Geometry())
+        Geometry()->m_modelChanged = true;
+}
+
+void CElementPage2::OnPrint()
+{
+    m_editing->Commit();
+    m_points.Print();
+}
+
+bool CElementPage2::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case ID_REF_PARALLEL_X: OnParallelX(); return true;
+    case ID_REF_PARALLEL_Y: OnParallelY(); return true;
+    case ID_REF_PARALLEL_Z: OnParallelZ(); return true;
+    case ID_REF_GENERATE: OnGenerate(); return true;
+    case ID_REF_PRINT: OnPrint(); return true;
+    default: return false;
+    }
+}
+
+QMenu* CElementPage2::CreateContextMenu() { return MenuResource::CreatePopup("ref", this); }
+
+void CElementPage2::OnContextMenu(const QPoint& globalPos)
+{
+    std::unique_ptr<QMenu> menu(CreateContextMenu());
+    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
+    if (id != 0)
+        OnCommand(id);
+}

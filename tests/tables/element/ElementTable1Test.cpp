@@ -1,0 +1,300 @@
+// The connectivity page and bar driven through their real grids: the
+// in-place editor, key routing, the commands' page/bar differences.
+#include "ElementTestSupport.h"
+#include "tables/CommandIds.h"
+#include "tables/EditWnd.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/MenuResource.h"
+#include "tables/TablesTestSupport.h"
+#include "tables/element/ElementBar1.h"
+#include "tables/element/ElementPage1.h"
+#include "tables/element/ElementPage6.h"
+
+#include <QAction>
+#include <QMenu>
+
+using elementtest::ElementProject;
+using tablestest::Key;
+using tablestest::Type;
+
+namespace {
+
+class Connectivity : public ElementProject {
+protected:
+    std::unique_ptr<CElementPage1> page;
+    std::unique_ptr<CElementBar1> bar;
+
+    void SetUp() override
+    {
+        ElementProject::SetUp();
+        geo->m_nodeTable = Nodes({{0, 0, 0}, {3, 4, 0}, {3, 4, 12}});
+        geo->m_memberTable = Members({{1, 2}, {2, 3}});
+        geo->m_memberTable(1, 3) = 5.0;
+        geo->m_memberTable(2, 3) = 12.0;
+        SetCount("Number Material ", 2);
+        SetCount("Number releases ", 2);
+    }
+    CMSFlexGrid* OpenPage()
+    {
+        page = std::make_unique<CElementPage1>();
+        page->SetGeometry(geo.get());
+        page->EnsureInitialized();
+        page->OnSetActive();
+        ShowActive(page.get());
+        page->Grid()->setFocus();
+        return page->Grid();
+    }
+    CMSFlexGrid* OpenBar()
+    {
+        bar = std::make_unique<CElementBar1>();
+        bar->SetGeometry(geo.get());
+        bar->Create();
+        ShowActive(bar.get());
+        bar->Grid()->setFocus();
+        return bar->Grid();
+    }
+    static void GoTo(CMSFlexGrid* grid, long row, long col)
+    {
+        grid->SetRow(row);
+        grid->SetCol(col);
+        grid->SetRowSel(row);
+        grid->SetColSel(col);
+        grid->setFocus();
+    }
+};
+
+TEST_F(Connectivity, PageAndBarShowTheirColumnsAndTexts)
+{
+    CMSFlexGrid* grid = OpenPage();
+    ASSERT_EQ(grid->GetCols(), 6);
+    ASSERT_EQ(grid->GetRows(), 3);
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), " Start node ");
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), " Length");
+    EXPECT_EQ(grid->GetTextMatrix(0, 5), " Release");
+    EXPECT_EQ(grid->GetTextMatrix(2, 0), "      2");
+    EXPECT_EQ(grid->GetTextMatrix(2, 1), "         2");
+    EXPECT_EQ(grid->GetTextMatrix(2, 3), "    12.000");
+    CMSFlexGrid* barGrid = OpenBar();
+    ASSERT_EQ(barGrid->GetCols(), 5);
+    EXPECT_EQ(barGrid->GetTextMatrix(0, 3), " Property");
+    EXPECT_EQ(barGrid->GetTextMatrix(0, 4), " Release ");
+    EXPECT_EQ(barGrid->GetTextMatrix(1, 2), "         2");
+}
+
+TEST_F(Connectivity, NodeColumnsNarrowFrom27Members)
+{
+    CdMatrix members(26, 8);
+    geo->m_memberTable = members;
+    CMSFlexGrid* grid = OpenPage();
+    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(1125));
+    EXPECT_EQ(grid->columnWidth(3), grid->TwipsToPixelsX(1125));
+    page->OnAddNew();
+    page->UpdateTable();
+    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(1005));
+    EXPECT_EQ(grid->columnWidth(3), grid->TwipsToPixelsX(1005));
+    CMSFlexGrid* barGrid = OpenBar();
+    EXPECT_EQ(barGrid->columnWidth(2), barGrid->TwipsToPixelsX(1005));
+}
+
+TEST_F(Connectivity, PageCheckInStoresNodesInRangeAndMeasures)
+{
+    CMSFlexGrid* grid = OpenPage();
+    GoTo(grid, 1, 2);
+    Key(grid, Qt::Key_Return);
+    ASSERT_TRUE(page->Editing()->IsEditing());
+    EXPECT_EQ(page->Editing()->Editor()->GetText(), "         2"); // the page starts from the cell
+    Type(grid, "3");
+    Key(grid, Qt::Key_Return);
+    EXPECT_FALSE(page->Editing()->IsEditing());
+    EXPECT_EQ(geo->m_memberTable(1, 2), 3.0);
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 3), 13.0);
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "         3");
+    EXPECT_EQ(grid->GetTextMatrix(1, 3), "    13.000");
+    // Above the node count, and a property above the material count: 0.
+    GoTo(grid, 1, 1);
+    Key(grid, Qt::Key_Return);
+    Type(grid, "4");
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "         0");
+    GoTo(grid, 2, 4);
+    Key(grid, Qt::Key_Return);
+    Type(grid, "3");
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(geo->m_memberTable(2, 7), 0.0);
+    GoTo(grid, 2, 5);
+    Type(grid, "x"); // the opening key is spent: the cell's text is selected
+    Type(grid, "2");
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(geo->m_memberTable(2, 8), 2.0);
+    EXPECT_TRUE(geo->m_modelChanged);
+}
+
+TEST_F(Connectivity, PageDownOnTheLastRowAppendsOnlyAfterACommit)
+{
+    CMSFlexGrid* grid = OpenPage();
+    GoTo(grid, 2, 4);
+    Key(grid, Qt::Key_Down);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
+    GoTo(grid, 2, 4);
+    Key(grid, Qt::Key_Return);
+    Type(grid, "1");
+    Key(grid, Qt::Key_Down);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
+    EXPECT_EQ(geo->m_memberTable(2, 7), 1.0);
+    EXPECT_EQ(geo->m_memberTable(3, 7), 0.0); // the page's new member is all zeros
+    EXPECT_EQ(grid->GetRows(), 4);
+    EXPECT_EQ(grid->GetTextMatrix(3, 1), "         0");
+    EXPECT_EQ(Count(" Element "), 3);
+}
+
+TEST_F(Connectivity, BarEditorStartsFromTheTypedKey)
+{
+    CMSFlexGrid* grid = OpenBar();
+    GoTo(grid, 1, 1);
+    Type(grid, "-");
+    ASSERT_TRUE(bar->Editing()->IsEditing());
+    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "");
+    // An empty commit stores nothing.
+    Key(grid, Qt::Key_Return);
+    EXPECT_FALSE(bar->Editing()->IsEditing());
+    EXPECT_EQ(geo->m_memberTable(1, 1), 1.0);
+    GoTo(grid, 1, 1);
+    Type(grid, "3");
+    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "3");
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(geo->m_memberTable(1, 1), 3.0);
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 3), 12.0);
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "         3");
+    GoTo(grid, 2, 3);
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "         0"); // Enter: the cell's text
+    Key(grid, Qt::Key_Escape);
+}
+
+TEST_F(Connectivity, BarDownOnTheLastRowAlwaysAppendsAMemberOfGroup1)
+{
+    CMSFlexGrid* grid = OpenBar();
+    GoTo(grid, 2, 1);
+    Key(grid, Qt::Key_Down);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
+    EXPECT_EQ(geo->m_memberTable(3, 7), 1.0);
+    EXPECT_EQ(grid->GetRows(), 5); // an empty row below the new member
+    EXPECT_EQ(grid->GetTextMatrix(3, 3), "         1");
+    EXPECT_EQ(grid->GetTextMatrix(3, 4), "         0");
+    EXPECT_EQ(geo->m_selMemberFrom, 3);
+    // The empty row opens no editor.
+    GoTo(grid, 4, 1);
+    Type(grid, "5");
+    EXPECT_FALSE(bar->Editing()->IsEditing());
+}
+
+TEST_F(Connectivity, PageCommandsWriteTheCountsAndTheMark)
+{
+    OpenPage();
+    Select(1, 1);
+    page->OnCopy();
+    EXPECT_TRUE(page->PasteWithOffset(0, 0, 12));
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 3);
+    EXPECT_EQ(geo->m_memberTable(3, 1), 4.0); // (0,0,12) is new, (3,4,12) is node 3
+    EXPECT_EQ(geo->m_memberTable(3, 2), 3.0);
+    EXPECT_EQ(Count(" Element "), 3);
+    EXPECT_EQ(Count("Node "), 4);
+    EXPECT_TRUE(geo->m_modelChanged);
+    Select(3, 2);
+    page->OnDelete();
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 1);
+    EXPECT_EQ(Count(" Element "), 1);
+    EXPECT_EQ(page->Grid()->GetRows(), 2);
+}
+
+TEST_F(Connectivity, BarReNumberAndMirrorUseTheModelRenumbering)
+{
+    OpenBar();
+    geo->m_memberTable = Members({{1, 2}, {2, 1}, {3, 3}, {2, 3}});
+    bar->OnReNumber();
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
+    EXPECT_EQ(geo->m_memberTable(2, 1), 2.0);
+    EXPECT_EQ(bar->Grid()->GetRows(), 3);
+    // Mirror Copy in the plane through the members: nothing new survives.
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {0, 5, 0}, {0, 5, 5}});
+    Select(1, 2);
+    bar->Mirror(CElementPage6::PlaneYZ, 0.0, 2);
+    EXPECT_EQ(geo->m_nodeTable.GetRows(), 3);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
+    EXPECT_TRUE(geo->m_geometryChanged);
+    // Mirror Copy in x = 1 adds the reflected pair.
+    bar->Mirror(CElementPage6::PlaneYZ, 1.0, 2);
+    EXPECT_EQ(geo->m_nodeTable.GetRows(), 6);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 4);
+    EXPECT_EQ(geo->m_nodeTable(4, 1), 2.0);
+    EXPECT_EQ(Count(" Element "), 4);
+}
+
+TEST_F(Connectivity, BarRotateTakesDegreesAndGenerateRenumbers)
+{
+    OpenBar();
+    geo->m_nodeTable = Line(5);
+    geo->m_memberTable = Members({{1, 2}});
+    Select(1, 1);
+    bar->Rotate(3, 1, 0, 0, 90, 2);
+    ASSERT_EQ(geo->m_nodeTable.GetRows(), 6);
+    EXPECT_NEAR(geo->m_nodeTable(6, 1), 1.0, 1e-9);
+    EXPECT_NEAR(geo->m_nodeTable(6, 2), 1.0, 1e-9);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
+    EXPECT_EQ(geo->m_memberTable(2, 1), 1.0);
+    EXPECT_EQ(geo->m_memberTable(2, 2), 6.0);
+
+    geo->m_memberTable = Members({{1, 2}});
+    MemberTableWorker::Generation g;
+    g.count = 3;
+    g.element = 1;
+    EXPECT_EQ(bar->GenerateMembers(g), 3);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 4);
+    EXPECT_EQ(geo->m_memberTable(2, 1), 2.0);
+    EXPECT_EQ(geo->m_memberTable(4, 2), 5.0);
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(4, 3), 1.0);
+    EXPECT_EQ(geo->m_memberTable(4, 7), 1.0);
+    g.count = 0;
+    EXPECT_EQ(bar->GenerateMembers(g), 0);
+    g.count = 2;
+    g.element = 0; // nothing selected: no source member
+    EXPECT_EQ(bar->GenerateMembers(g), 0);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 4);
+}
+
+TEST_F(Connectivity, BarImportAndAssignThroughTheirAnswers)
+{
+    platform::FileDialogRecorder files;
+    OpenBar();
+    CdMatrix file = Members({{3, 1}});
+    ASSERT_TRUE(file.Save(dir.File("extra.ele")));
+    files.Answer(dir.File("extra.ele"));
+    bar->OnImport();
+    ASSERT_EQ(files.filters.size(), 1u);
+    EXPECT_EQ(files.filters[0], "Member File (*.ele)|*.ele||");
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
+    EXPECT_EQ(Count(" Element "), 3);
+    EXPECT_TRUE(geo->m_geometryChanged);
+    EXPECT_EQ(bar->Grid()->GetRows(), 4);
+    Select(2, 3);
+    EXPECT_TRUE(bar->AssignProperty(2));
+    EXPECT_EQ(geo->m_memberTable(1, 7), 0.0);
+    EXPECT_EQ(geo->m_memberTable(3, 7), 2.0);
+    EXPECT_EQ(bar->Grid()->GetTextMatrix(3, 3), "         2");
+}
+
+TEST_F(Connectivity, ContextMenusOfferEachClassItsCommands)
+{
+    OpenPage();
+    std::unique_ptr<QMenu> pageMenu(page->CreateContextMenu());
+    EXPECT_NE(MenuResource::FindCommand(pageMenu.get(), ID_ELEMENT_PRINT), nullptr);
+    EXPECT_EQ(MenuResource::FindCommand(pageMenu.get(), ID_ELEMENT_MIRROR), nullptr);
+    EXPECT_FALSE(MenuResource::FindCommand(pageMenu.get(), ID_ELEMENT_PASTE)->isEnabled());
+    OpenBar();
+    std::unique_ptr<QMenu> barMenu(bar->CreateContextMenu());
+    EXPECT_EQ(MenuResource::FindCommand(barMenu.get(), ID_ELEMENT_PRINT), nullptr);
+    EXPECT_NE(MenuResource::FindCommand(barMenu.get(), ID_ELEMENT_ROTATE), nullptr);
+}
+
+} // namespace

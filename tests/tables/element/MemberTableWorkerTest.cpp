@@ -1,0 +1,411 @@
+#include "ElementTestSupport.h"
+#include "tables/element/ElementBar1.h"
+#include "tables/element/ElementPage1.h"
+#include "tables/element/MemberTableWorker.h"
+#include "tables/element/NodeIndex.h"
+
+#include <cmath>
+
+namespace {
+
+using elementtest::ElementProject;
+
+class MemberWorker : public ElementProject {
+protected:
+    MemberTableWorker worker;
+    void SetUp() override
+    {
+        ElementProject::SetUp();
+        worker.SetGeometry(geo.get());
+    }
+    void ExpectNode(int n, double x, double y, double z, double tolerance = 0.0)
+    {
+        EXPECT_NEAR(geo->m_nodeTable(n, 1), x, tolerance) << "node " << n;
+        EXPECT_NEAR(geo->m_nodeTable(n, 2), y, tolerance) << "node " << n;
+        EXPECT_NEAR(geo->m_nodeTable(n, 3), z, tolerance) << "node " << n;
+    }
+    void ExpectMember(int m, int s, int e)
+    {
+        EXPECT_EQ(geo->m_memberTable(m, 1), s) << "member " << m;
+        EXPECT_EQ(geo->m_memberTable(m, 2), e) << "member " << m;
+    }
+};
+
+// ---- paste --------------------------------------------------------------------
+
+TEST_F(MemberWorker, PasteTwiceReusesTheNodesOfThePreviousCopy)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}});
+    geo->m_memberTable = Members({{1, 2}});
+    geo->m_memberTable(1, 7) = 3;
+    Select(1, 1);
+    ASSERT_EQ(worker.Copy(), 1);
+    EXPECT_EQ(worker.Paste(1, 0, 0), 1);
+    EXPECT_EQ(worker.Paste(1, 0, 0), 1);
+    ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
+    ExpectNode(3, 2, 0, 0);
+    ExpectNode(4, 3, 0, 0);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
+    ExpectMember(2, 2, 3);
+    ExpectMember(3, 3, 4);
+    EXPECT_EQ(geo->m_memberTable(3, 7), 3); // the rest of the row is copied
+    // The clipboard continues from the last copy.
+    EXPECT_EQ(worker.Clipboard()(1, 1), 3);
+    EXPECT_EQ(worker.Clipboard()(1, 2), 4);
+}
+
+TEST_F(MemberWorker, PasteMatchesExactlyAndTheHighestNumberedNodeWins)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {0, 0, 1}, {5, 0, 1}, {5, 0, 1}, {5.00001, 0, 0}});
+    geo->m_nodeTable(2, 4) = 0.0; // restraints do not count for the paste
+    geo->m_memberTable = Members({{1, 2}});
+    Select(1, 1);
+    worker.Copy();
+    EXPECT_EQ(worker.Paste(5, 0, 0), 1);
+    ExpectMember(2, 6, 4); // (5,0,0) is new: 5.00001 is not equal
+    ExpectNode(6, 5, 0, 0);
+    EXPECT_EQ(geo->m_nodeTable(6, 4), 1.0); // the copied codes of node 1
+}
+
+TEST_F(MemberWorker, PasteWithAnEmptyClipboardDoesNothing)
+{
+    geo->m_nodeTable = Line(2);
+    geo->m_memberTable = Members({{1, 2}});
+    EXPECT_EQ(worker.Paste(1, 0, 0), 0);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 1);
+    EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
+}
+
+TEST_F(MemberWorker, MembersNamingMissingNodesCopyNoNodes)
+{
+    geo->m_nodeTable = Line(2);
+    geo->m_memberTable = Members({{0, 2}, {1, 9}});
+    Select(1, 2);
+    worker.Copy();
+    EXPECT_EQ(worker.Paste(0, 1, 0), 2);
+    ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
+    ExpectMember(3, 0, 3);
+    ExpectMember(4, 4, 0);
+    Select(1, 2);
+    worker.Mirror(MemberTableWorker::AxisX, 0.0, MemberTableWorker::ModeCopy);
+    EXPECT_EQ(geo->m_memberTable(6, 2), 0.0);
+    // An empty model: nothing to read, nothing written out of bounds.
+    geo->m_nodeTable = CdMatrix();
+    EXPECT_EQ(worker.Paste(1, 1, 1), 2);
+    EXPECT_EQ(geo->m_nodeTable.GetRows(), 0);
+    EXPECT_EQ(worker.Move(1, 0, 0), 0);
+}
+
+TEST_F(MemberWorker, CopyOrdersTheSelectionAndIgnoresRowsOutsideTheTable)
+{
+    geo->m_nodeTable = Line(5);
+    geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}});
+    Select(9, 2);
+    EXPECT_EQ(worker.Copy(), 2);
+    EXPECT_EQ(geo->m_selMemberFrom, 2);
+    EXPECT_EQ(geo->m_selMemberTo, 9);
+    EXPECT_EQ(worker.Clipboard()(1, 1), 2);
+    EXPECT_EQ(worker.Clipboard()(2, 1), 3);
+    Select(0, 0);
+    EXPECT_EQ(worker.Copy(), 0);
+    EXPECT_EQ(worker.Clipboard().GetRows(), 2);
+}
+
+// ---- move, delete, assign ---------------------------------------------------------
+
+TEST_F(MemberWorker, MoveOfTwoMembersSharingANodeMovesItOnce)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {9, 9, 9}});
+    geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}});
+    Select(2, 1);
+    EXPECT_EQ(worker.Move(0, 0, 1), 3);
+    ExpectNode(1, 0, 0, 1);
+    ExpectNode(2, 1, 0, 1);
+    ExpectNode(3, 2, 0, 1);
+    ExpectNode(4, 9, 9, 9);
+}
+
+TEST_F(MemberWorker, DeleteAndAssignWorkOnTheOrderedSelection)
+{
+    geo->m_nodeTable = Line(5);
+    geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}, {4, 5}});
+    Select(3, 2);
+    EXPECT_TRUE(worker.Assign(MemberTableWorker::ColRelease, 2));
+    EXPECT_EQ(geo->m_memberTable(2, 8), 2);
+    EXPECT_EQ(geo->m_memberTable(3, 8), 2);
+    EXPECT_EQ(geo->m_memberTable(4, 8), 0);
+    EXPECT_TRUE(worker.Delete());
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
+    ExpectMember(1, 1, 2);
+    ExpectMember(2, 4, 5);
+    EXPECT_EQ(geo->m_memberTable.GetCols(), 8);
+}
+
+TEST_F(MemberWorker, AddNewOnAnEmptyTableGivesAnEightColumnRow)
+{
+    worker.AddNew(1.0);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 1);
+    EXPECT_EQ(geo->m_memberTable.GetCols(), 8);
+    EXPECT_EQ(geo->m_memberTable(1, 7), 1.0);
+    EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
+}
+
+// ---- cells ----------------------------------------------------------------------------
+
+TEST_F(MemberWorker, CheckInKeepsNumbersInTheirRangesAndMeasures)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {3, 4, 0}, {1, 1, 1}});
+    geo->m_memberTable = Members({{1, 3}});
+    SetCount("Number Material ", 2);
+    SetCount("Number releases ", 1);
+    EXPECT_EQ(worker.CheckIn(1, MemberTableWorker::ColEnd, 2), 2);
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 3), 5.0);
+    EXPECT_EQ(worker.CheckIn(1, MemberTableWorker::ColStart, 4), 0); // above the node count
+    EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
+    EXPECT_EQ(geo->m_memberTable(1, 3), 0.0); // no length without a start node
+    EXPECT_EQ(worker.CheckIn(1, MemberTableWorker::ColStart, -1), 0);
+    EXPECT_EQ(worker.CheckIn(1, MemberTableWorker::ColProperty, 2), 2);
+    EXPECT_EQ(worker.CheckIn(1, MemberTableWorker::ColProperty, 3), 0);
+    EXPECT_EQ(worker.CheckIn(1, MemberTableWorker::ColRelease, 1), 1);
+    EXPECT_EQ(worker.CheckIn(1, MemberTableWorker::ColRelease, 2), 0);
+    EXPECT_EQ(geo->m_memberTable(1, 8), 0.0);
+}
+
+TEST_F(MemberWorker, FineLengthNeverReadsOutsideTheNodeTable)
+{
+    geo->m_nodeTable = Nodes({{1, 2, 3}});
+    geo->m_memberTable = Members({{1, 7}, {0, 1}});
+    geo->m_memberTable(1, 3) = 4.0;
+    worker.FineLength(1);
+    worker.FineLength(2);
+    EXPECT_EQ(geo->m_memberTable(1, 3), 0.0);
+    EXPECT_EQ(geo->m_memberTable(2, 3), 0.0);
+}
+
+// ---- renumbering ------------------------------------------------------------------------
+
+TEST_F(MemberWorker, PageReNumberRemovesZeroLengthAndDuplicateMembers)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {2, 0, 0}});
+    // 2-3 coincide, 1-1 twice in a row, 2-1 repeats 1-2, 4-2 repeats 2-4.
+    geo->m_memberTable = Members({{2, 3}, {1, 2}, {1, 1}, {1, 1}, {2, 1}, {2, 4}, {4, 2}, {0, 4}});
+    EXPECT_EQ(worker.RemoveZeroLength(), 4);
+    EXPECT_EQ(worker.RemoveDuplicates(), 2);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
+    ExpectMember(1, 1, 2);
+    ExpectMember(2, 2, 4);
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(2, 3), 1.0);
+}
+
+// ---- mirror ---------------------------------------------------------------------------
+
+TEST_F(MemberWorker, MirrorCopyOfAMemberInThePlaneReusesItsNodes)
+{
+    geo->m_nodeTable = Nodes({{2, 0, 0}, {2, 5, 0}});
+    geo->m_memberTable = Members({{1, 2}});
+    Select(1, 1);
+    worker.Mirror(MemberTableWorker::AxisX, 2.0, MemberTableWorker::ModeCopy);
+    EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
+    ExpectMember(2, 1, 2); // the duplicate Re Number removes
+}
+
+TEST_F(MemberWorker, MirrorCopyLooksNodesUpWithinTheTolerance)
+{
+    // Mirror in y = 1: (0,0,0) -> (0,2,0), (0,0,3) -> (0,2,3).
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {0, 0, 3}, {0, 2.00005, 0}, {0, 2.0002, 3}});
+    geo->m_memberTable = Members({{1, 2}});
+    Select(1, 1);
+    worker.Mirror(MemberTableWorker::AxisY, 1.0, MemberTableWorker::ModeCopy);
+    ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
+    ExpectNode(5, 0, 2, 3);
+    ExpectMember(2, 3, 5);
+}
+
+TEST_F(MemberWorker, MirrorCopyComparesRestraintCodesToo)
+{
+    geo->m_nodeTable = Nodes({{1, 0, 0}, {1, 0, 4}, {-1, 0, 0}});
+    geo->m_nodeTable(3, 5) = 0.0; // restrained: not the same node
+    geo->m_memberTable = Members({{1, 2}});
+    Select(1, 1);
+    worker.Mirror(MemberTableWorker::AxisX, 0.0, MemberTableWorker::ModeCopy);
+    ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
+    ExpectNode(4, -1, 0, 0);
+    ExpectNode(5, -1, 0, 4);
+    ExpectMember(2, 4, 5);
+}
+
+TEST_F(MemberWorker, MirrorMoveReflectsEveryNodeOnce)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 1}, {0, 0, 2}, {0, 0, 3}});
+    geo->m_memberTable = Members({{1, 2}, {2, 3}});
+    Select(1, 2);
+    worker.Mirror(MemberTableWorker::AxisZ, 0.5, MemberTableWorker::ModeMove);
+    ExpectNode(1, 0, 0, 0);
+    ExpectNode(2, 0, 0, -1);
+    ExpectNode(3, 0, 0, -2);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
+}
+
+// ---- rotate ---------------------------------------------------------------------------
+
+TEST_F(MemberWorker, RotateCopyBy90DegreesAboutZ)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}});
+    geo->m_memberTable = Members({{1, 2}});
+    Select(1, 1);
+    const double k[4] = {0, 0, 0, 0};
+    worker.Rotate(MemberTableWorker::AxisZ, k, 90 * MemberTableWorker::kPi / 180, MemberTableWorker::ModeCopy);
+    ASSERT_EQ(geo->m_nodeTable.GetRows(), 3); // the origin stays node 1
+    ExpectNode(3, 0, 1, 0, 1e-9);
+    EXPECT_NE(geo->m_nodeTable(3, 1), 0.0); // cos of the rounded angle is not 0
+    ExpectMember(2, 1, 3);
+}
+
+TEST_F(MemberWorker, RotateMoveTurnsCounterClockwiseAboutEachAxisThroughK)
+{
+    geo->m_nodeTable = Nodes({{1, 1, 1}, {1, 2, 1}, {2, 1, 1}});
+    geo->m_memberTable = Members({{1, 2}, {1, 3}});
+    const double k[4] = {0, 1, 1, 1};
+    const double quarter = 90 * MemberTableWorker::kPi / 180;
+    Select(1, 1);
+    worker.Rotate(MemberTableWorker::AxisX, k, quarter, MemberTableWorker::ModeMove);
+    ExpectNode(1, 1, 1, 1, 1e-9);
+    ExpectNode(2, 1, 1, 2, 1e-9); // +Y turns into +Z about X
+    Select(2, 2);
+    worker.Rotate(MemberTableWorker::AxisY, k, quarter, MemberTableWorker::ModeMove);
+    ExpectNode(3, 1, 1, 0, 1e-9); // +X turns into -Z about Y
+    Select(2, 2);
+    worker.Rotate(MemberTableWorker::AxisZ, k, quarter, MemberTableWorker::ModeMove);
+    ExpectNode(1, 1, 1, 1, 1e-9);
+    ExpectNode(3, 1, 1, 0, 1e-9); // on the axis through K
+}
+
+TEST_F(MemberWorker, RotationMatricesFollowTheRowVectorConvention)
+{
+    const CdMatrix z = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisZ, 0.3);
+    EXPECT_DOUBLE_EQ(z(1, 2), std::sin(0.3));
+    EXPECT_DOUBLE_EQ(z(2, 1), -std::sin(0.3));
+    const CdMatrix y = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisY, 0.3);
+    EXPECT_DOUBLE_EQ(y(1, 3), -std::sin(0.3));
+    EXPECT_DOUBLE_EQ(y(3, 1), std::sin(0.3));
+    const CdMatrix x = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisX, 0.3);
+    EXPECT_DOUBLE_EQ(x(2, 3), std::sin(0.3));
+    EXPECT_DOUBLE_EQ(x(3, 2), -std::sin(0.3));
+    EXPECT_DOUBLE_EQ(x(1, 1), 1.0);
+}
+
+// ---- generation -------------------------------------------------------------------------
+
+TEST_F(MemberWorker, GenerationStepsBothNodesByTheirIncrementsTimesTheRatio)
+{
+    MemberTableWorker::Generation g;
+    g.count = 3;
+    g.element = 1;
+    g.property = 2;
+    CdMatrix rows = MemberTableWorker::GeneratedMembers(1, 2, g, 8);
+    ASSERT_EQ(rows.GetRows(), 3);
+    EXPECT_EQ(rows(1, 1), 2);
+    EXPECT_EQ(rows(1, 2), 3);
+    EXPECT_EQ(rows(3, 1), 4);
+    EXPECT_EQ(rows(3, 2), 5);
+    EXPECT_EQ(rows(3, 7), 2);
+    EXPECT_EQ(rows(3, 8), 0);
+    EXPECT_EQ(rows(3, 4), 0);
+    g.ratio = 2;
+    rows = MemberTableWorker::GeneratedMembers(1, 2, g, 8);
+    EXPECT_EQ(rows(1, 1), 3);
+    EXPECT_EQ(rows(1, 2), 4);
+    EXPECT_EQ(rows(2, 1), 5);
+    EXPECT_EQ(rows(2, 2), 6);
+    EXPECT_EQ(rows(3, 1), 7);
+    EXPECT_EQ(rows(3, 2), 8);
+    g.count = 0;
+    EXPECT_EQ(MemberTableWorker::GeneratedMembers(1, 2, g, 8).GetRows(), 0);
+}
+
+// ---- node index -----------------------------------------------------------------------
+
+TEST(NodeIndexTest, TolerantLookupAgreesWithAFullScan)
+{
+    // Points on a grid finer than the tolerance, with repeated rows.
+    CdMatrix nodes(400, 9);
+    for (int i = 1; i <= 400; ++i) {
+        nodes(i, 1) = (i % 7) * 0.00007;
+        nodes(i, 2) = (i % 5) * 0.00011 - 0.0002;
+        nodes(i, 3) = (i % 3) * 0.00009;
+        for (int j = 4; j <= 9; ++j)
+            nodes(i, j) = (i % 11 == 0 && j == 6) ? 0.0 : 1.0;
+    }
+    NodeIndex index(nodes, NodeIndex::Tolerant);
+    for (int q = 1; q <= 60; ++q) {
+        double probe[10] = {0, q * 0.000013, -q * 0.000009, q * 0.000017, 1, 1, 1, 1, 1, 1};
+        if (q % 4 == 0)
+            probe[6] = 0.0;
+        int expected = 0;
+        for (int r = 1; r <= 400; ++r)
+            if (NodeIndex::TolerantMatch(nodes.GetData()[r], probe, 9))
+                expected = r;
+        EXPECT_EQ(index.Find(probe), expected) << "probe " << q;
+    }
+}
+
+TEST(NodeIndexTest, NaNMatchesNothingAndMinusZeroIsZero)
+{
+    CdMatrix nodes(2, 3);
+    nodes(1, 1) = std::nan("");
+    NodeIndex exact(nodes, NodeIndex::Exact);
+    const double zero[4] = {0, -0.0, 0, 0};
+    const double nan[4] = {0, std::nan(""), 0, 0};
+    EXPECT_EQ(exact.Find(zero), 2);
+    EXPECT_EQ(exact.Find(nan), 0);
+    NodeIndex tolerant(nodes, NodeIndex::Tolerant);
+    EXPECT_EQ(tolerant.Find(nan), 0);
+    EXPECT_EQ(tolerant.Find(zero), 2);
+}
+
+// ---- printout ---------------------------------------------------------------------------
+
+TEST_F(MemberWorker, PrintWritesMemberTxtAndOpensItInTheTextViewer)
+{
+    FixDate();
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {3, 4, 0}});
+    geo->m_memberTable = Members({{1, 2}, {2, 1}});
+    geo->m_memberTable(1, 3) = 5.0;
+    geo->m_memberTable(1, 7) = 2.9;
+    geo->m_memberTable(2, 8) = 1;
+    ASSERT_TRUE(worker.Print());
+    const std::string path = dir.Folder() + "Member.txt";
+    EXPECT_EQ(testsupport::TempDir::Read(path),
+              "KESTRA\n"
+              "Programmer:\tMr.Danek\n"
+              "Description\t:\tPrint (WordPad format)\n"
+              "Member connextivity:\tLast modify  Friday, December 04, 2026\n"
+              "\n"
+              "Element\tStart node\tEnd node\tLength\tProperty\tRelease\n"
+              "1\t1\t2\t5.000\t2\t0\n"
+              "2\t2\t1\t0.000\t0\t1\n");
+    ASSERT_EQ(launches.attempted.size(), 1u);
+    EXPECT_EQ(launches.attempted[0], "Notepad " + path);
+}
+
+// ---- import -----------------------------------------------------------------------------
+
+TEST_F(MemberWorker, ImportAppendsMemberFilesAndRefusesOtherWidths)
+{
+    geo->m_nodeTable = Line(4);
+    geo->m_memberTable = Members({{1, 2}});
+    CdMatrix file = Members({{2, 3}, {3, 4}});
+    ASSERT_TRUE(file.Save(dir.File("more.ele")));
+    EXPECT_TRUE(worker.Import(dir.File("more.ele")));
+    ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
+    ExpectMember(3, 3, 4);
+    CdMatrix wide(1, 9);
+    ASSERT_TRUE(wide.Save(dir.File("wide.ele")));
+    EXPECT_FALSE(worker.Import(dir.File("wide.ele")));
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 3);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Two matrix column not equal");
+}
+
+} // namespace

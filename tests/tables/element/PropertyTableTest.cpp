@@ -1,0 +1,226 @@
+// The property page and bar: units, rounding, the shared property file,
+// add/delete/import and the printout.
+#include "ElementTestSupport.h"
+#include "tables/EditWnd.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/TablesTestSupport.h"
+#include "tables/element/ElementBar3.h"
+#include "tables/element/ElementPage3.h"
+#include "tables/element/PropertyTable.h"
+
+using elementtest::ElementProject;
+using tablestest::Key;
+using tablestest::Type;
+
+namespace {
+
+class Properties : public ElementProject {
+protected:
+    std::unique_ptr<CElementPage3> page;
+    std::unique_ptr<CElementBar3> bar;
+
+    void UseUnits(const std::string& type, const std::string& length, const std::string& force)
+    {
+        SetProject(type, type == "Frame3D" ? 6 : 3, length, force);
+    }
+    void WriteFile(const CdMatrix& table, int count)
+    {
+        ASSERT_TRUE(table.Save(dir.Folder() + "demo.pro"));
+        SetCount("Number Material ", count);
+    }
+    static CdMatrix Groups(int rows)
+    {
+        CdMatrix table(rows, 6);
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= 6; ++c)
+                table(r, c) = r * 10 + c;
+        return table;
+    }
+    CdMatrix FileTable()
+    {
+        CdMatrix table;
+        table.Load(dir.Folder() + "demo.pro");
+        return table;
+    }
+    CMSFlexGrid* OpenPage()
+    {
+        page = std::make_unique<CElementPage3>();
+        page->SetGeometry(geo.get());
+        page->EnsureInitialized();
+        page->OnSetActive();
+        ShowActive(page.get());
+        page->Grid()->setFocus();
+        return page->Grid();
+    }
+    CMSFlexGrid* OpenBar()
+    {
+        bar = std::make_unique<CElementBar3>();
+        bar->SetGeometry(geo.get());
+        bar->Create();
+        ShowActive(bar.get());
+        bar->Grid()->setFocus();
+        return bar->Grid();
+    }
+    // A page opens its editor with the cell's text selected (the opening key
+    // is spent), a bar from the typed character.
+    void Edit(CMSFlexGrid* grid, long row, long col, const QString& text)
+    {
+        grid->SetRow(row);
+        grid->SetCol(col);
+        grid->SetRowSel(row);
+        grid->SetColSel(col);
+        grid->setFocus();
+        if (page && grid == page->Grid())
+            Key(grid, Qt::Key_Return);
+        Type(grid, text);
+        Key(grid, Qt::Key_Return);
+    }
+};
+
+TEST_F(Properties, HeadersCarryTheProjectUnits)
+{
+    UseUnits("Frame3D", "mm", "kN");
+    WriteFile(Groups(1), 1);
+    CMSFlexGrid* grid = OpenPage();
+    ASSERT_EQ(grid->GetCols(), 7);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), "  Property");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "  E (kN/mm^2)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 2), "  A (mm^2)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), "  G (kN/mm^2)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 4), "    I1 (mm^4)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 6), "    I3 (mm^4)");
+    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(1202));
+    // Displayed = stored x factor: A = 12 m^2 is 1.2e7 mm^2.
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "12000000.000");
+    EXPECT_EQ(grid->GetTextMatrix(1, 0), " 1");
+}
+
+TEST_F(Properties, Truss3DShowsEAndAButKeepsSixColumns)
+{
+    UseUnits("Truss3D", "m", "Kg");
+    WriteFile(Groups(2), 2);
+    CMSFlexGrid* grid = OpenPage();
+    ASSERT_EQ(grid->GetCols(), 3);
+    EXPECT_EQ(grid->GetTextMatrix(0, 2), "  A (m^2)");
+    EXPECT_EQ(grid->columnWidth(1), grid->TwipsToPixelsX(1300));
+    EXPECT_EQ(grid->GetTextMatrix(2, 1), "21.000");
+    Edit(grid, 2, 2, "5");
+    page->OnKillActive();
+    const CdMatrix file = FileTable();
+    ASSERT_EQ(file.GetCols(), 6);
+    EXPECT_EQ(file(2, 2), 5.0);
+    EXPECT_EQ(file(2, 6), 26.0);
+}
+
+TEST_F(Properties, PageKeepsFourSignificantDigitsAndTheBarSix)
+{
+    UseUnits("Frame3D", "cm", "kN");
+    WriteFile(Groups(1), 1);
+    CMSFlexGrid* grid = OpenPage();
+    Edit(grid, 1, 1, "200");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "200");
+    page->UpdateTable();
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "200.000");
+    Edit(grid, 1, 2, "1234.567");
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "1235");
+    const double area = 100.0 * 100.0;
+    EXPECT_DOUBLE_EQ(page->Properties().Table()(1, 2), 1235 / area);
+    page->OnKillActive();
+
+    CMSFlexGrid* barGrid = OpenBar();
+    EXPECT_EQ(barGrid->GetTextMatrix(1, 1), "200");
+    EXPECT_EQ(barGrid->GetTextMatrix(1, 2), "1235");
+    Edit(barGrid, 1, 2, "1234.567");
+    EXPECT_EQ(barGrid->GetTextMatrix(1, 2), "1234.57");
+    // The bar writes the file at once; the page reads it when activated.
+    EXPECT_DOUBLE_EQ(FileTable()(1, 2), 1234.57 / area);
+    OpenPage();
+    EXPECT_EQ(page->Grid()->GetTextMatrix(1, 2), "1234.570");
+}
+
+TEST_F(Properties, TheBarsFirstGroupIsOneInTheCurrentUnits)
+{
+    UseUnits("Frame3D", "mm", "kN");
+    CMSFlexGrid* grid = OpenBar();
+    ASSERT_EQ(bar->Properties().Rows(), 1);
+    for (long c = 1; c <= 6; ++c)
+        EXPECT_EQ(grid->GetTextMatrix(1, c), "1") << c;
+    EXPECT_EQ(grid->GetRows(), 3); // an empty row at the bottom
+    EXPECT_DOUBLE_EQ(FileTable()(1, 1), 1.0 / (0.00981 / 1e6));
+    EXPECT_EQ(Count("Number Material "), 1);
+    // Down on the last group appends a group of zeros.
+    grid->SetRow(1);
+    grid->SetCol(1);
+    grid->setFocus();
+    Key(grid, Qt::Key_Down);
+    EXPECT_EQ(bar->Properties().Rows(), 2);
+    EXPECT_EQ(FileTable()(2, 1), 0.0);
+    EXPECT_EQ(Count("Number Material "), 2);
+}
+
+TEST_F(Properties, PageAddDeleteAndAMissingFile)
+{
+    CMSFlexGrid* grid = OpenPage();
+    ASSERT_EQ(messages.messages.size(), 1u); // the load error of the missing file
+    EXPECT_EQ(page->Properties().Rows(), 0);
+    page->OnAddNew();
+    page->OnAddNew();
+    EXPECT_EQ(Count("Number Material "), 2);
+    EXPECT_EQ(grid->GetRows(), 3);
+    EXPECT_EQ(grid->GetTextMatrix(2, 1), "0.000");
+    EXPECT_TRUE(geo->m_modelChanged);
+    grid->SetRow(1);
+    page->OnDelete();
+    EXPECT_EQ(Count("Number Material "), 1);
+    page->OnKillActive();
+    EXPECT_EQ(FileTable().GetRows(), 1);
+}
+
+TEST_F(Properties, BarImportAppendsSixColumnFilesOnly)
+{
+    platform::FileDialogRecorder files;
+    WriteFile(Groups(1), 1);
+    OpenBar();
+    ASSERT_TRUE(Groups(2).Save(dir.File("steel.pro")));
+    files.Answer(dir.File("steel.pro"));
+    bar->OnImport();
+    EXPECT_EQ(files.filters.at(0), "Property File (*.pro)|*.pro||");
+    EXPECT_EQ(bar->Properties().Rows(), 3);
+    EXPECT_EQ(Count("Number Material "), 3);
+    EXPECT_EQ(FileTable().GetRows(), 3);
+    ASSERT_TRUE(CdMatrix(1, 5).Save(dir.File("bad.pro")));
+    EXPECT_FALSE(bar->ImportFile(dir.File("bad.pro")));
+    EXPECT_EQ(bar->Properties().Rows(), 3);
+    EXPECT_EQ(messages.messages.back().text, "Two matrix column not equal");
+}
+
+TEST_F(Properties, PrintoutWritesStoredValuesUnderUnitHeaders)
+{
+    FixDate();
+    UseUnits("Frame3D", "mm", "kN");
+    CdMatrix table(1, 6);
+    table(1, 1) = 2.1e10;
+    table(1, 2) = 0.0123456;
+    table(1, 3) = 8e9;
+    table(1, 4) = 1;
+    table(1, 5) = 2;
+    table(1, 6) = 3;
+    WriteFile(table, 1);
+    OpenPage();
+    page->OnPrint();
+    const std::string path = dir.Folder() + "reference point.txt";
+    EXPECT_EQ(testsupport::TempDir::Read(path),
+              "KESTRA\n"
+              "Programmer:\tMr.Danek\n"
+              "Description\t:\tPrint (WordPad format)\n"
+              "Member properties:\tLast modify  Friday, December 04, 2026\n"
+              "\n"
+              "Property\tE(kN/mm^2)\tA(mm^2)\tG(kN/mm^2)\tI1(mm^4)\tI2(mm^4)\tI3(mm^4)\n"
+              "1\t2.1e+10\t0.0123\t8e+09\t1\t2\t3\n");
+    EXPECT_EQ(launches.attempted.at(0), "Notepad " + path);
+    EXPECT_EQ(PropertyTable::Report(table, "Truss3D", "T", "m").substr(
+                  PropertyTable::Report(table, "Truss3D", "T", "m").find("Property")),
+              "Property\tE(T/m^2)\tA(m^2)\n1\t2.1e+10\t0.0123\n");
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+// The reference point rules, the page and bar grids (stored vs display
+// units) and the printout.
+#include "ElementTestSupport.h"
+#include "tables/EditWnd.h"
+#include "tables/MSFlexGrid.h"
+#include "tables/TablesTestSupport.h"
+#include "tables/element/ElementBar2.h"
+#include "tables/element/ElementPage2.h"
+#include "tables/element/RefPointTable.h"
+
+#include <cmath>
+
+using elementtest::ElementProject;
+using tablestest::Key;
+using tablestest::Type;
+
+namespace {
+
+class RefPoints : public ElementProject {
+protected:
+    std::unique_ptr<CElementPage2> page;
+    std::unique_ptr<CElementBar2> bar;
+
+    CMSFlexGrid* OpenPage()
+    {
+        page = std::make_unique<CElementPage2>();
+        page->SetGeometry(geo.get());
+        page->EnsureInitialized();
+        page->OnSetActive();
+        ShowActive(page.get());
+        page->Grid()->setFocus();
+        return page->Grid();
+    }
+    CMSFlexGrid* OpenBar()
+    {
+        bar = std::make_unique<CElementBar2>();
+        bar->SetGeometry(geo.get());
+        bar->Create();
+        ShowActive(bar.get());
+        bar->Grid()->setFocus();
+        return bar->Grid();
+    }
+    static void Point(int axis, std::array<double, 3> s, std::array<double, 3> e, double* p)
+    {
+        const double start[4] = {0, s[0], s[1], s[2]};
+        const double end[4] = {0, e[0], e[1], e[2]};
+        if (axis == 0)
+            RefPointTable::GeneratePoint(start, end, p);
+        else
+            RefPointTable::ParallelPoint(axis, start, end, p);
+    }
+};
+
+TEST_F(RefPoints, ParallelXOfAMemberAlongYPointsUpZ)
+{
+    double p[4];
+    Point(1, {0, 0, 0}, {0, 10, 0}, p);
+    EXPECT_EQ(p[1], 0.0);
+    EXPECT_EQ(p[2], 0.0); // cos of the rounded quarter turn is below 1e-06
+    EXPECT_DOUBLE_EQ(p[3], 1.0);
+    // A member along X has no projection: its start node.
+    Point(1, {2, 3, 4}, {7, 3, 4}, p);
+    EXPECT_EQ(p[1], 2.0);
+    EXPECT_EQ(p[2], 3.0);
+    EXPECT_EQ(p[3], 4.0);
+}
+
+TEST_F(RefPoints, ParallelYAndZTurnTheProjectionAQuarterAtATenth)
+{
+    double p[4];
+    Point(2, {1, 1, 1}, {1, 5, 21}, p); // projection (dz, dx) = (20, 0)
+    EXPECT_NEAR(p[1], -1.0, 1e-9);
+    EXPECT_EQ(p[2], 1.0);
+    EXPECT_NEAR(p[3], 1.0, 1e-9);
+    Point(3, {0, 0, 0}, {30, 0, 5}, p); // along X: the point turns to +Y
+    EXPECT_EQ(p[1], 0.0);
+    EXPECT_DOUBLE_EQ(p[2], 3.0);
+    EXPECT_EQ(p[3], 0.0);
+}
+
+TEST_F(RefPoints, GenerateAppliesTheZeroCasesInOrder)
+{
+    double p[4];
+    Point(0, {0, 0, 0}, {4, 0, 0}, p); // dy = 0, then dz = 0 wins
+    EXPECT_NEAR(p[1], 0.0, 1e-9);
+    EXPECT_NE(p[1], 0.0); // no snapping in this rule
+    EXPECT_DOUBLE_EQ(p[2], 4.0);
+    EXPECT_EQ(p[3], 0.0);
+    Point(0, {0, 0, 0}, {0, 0, 2}, p); // dx = 0 and dy = 0: the dy case last
+    EXPECT_NEAR(p[1], -2.0, 1e-9);
+    EXPECT_EQ(p[2], 0.0);
+    EXPECT_NEAR(p[3], 0.0, 1e-9);
+    Point(0, {1, 1, 1}, {2, 2, 2}, p); // no zero: in the x-y plane
+    const double l = std::sqrt(3.0);
+    EXPECT_NEAR(p[1], 1 - l * std::sqrt(0.5), 1e-9);
+    EXPECT_NEAR(p[2], 1 + l * std::sqrt(0.5), 1e-9);
+    EXPECT_EQ(p[3], 1.0);
+}
+
+TEST_F(RefPoints, PageShowsStoredValuesAndBarDisplayUnits)
+{
+    SetProject("Frame3D", 6, "cm", "Kg");
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {0, 10, 0}});
+    geo->m_memberTable = Members({{1, 2}});
+    geo->m_memberTable(1, 4) = 1.5;
+    CMSFlexGrid* grid = OpenPage();
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "  X (cm)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 0), "      1");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "1.500");
+    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(790));
+    grid->SetRow(1);
+    grid->SetCol(2);
+    grid->setFocus();
+    Key(grid, Qt::Key_Return);
+    Type(grid, "2.34567");
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "2.346");
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 5), 2.346);
+
+    CMSFlexGrid* barGrid = OpenBar();
+    EXPECT_EQ(barGrid->GetTextMatrix(1, 1), "150.000");
+    barGrid->SetRow(1);
+    barGrid->SetCol(3);
+    barGrid->setFocus();
+    Type(barGrid, "-12.345");
+    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "-12.345");
+    Key(barGrid, Qt::Key_Return);
+    EXPECT_EQ(barGrid->GetTextMatrix(1, 3), "-12.35");
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 6), -0.1235);
+    EXPECT_EQ(geo->m_activeTable, 0); // set by a press only
+}
+
+TEST_F(RefPoints, ColumnsNarrowFrom28Members)
+{
+    geo->m_nodeTable = Line(2);
+    geo->m_memberTable = CdMatrix(28, 8);
+    CMSFlexGrid* grid = OpenBar();
+    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(710));
+    EXPECT_EQ(grid->columnWidth(2), grid->TwipsToPixelsX(715));
+    geo->m_memberTable = CdMatrix(27, 8);
+    bar->UpdateTable();
+    EXPECT_EQ(grid->columnWidth(2), grid->TwipsToPixelsX(790));
+}
+
+TEST_F(RefPoints, CommandsWorkOnTheOrderedSelection)
+{
+    geo->m_nodeTable = Nodes({{0, 0, 0}, {0, 10, 0}, {4, 0, 0}});
+    geo->m_memberTable = Members({{1, 2}, {1, 3}, {2, 3}});
+    OpenBar();
+    Select(2, 1);
+    bar->OnParallelX();
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 6), 1.0);
+    EXPECT_EQ(geo->m_memberTable(3, 6), 0.0);
+    EXPECT_EQ(bar->Grid()->GetTextMatrix(1, 3), "1.000");
+    Select(2, 2);
+    bar->OnGenerate();
+    EXPECT_DOUBLE_EQ(geo->m_memberTable(2, 5), 4.0);
+    EXPECT_TRUE(geo->m_modelChanged);
+}
+
+TEST_F(RefPoints, PrintoutListsTheStoredPoints)
+{
+    FixDate();
+    SetProject("Frame3D", 6, "mm", "Kg");
+    geo->m_nodeTable = Line(2);
+    geo->m_memberTable = Members({{1, 2}, {2, 1}});
+    geo->m_memberTable(1, 4) = 0.25;
+    geo->m_memberTable(2, 6) = -1.5;
+    OpenPage();
+    page->OnPrint();
+    const std::string path = dir.Folder() + "reference point.txt";
+    EXPECT_EQ(testsupport::TempDir::Read(path),
+              "KESTRA\n"
+              "Programmer:\tMr.Danek\n"
+              "Description\t:\tPrint (WordPad format)\n"
+              "Member reference point:\tLast modify  Friday, December 04, 2026\n"
+              "\n"
+              "Element\tX(mm)\tY(mm)\tZ(mm)\n"
+              "1\t0.250\t0.000\t0.000\n"
+              "2\t0.000\t0.000\t-1.500\n");
+    EXPECT_EQ(launches.attempted.at(0), "Notepad " + path);
+}
+
+} // namespace
