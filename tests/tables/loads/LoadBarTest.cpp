@@ -1,0 +1,451 @@
+// The load bar on real widgets: choosing a case, typing loads (refused at
+// supports), adding and deleting cases with their files, copy and paste,
+// the drop-down emptying the copy buffer, the restraint boxes and the
+// popup, and the printout.
+#include "LoadsTestSupport.h"
+#include "tables/CommandIds.h"
+#include "tables/EditWnd.h"
+#include "tables/MenuResource.h"
+#include "tables/TablesTestSupport.h"
+#include "tables/node/ActiveLoadCase.h"
+#include "tables/node/NodeBar3.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+
+using loadstest::LoadsProject;
+using tablestest::Key;
+using tablestest::Type;
+
+namespace {
+
+class LoadBar : public LoadsProject {
+protected:
+    std::unique_ptr<CNodeBar3> bar;
+
+    CMSFlexGrid* OpenBar()
+    {
+        bar = std::make_unique<CNodeBar3>();
+        bar->SetGeometry(geo.get());
+        bar->Create();
+        ShowActive(bar.get());
+        bar->Grid()->setFocus();
+        return bar->Grid();
+    }
+    // Opens the list and picks case k, as the user does.
+    void ChooseCase(int k)
+    {
+        bar->OnDropdown();
+        bar->CaseList()->setCurrentIndex(k - 1);
+        bar->OnCloseup();
+    }
+    static bool Enabled(QMenu* menu, int id) { return MenuResource::FindCommand(menu, id)->isEnabled(); }
+    static bool Checked(QMenu* menu, int id) { return MenuResource::FindCommand(menu, id)->isChecked(); }
+};
+
+} // namespace
+
+TEST_F(LoadBar, NoTableUntilACaseIsChosen)
+{
+    geo->m_nodeTable = Line(3);
+    SetInt("Number load case ", 2);
+    CMSFlexGrid* grid = OpenBar();
+    EXPECT_EQ(bar->Worker().CurrentCase(), 0);
+    EXPECT_EQ(grid->GetRows(), 1);
+    EXPECT_EQ(bar->CaseList()->objectName(), "12049");
+    EXPECT_EQ(grid->objectName(), "12039");
+    // Typing opens no editor while there is no table.
+    Type(grid, "5");
+    EXPECT_FALSE(bar->Editing()->IsEditing());
+}
+
+TEST_F(LoadBar, ChoosingACaseWritesTheActiveCaseAndReadsItsFile)
+{
+    geo->m_nodeTable = Line(3);
+    SetInt("Number load case ", 2);
+    SetInt("LOADS CASE", 1);
+    // The file holds two rows of a narrower table: the rest reads as 0.
+    CdMatrix file(2, 4);
+    file(1, 1) = 5.0;
+    file(2, 4) = -1.5;
+    file(2, 3) = 12.25;
+    ASSERT_TRUE(file.Save(CaseFile(2)));
+    CMSFlexGrid* grid = OpenBar();
+
+    bar->OnDropdown();
+    ASSERT_EQ(bar->CaseList()->count(), 2);
+    EXPECT_EQ(bar->CaseList()->itemText(0), "Load case:1");
+    EXPECT_EQ(bar->CaseList()->itemText(1), "Load case:2");
+    bar->CaseList()->setCurrentIndex(1);
+    bar->OnCloseup();
+
+    EXPECT_EQ(GetInt("LOADS CASE"), 2);
+    const CdMatrix& loads = bar->Worker().Loads();
+    ASSERT_EQ(loads.GetRows(), 3);
+    ASSERT_EQ(loads.GetCols(), 6);
+    EXPECT_EQ(loads(1, 1), 5.0);
+    EXPECT_EQ(loads(2, 3), 12.25);
+    EXPECT_EQ(loads(2, 4), -1.5);
+    EXPECT_EQ(loads(3, 6), 0.0);
+    EXPECT_TRUE(messages.messages.empty());
+
+    EXPECT_EQ(grid->GetRows(), 5);
+    EXPECT_EQ(grid->GetCols(), 7);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), " node ");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "  Fx (Kg)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), "  Fz (Kg)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 4), "  Mx (Kg-m)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 6), "  Mz (Kg-m)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 0), "1");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "       5");
+    EXPECT_EQ(grid->GetTextMatrix(2, 3), "       12.25");
+    EXPECT_EQ(grid->GetTextMatrix(2, 4), "       -1.5");
+    EXPECT_EQ(grid->GetTextMatrix(4, 0), "");
+    // Widths come back through whole pixels.
+    const long frameWidth = grid->PixelsToTwipsX(grid->TwipsToPixelsX(965));
+    EXPECT_EQ(grid->GetColWidth(1), frameWidth);
+    EXPECT_EQ(grid->GetColWidth(6), frameWidth);
+}
+
+TEST_F(LoadBar, DisplayUnitsAndTheTrussTable)
+{
+    SetProject("Truss3D", 3, "cm", "kN");
+    geo->m_nodeTable = Line(2);
+    SetInt("Number load case ", 1);
+    WriteCase(1, 2, 3, 1000.0);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    EXPECT_EQ(grid->GetCols(), 4);
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), "  Fz (kN)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "       9.81"); // 1000 Kg in kN
+    const long trussWidth = grid->PixelsToTwipsX(grid->TwipsToPixelsX(1020));
+    EXPECT_EQ(grid->GetColWidth(1), trussWidth);
+    EXPECT_EQ(grid->GetColWidth(3), trussWidth);
+    EXPECT_NE(trussWidth, grid->PixelsToTwipsX(grid->TwipsToPixelsX(965)));
+}
+
+TEST_F(LoadBar, OnlyRowsNearTheScrollPositionAreFilled)
+{
+    geo->m_nodeTable = Line(40);
+    SetInt("Number load case ", 1);
+    WriteCase(1, 40, 6, 1.0);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    EXPECT_EQ(grid->GetRows(), 42);
+    ASSERT_EQ(grid->GetScrollPos(), 0);
+    EXPECT_EQ(grid->GetTextMatrix(5, 0), "5");
+    EXPECT_EQ(grid->GetTextMatrix(6, 0), "");
+
+    // Scrolling refills around the new position.
+    grid->SetTopRow(20);
+    QApplication::processEvents();
+    const int p = grid->GetScrollPos();
+    ASSERT_GT(p, 10);
+    EXPECT_EQ(grid->GetTextMatrix(p - 5, 0), std::to_string(p - 5));
+    EXPECT_EQ(grid->GetTextMatrix(p + 5, 1), "       0");
+    EXPECT_EQ(grid->GetTextMatrix(p + 6, 0), "");
+    EXPECT_EQ(grid->GetTextMatrix(p - 6, 0), "");
+    EXPECT_EQ(grid->GetTextMatrix(1, 0), "");
+}
+
+TEST_F(LoadBar, ForceAtAPinnedTranslationIsRefusedMomentIsStored)
+{
+    SetProject("Frame3D", 6, "m", "kN");
+    geo->m_nodeTable = Line(2);
+    Pin(geo->m_nodeTable, 1);
+    SetInt("Number load case ", 1);
+    WriteCase(1, 2, 6, 0.0);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    const std::string before = testsupport::TempDir::Read(CaseFile(1));
+
+    GoTo(grid, 1, 1);
+    Type(grid, "5");
+    ASSERT_TRUE(bar->Editing()->IsEditing());
+    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "5");
+    Key(grid, Qt::Key_Return);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Inactive DOF(support) can't apply any load");
+    EXPECT_EQ(messages.messages[0].caption, "KESTRA Wizard");
+    EXPECT_EQ(messages.messages[0].buttons, platform::MB_OK);
+    EXPECT_FALSE(bar->Editing()->IsEditing());
+    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "");
+    EXPECT_EQ(bar->Worker().Loads()(1, 1), 0.0);
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "       0");
+    EXPECT_EQ(testsupport::TempDir::Read(CaseFile(1)), before);
+    EXPECT_FALSE(geo->m_modelChanged);
+
+    // The rotation about X of the same node is free.
+    GoTo(grid, 1, 4);
+    Type(grid, "2.5");
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(grid->GetTextMatrix(1, 4), "        2.500");
+    const double stored = 2.5 / (0.00981 * 1.0);
+    EXPECT_DOUBLE_EQ(bar->Worker().Loads()(1, 4), stored);
+    const CdMatrix saved = ReadMatrix(CaseFile(1));
+    ASSERT_EQ(saved.GetRows(), 2);
+    ASSERT_EQ(saved.GetCols(), 6);
+    EXPECT_DOUBLE_EQ(saved(1, 4), stored);
+    EXPECT_TRUE(geo->m_modelChanged);
+
+    // An emptied editor stores nothing.
+    GoTo(grid, 2, 2);
+    Key(grid, Qt::Key_Return);
+    ASSERT_TRUE(bar->Editing()->IsEditing());
+    Key(grid, Qt::Key_Return);
+    EXPECT_FALSE(bar->Editing()->IsEditing());
+    EXPECT_EQ(bar->Worker().Loads()(2, 2), 0.0);
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(LoadBar, EditorOpensOnlyOnNodeRows)
+{
+    geo->m_nodeTable = Line(2);
+    SetInt("Number load case ", 1);
+    WriteCase(1, 2, 6, 0.0);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    GoTo(grid, 3, 1); // the empty row after the last node
+    Type(grid, "7");
+    EXPECT_FALSE(bar->Editing()->IsEditing());
+}
+
+TEST_F(LoadBar, AddWritesTheNextCaseFile)
+{
+    geo->m_nodeTable = Line(3);
+    SetInt("Number load case ", 0);
+    OpenBar();
+    bar->OnCommand(ID_LOAD_ADD);
+    ASSERT_TRUE(Exists(CaseFile(1)));
+    EXPECT_EQ(testsupport::TempDir::Read(CaseFile(1)).size(), 8u + (3 * 6 + 1) * 8u);
+    EXPECT_EQ(GetInt("Number load case "), 1);
+    EXPECT_TRUE(geo->m_modelChanged);
+    EXPECT_EQ(bar->Worker().CurrentCase(), 0); // not chosen
+
+    bar->OnDropdown();
+    ASSERT_EQ(bar->CaseList()->count(), 1);
+    EXPECT_EQ(bar->CaseList()->itemText(0), "Load case:1");
+
+    // The shown case keeps its loads when another is added.
+    ChooseCase(1);
+    bar->Worker().Loads()(2, 2) = 4.0;
+    bar->OnAdd();
+    EXPECT_TRUE(Exists(CaseFile(2)));
+    EXPECT_EQ(GetInt("Number load case "), 2);
+    EXPECT_EQ(bar->Worker().CurrentCase(), 1);
+    EXPECT_EQ(bar->Worker().Loads()(2, 2), 4.0);
+}
+
+TEST_F(LoadBar, DeletingCase2Of4RenumbersTheLaterFiles)
+{
+    geo->m_nodeTable = Line(2);
+    SetInt("Number load case ", 4);
+    for (int k = 1; k <= 4; ++k)
+        WriteCase(k, 2, 6, 10.0 * k);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(2);
+    bar->OnCommand(ID_LOAD_DELETE);
+
+    EXPECT_EQ(GetInt("Number load case "), 3);
+    EXPECT_TRUE(geo->m_modelChanged);
+    ASSERT_TRUE(Exists(CaseFile(1)));
+    ASSERT_TRUE(Exists(CaseFile(2)));
+    ASSERT_TRUE(Exists(CaseFile(3)));
+    EXPECT_FALSE(Exists(CaseFile(4)));
+    EXPECT_EQ(ReadMatrix(CaseFile(1))(1, 1), 10.0);
+    EXPECT_EQ(ReadMatrix(CaseFile(2))(1, 1), 30.0);
+    EXPECT_EQ(ReadMatrix(CaseFile(3))(1, 1), 40.0);
+    EXPECT_EQ(trace.Text().find("File "), std::string::npos);
+    // The deleted case is no longer shown; the list holds the three left.
+    EXPECT_EQ(bar->Worker().CurrentCase(), 0);
+    EXPECT_EQ(grid->GetRows(), 1);
+    EXPECT_EQ(bar->CaseList()->count(), 3);
+    EXPECT_EQ(bar->CaseList()->currentIndex(), -1);
+
+    // Nothing chosen: nothing deleted.
+    bar->OnDelete();
+    EXPECT_EQ(GetInt("Number load case "), 3);
+}
+
+TEST_F(LoadBar, MissingFilesAreTracedAndTheLoopGoesOn)
+{
+    geo->m_nodeTable = Line(2);
+    SetInt("Number load case ", 4);
+    WriteCase(1, 2, 6, 1.0);
+    WriteCase(2, 2, 6, 2.0);
+    WriteCase(4, 2, 6, 4.0);
+    OpenBar();
+    ChooseCase(1);
+    messages.Clear();
+    bar->OnDelete();
+    EXPECT_NE(trace.Text().find("File " + CaseFile(3) + " not found, cause = 2\n"), std::string::npos);
+    EXPECT_EQ(trace.Text().find("lod2 not found"), std::string::npos);
+    EXPECT_EQ(GetInt("Number load case "), 3);
+    EXPECT_EQ(ReadMatrix(CaseFile(1))(1, 1), 2.0);
+    EXPECT_FALSE(Exists(CaseFile(2)));
+    EXPECT_EQ(ReadMatrix(CaseFile(3))(1, 1), 4.0);
+}
+
+TEST_F(LoadBar, DeleteKeyDeletesTheShownCase)
+{
+    geo->m_nodeTable = Line(2);
+    SetInt("Number load case ", 2);
+    WriteCase(1, 2, 6, 1.0);
+    WriteCase(2, 2, 6, 2.0);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    GoTo(grid, 1, 1);
+    Key(grid, Qt::Key_Delete);
+    EXPECT_EQ(GetInt("Number load case "), 1);
+    EXPECT_EQ(ReadMatrix(CaseFile(1))(1, 1), 2.0);
+}
+
+TEST_F(LoadBar, MissingCaseFileIsReportedAndReadsAsZeros)
+{
+    geo->m_nodeTable = Line(2);
+    SetInt("Number load case ", 1);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Access file " + CaseFile(1));
+    EXPECT_EQ(messages.messages[0].caption, "KESTRA detect error in operation ");
+    EXPECT_EQ(bar->Worker().Loads().GetRows(), 2);
+    EXPECT_EQ(bar->Worker().Loads()(2, 6), 0.0);
+    EXPECT_EQ(grid->GetTextMatrix(2, 6), "       0");
+}
+
+TEST_F(LoadBar, CopyPasteWholeRowsAndDropDownEmptiesTheBuffer)
+{
+    geo->m_nodeTable = Line(4);
+    SetInt("Number load case ", 1);
+    CdMatrix file(4, 6);
+    for (int j = 1; j <= 6; ++j) {
+        file(1, j) = j;
+        file(2, j) = -j;
+    }
+    ASSERT_TRUE(file.Save(CaseFile(1)));
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    {
+        std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
+        EXPECT_FALSE(Enabled(menu.get(), ID_LOAD_PASTE));
+    }
+    geo->m_selNodeFrom = 1;
+    geo->m_selNodeTo = 2;
+    bar->OnCommand(ID_LOAD_COPY);
+    ASSERT_EQ(bar->Worker().CopyBuffer().GetRows(), 2);
+
+    // Rows past the last node are skipped.
+    geo->m_selNodeFrom = geo->m_selNodeTo = 4;
+    bar->OnCommand(ID_LOAD_PASTE);
+    const CdMatrix& loads = bar->Worker().Loads();
+    for (int j = 1; j <= 6; ++j)
+        EXPECT_EQ(loads(4, j), j);
+    EXPECT_EQ(loads(3, 1), 0.0);
+    EXPECT_EQ(grid->GetTextMatrix(4, 6), "       6");
+    EXPECT_EQ(ReadMatrix(CaseFile(1))(4, 5), 5.0);
+
+    geo->m_selNodeFrom = geo->m_selNodeTo = 3;
+    {
+        std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
+        EXPECT_TRUE(Enabled(menu.get(), ID_LOAD_PASTE));
+    }
+    bar->OnPaste();
+    EXPECT_EQ(loads(3, 2), 2.0);
+    EXPECT_EQ(loads(4, 2), -2.0);
+
+    bar->OnDropdown();
+    EXPECT_FALSE(bar->Worker().HasCopy());
+    std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
+    EXPECT_FALSE(Enabled(menu.get(), ID_LOAD_PASTE));
+}
+
+TEST_F(LoadBar, PressShowsTheNodesSupportsAndSelectsIt)
+{
+    geo->m_nodeTable = Line(3);
+    Pin(geo->m_nodeTable, 2);
+    geo->m_nodeTable(2, 9) = 0.0;
+    SetInt("Number load case ", 1);
+    WriteCase(1, 3, 6, 0.0);
+    CMSFlexGrid* grid = OpenBar();
+    ChooseCase(1);
+    tablestest::Drag(grid, 2, 2);
+    EXPECT_EQ(geo->m_selNodeFrom, 2);
+    EXPECT_EQ(geo->m_selNodeTo, 2);
+    EXPECT_EQ(geo->m_activeTable, 1001);
+    const bool expected[6] = {true, true, true, false, false, true};
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_EQ(bar->Box(k)->isChecked(), expected[k - 1]) << k;
+        EXPECT_FALSE(bar->Box(k)->isEnabled());
+        EXPECT_EQ(bar->Box(k)->objectName(), QString::number(12013 + k));
+    }
+    // Clicking a box does nothing.
+    bar->Box(4)->click();
+    EXPECT_EQ(geo->m_nodeTable(2, 7), 1.0);
+
+    // Down moves the selection with the cursor.
+    GoTo(grid, 2, 1);
+    Key(grid, Qt::Key_Down);
+    EXPECT_EQ(geo->m_selNodeFrom, 3);
+    EXPECT_EQ(geo->m_selNodeTo, 3);
+}
+
+TEST_F(LoadBar, RestraintSubmenuFollowsASingleSelectedNode)
+{
+    geo->m_nodeTable = Line(3);
+    Pin(geo->m_nodeTable, 2);
+    OpenBar();
+    geo->m_selNodeFrom = geo->m_selNodeTo = 2;
+    {
+        std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
+        EXPECT_TRUE(Enabled(menu.get(), ID_DOF_LOCK_FX));
+        EXPECT_TRUE(Checked(menu.get(), ID_DOF_LOCK_FX));
+        EXPECT_TRUE(Checked(menu.get(), ID_DOF_LOCK_FZ));
+        EXPECT_FALSE(Checked(menu.get(), ID_DOF_LOCK_MX));
+        EXPECT_EQ(MenuResource::CommandIds(menu.get()).size(), 12);
+    }
+    geo->m_selNodeTo = 3;
+    std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
+    for (int id = ID_DOF_LOCK_FX; id <= ID_DOF_LOCK_MZ; ++id)
+        EXPECT_FALSE(Enabled(menu.get(), id));
+}
+
+TEST_F(LoadBar, PrintWritesExternalLoad)
+{
+    FixDate();
+    geo->m_nodeTable = Line(2);
+    SetInt("Number load case ", 3);
+    CdMatrix file(2, 6);
+    file(1, 1) = 1234.5;
+    file(2, 6) = -0.5;
+    ASSERT_TRUE(file.Save(CaseFile(3)));
+    OpenBar();
+    ChooseCase(3);
+    bar->OnCommand(ID_LOAD_PRINT);
+    const std::string path = dir.Folder() + "External load.txt";
+    EXPECT_EQ(testsupport::TempDir::Read(path),
+              "KESTRA\nProgrammer:\tMr.Danek\nDescription\t:\tPrint (WordPad format)\n"
+              "Load case 3:\tLast modify  Friday, December 04, 2026\n\n"
+              "node\tFx(Kg)\tFy(Kg)\tFz(Kg)\tMx (Kg-m)\tMy (Kg-m)\tMz (Kg-m)\n"
+              "1\t1.23e+03\t0\t0\t0\t0\t0\n"
+              "2\t0\t0\t0\t0\t0\t-0.5\n");
+    ASSERT_EQ(launches.attempted.size(), 1u);
+    EXPECT_EQ(launches.attempted[0], "Notepad " + path);
+
+    SetProject("Truss3D", 3, "m", "T");
+    const std::string truss = LoadCaseWorker::Report(file, 3, false, "T", "T-m");
+    EXPECT_EQ(truss.substr(truss.find("node\t")),
+              "node\tFx(T)\tFy(T)\tFz(T)\n1\t1.23e+03\t0\t0\n2\t0\t0\t0\n");
+}
+
+TEST_F(LoadBar, ActiveLoadCaseBarHoldsItsList)
+{
+    CActiveLoadCase active;
+    EXPECT_EQ(active.objectName(), "103");
+    ASSERT_NE(active.List(), nullptr);
+    EXPECT_EQ(active.List()->objectName(), "12061");
+    EXPECT_EQ(active.List()->count(), 0);
+}

@@ -1,0 +1,179 @@
+// Load generation: the dialog's fields and the loads written to the shown
+// case at the free degrees of freedom of every stepped node.
+#include "LoadsTestSupport.h"
+#include "tables/node/LoadGennerate.h"
+#include "tables/node/NodeBar3.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using loadstest::LoadsProject;
+
+namespace {
+
+class LoadGeneration : public LoadsProject {
+protected:
+    std::unique_ptr<CNodeBar3> bar;
+
+    void OpenBarOnCase1(int nodes)
+    {
+        SetInt("Number load case ", 1);
+        CdMatrix file(nodes, 6);
+        file(2, 3) = 7.0;
+        file(4, 3) = 7.0;
+        ASSERT_TRUE(file.Save(CaseFile(1)));
+        bar = std::make_unique<CNodeBar3>();
+        bar->SetGeometry(geo.get());
+        bar->Create();
+        bar->OnDropdown();
+        bar->CaseList()->setCurrentIndex(0);
+        bar->OnCloseup();
+    }
+    static LoadCaseWorker::LoadGeneration Fz(double fz, int start, int step, int count, double ratio)
+    {
+        LoadCaseWorker::LoadGeneration g;
+        g.values[2] = fz;
+        g.start = start;
+        g.step = step;
+        g.count = count;
+        g.ratio = ratio;
+        return g;
+    }
+    static QString Text(CLoadGennerate& dialog, int id)
+    {
+        QWidget* w = dialog.Control(id);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            return edit->text();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return label->text();
+        return "<missing>";
+    }
+};
+
+} // namespace
+
+TEST_F(LoadGeneration, EverySecondNodeFromNode1)
+{
+    geo->m_nodeTable = Line(5);
+    OpenBarOnCase1(5);
+    bar->GenerateLoads(Fz(-10.0, 1, 2, 3, 1.0));
+    const CdMatrix& loads = bar->Worker().Loads();
+    EXPECT_EQ(loads(1, 3), -10.0);
+    EXPECT_EQ(loads(3, 3), -10.0);
+    EXPECT_EQ(loads(5, 3), -10.0);
+    EXPECT_EQ(loads(2, 3), 7.0);
+    EXPECT_EQ(loads(4, 3), 7.0);
+    EXPECT_EQ(loads(1, 1), 0.0);
+    const CdMatrix saved = ReadMatrix(CaseFile(1));
+    EXPECT_EQ(saved(5, 3), -10.0);
+    EXPECT_EQ(saved(4, 3), 7.0);
+    EXPECT_EQ(bar->Grid()->GetTextMatrix(3, 3), "       -10");
+    EXPECT_TRUE(geo->m_modelChanged);
+}
+
+TEST_F(LoadGeneration, RestrainedDofKeepsItsLoadAndRatioScales)
+{
+    geo->m_nodeTable = Line(5);
+    geo->m_nodeTable(3, 6) = 0.0; // Z translation of node 3 restrained
+    OpenBarOnCase1(5);
+    bar->Worker().Loads()(3, 3) = 4.0;
+    LoadCaseWorker::LoadGeneration g = Fz(-10.0, 1, 1, 4, 0.5);
+    g.values[3] = 2.0; // Mx
+    bar->GenerateLoads(g);
+    const CdMatrix& loads = bar->Worker().Loads();
+    EXPECT_EQ(loads(3, 3), 4.0);
+    EXPECT_EQ(loads(3, 4), 1.0);
+    EXPECT_EQ(loads(2, 3), -5.0);
+    EXPECT_EQ(loads(4, 4), 1.0);
+    EXPECT_EQ(loads(5, 3), 0.0);
+}
+
+TEST_F(LoadGeneration, RatioZeroWritesZerosAtTheFreeDof)
+{
+    geo->m_nodeTable = Line(5);
+    OpenBarOnCase1(5);
+    bar->GenerateLoads(Fz(-10.0, 2, 2, 2, 0.0));
+    EXPECT_EQ(bar->Worker().Loads()(2, 3), 0.0);
+    EXPECT_EQ(bar->Worker().Loads()(4, 3), 0.0);
+    EXPECT_EQ(ReadMatrix(CaseFile(1))(2, 3), 0.0);
+}
+
+TEST_F(LoadGeneration, NodesOutsideTheTableAndTrussMomentsAreSkipped)
+{
+    CdMatrix loads(4, 3);
+    CdMatrix nodes = Line(4);
+    LoadCaseWorker::LoadGeneration g = Fz(3.0, 3, 1, 5, 1.0);
+    g.values[3] = 9.0;
+    EXPECT_EQ(LoadCaseWorker::GenerateLoads(loads, nodes, g, 3), 6); // nodes 3, 4: Fx, Fy, Fz
+    EXPECT_EQ(loads(4, 3), 3.0);
+    EXPECT_EQ(loads(0, 0), 0.0); // nothing went to the spare slot
+
+    // A negative step walks down and stops below node 1.
+    CdMatrix down(4, 3);
+    EXPECT_EQ(LoadCaseWorker::GenerateLoads(down, nodes, Fz(1.0, 4, -3, 5, 1.0), 3), 6);
+    EXPECT_EQ(down(1, 3), 1.0);
+    EXPECT_EQ(down(4, 3), 1.0);
+    EXPECT_EQ(down(2, 3), 0.0);
+}
+
+TEST_F(LoadGeneration, NothingWithoutAChosenCase)
+{
+    geo->m_nodeTable = Line(3);
+    SetInt("Number load case ", 1);
+    CNodeBar3 unchosen;
+    unchosen.SetGeometry(geo.get());
+    unchosen.Create();
+    unchosen.GenerateLoads(Fz(-10.0, 1, 1, 3, 1.0));
+    EXPECT_EQ(unchosen.Worker().Loads().GetRows(), 0);
+    EXPECT_FALSE(Exists(CaseFile(1)));
+    EXPECT_FALSE(geo->m_modelChanged);
+}
+
+TEST_F(LoadGeneration, DialogFieldsUnitsAndAnswers)
+{
+    SetProject("Frame3D", 6, "cm", "T");
+    CLoadGennerate dialog;
+    EXPECT_EQ(dialog.objectName(), "12045");
+    for (int id = 12010; id <= 12015; ++id)
+        EXPECT_EQ(Text(dialog, id), "0") << id;
+    EXPECT_EQ(Text(dialog, 12062), "T");
+    EXPECT_EQ(Text(dialog, 12064), "T");
+    EXPECT_EQ(Text(dialog, 12065), "T-cm");
+    EXPECT_EQ(Text(dialog, 12067), "T-cm");
+    EXPECT_EQ(Text(dialog, 12069), "0");
+    EXPECT_EQ(Text(dialog, 12032), "0");
+    EXPECT_EQ(Text(dialog, 12024), "0");
+    EXPECT_FALSE(dialog.Control(12035)->isEnabled());
+    EXPECT_TRUE(dialog.Control(12013)->isEnabled());
+    EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(12070))->text(), "GEN");
+    EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(12033))->text(), "CANCEL");
+
+    LoadCaseWorker::LoadGeneration seed;
+    seed.start = 4;
+    dialog.Seed(seed);
+    EXPECT_EQ(Text(dialog, 12068), "4");
+    qobject_cast<QLineEdit*>(dialog.Control(12012))->setText("-12.5");
+    qobject_cast<QLineEdit*>(dialog.Control(12015))->setText("3");
+    qobject_cast<QLineEdit*>(dialog.Control(12069))->setText("1.5");
+    qobject_cast<QLineEdit*>(dialog.Control(12032))->setText("6");
+    qobject_cast<QLineEdit*>(dialog.Control(12024))->setText("2");
+    dialog.accept();
+    const LoadCaseWorker::LoadGeneration g = dialog.Parameters();
+    EXPECT_EQ(g.values[2], -12.5);
+    EXPECT_EQ(g.values[5], 3.0);
+    EXPECT_EQ(g.start, 4);
+    EXPECT_EQ(g.ratio, 1.5);
+    EXPECT_EQ(g.count, 6);
+    EXPECT_EQ(g.step, 2);
+}
+
+TEST_F(LoadGeneration, TrussDialogDisablesTheMoments)
+{
+    SetProject("Truss3D", 3, "m", "Kg");
+    CLoadGennerate dialog;
+    for (int id = 12013; id <= 12015; ++id)
+        EXPECT_FALSE(dialog.Control(id)->isEnabled()) << id;
+    EXPECT_TRUE(dialog.Control(12012)->isEnabled());
+}

@@ -1,0 +1,364 @@
+// The node and member result pages on record files the tests write: the
+// record of the active load case, row and column counts, the min/max rows,
+// unit conversion, the force page's column swap, the missing file, and the
+// exports byte for byte.
+#include "LoadsTestSupport.h"
+#include "tables/CommandIds.h"
+#include "tables/MenuResource.h"
+#include "tables/element/ElementPage4.h"
+#include "tables/element/ElementPage5.h"
+#include "tables/node/NodePage3.h"
+#include "tables/node/NodePage4.h"
+#include "tables/node/NodePage5.h"
+
+#include <QMenu>
+
+using loadstest::LoadsProject;
+
+namespace {
+
+const char* const kDate = "Friday, December 04, 2026\n";
+
+class ResultPages : public LoadsProject {
+protected:
+    // Writes `cases` records of rows x cols to F + "demo" + ext; record k
+    // holds value(i, j) + 1000 k.
+    template <class Value>
+    void WriteRecords(const std::string& ext, int cases, int rows, int cols, Value value) const
+    {
+        for (int k = 1; k <= cases; ++k) {
+            CdMatrix m(rows, cols);
+            for (int i = 1; i <= rows; ++i)
+                for (int j = 1; j <= cols; ++j)
+                    m(i, j) = value(i, j) + 1000.0 * k;
+            ASSERT_TRUE(m.SaveRecord(k, dir.Folder() + "demo" + ext));
+        }
+    }
+    void WriteRecord(const std::string& ext, const CdMatrix& m, int k = 1) const
+    {
+        ASSERT_TRUE(m.SaveRecord(k, dir.Folder() + "demo" + ext));
+    }
+    template <class Page>
+    std::unique_ptr<Page> Open()
+    {
+        auto page = std::make_unique<Page>();
+        page->SetGeometry(geo.get());
+        page->EnsureInitialized();
+        page->OnSetActive();
+        page->resize(700, 500);
+        return page;
+    }
+    std::string Read(const std::string& file) const { return testsupport::TempDir::Read(dir.Folder() + file); }
+};
+
+} // namespace
+
+TEST_F(ResultPages, DisplacementsOfTheActiveCase)
+{
+    SetInt("LOADS CASE", 2);
+    WriteRecords(".disn", 3, 10, 6, [](int i, int j) { return i * 0.5 - j; });
+    auto page = Open<CNodePage3>();
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(page->Caption(), "Node Displacement");
+    EXPECT_EQ(grid->GetRows(), 15);
+    EXPECT_EQ(grid->GetCols(), 7);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), " node ");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), " Ux (m)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 3), " Uz (m)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 4), " Rx (rad)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 6), " Rz (rad)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 0), "1");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "2000");   // 0.5 - 1 + 2000
+    EXPECT_EQ(grid->GetTextMatrix(10, 6), "1999");  // 5 - 6 + 2000
+    EXPECT_EQ(grid->GetTextMatrix(11, 0), "");
+    EXPECT_EQ(grid->GetTextMatrix(12, 0), " min ");
+    EXPECT_EQ(grid->GetTextMatrix(13, 0), " max ");
+    EXPECT_EQ(grid->GetTextMatrix(12, 1), "2000");  // 1999.5
+    EXPECT_EQ(grid->GetTextMatrix(13, 2), "2003");
+    EXPECT_EQ(grid->GetTextMatrix(14, 0), "");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ResultPages, DisplacementUnitsAndTrussColumns)
+{
+    SetProject("Truss3D", 3, "mm", "Kg");
+    CdMatrix disn(2, 3);
+    disn(1, 1) = 0.001;
+    disn(2, 3) = -0.0025;
+    WriteRecord(".disn", disn);
+    auto page = Open<CNodePage3>();
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(grid->GetCols(), 4);
+    EXPECT_EQ(grid->GetTextMatrix(0, 2), " Uy (mm)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "1");
+    EXPECT_EQ(grid->GetTextMatrix(2, 3), "-2.5");
+    EXPECT_EQ(grid->GetTextMatrix(4, 3), "-0.0025"); // min row: stored value
+    EXPECT_EQ(grid->GetTextMatrix(5, 1), "0.001");
+
+    FixDate();
+    page->OnWord();
+    const std::string path = dir.Folder() + "displacement.txt";
+    EXPECT_EQ(Read("displacement.txt"), std::string("KESTRA\nProgrammer\t:\tMr.Danek\n"
+                                                    "Description\t:\tPrint (WordPad format)\n"
+                                                    "Node displacement:\tLast modify  ") +
+                                            kDate +
+                                            "\nNode\tUx (mm)\tUy (mm)\tUz (mm)\n"
+                                            "1\t0.001\t0\t0\n"
+                                            "2\t0\t0\t-0.0025\n"
+                                            "\n"
+                                            "min\t0\t0\t-0.0025\n"
+                                            "max\t0.001\t0\t0\n");
+    ASSERT_EQ(launches.attempted.size(), 1u);
+    EXPECT_EQ(launches.attempted[0], platform::kWordProcessorCommand + path);
+
+    page->OnExcel();
+    const std::string excel = Read("displacement.xls");
+    EXPECT_EQ(excel.substr(0, 90), std::string("KESTRA\nProgrammer\t:\tMr.Danek\nDescription\t:\tPrint (EXCEL format)\n"
+                                               "Node displacement:\tLast modify  ")
+                                       .substr(0, 90));
+    EXPECT_EQ(excel.substr(excel.find("Node\t")), Read("displacement.txt").substr(Read("displacement.txt").find("Node\t")));
+    EXPECT_EQ(launches.attempted.back(), platform::kSpreadsheetCommand + dir.Folder() + "displacement.xls");
+}
+
+TEST_F(ResultPages, ExportFallsBackToTheTextViewer)
+{
+    WriteRecord(".sys", CdMatrix(1, 6));
+    auto page = Open<CNodePage4>();
+    launches.missing.push_back(platform::kSpreadsheetCommand);
+    page->OnCommand(ID_OUTPUT_EXCEL);
+    ASSERT_EQ(launches.attempted.size(), 2u);
+    EXPECT_EQ(launches.attempted[1], "Notepad " + dir.Folder() + "NodeForce.xls");
+    const std::string text = Read("NodeForce.xls");
+    EXPECT_NE(text.find("Description\t:\tPrint (Excel format)\nNode force:\tLast modify  "), std::string::npos);
+}
+
+TEST_F(ResultPages, NodeForcesAreChoppedAndConverted)
+{
+    SetProject("Frame3D", 6, "cm", "kN");
+    CdMatrix sys(2, 6);
+    sys(1, 1) = 3e-10;
+    sys(1, 2) = 1000.0;
+    sys(2, 4) = 10.0;
+    WriteRecord(".sys", sys);
+    auto page = Open<CNodePage4>();
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(page->Caption(), "Node Force");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), " Fx (kN)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 4), " Mx (kN-cm)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "0");
+    EXPECT_EQ(grid->GetTextMatrix(1, 2), "9.81");
+    EXPECT_EQ(grid->GetTextMatrix(2, 4), "9.81"); // 10 x 0.00981 x 100
+    EXPECT_EQ(page->Result()(1, 1), 0.0);
+
+    FixDate();
+    page->OnWord();
+    EXPECT_EQ(Read("NodeForce.txt"), std::string("KESTRA\nProgrammer\t:\tMr.Danek\n"
+                                                 "Description\t:\tPrint (Word format)\n"
+                                                 "Node force:\tLast modify  ") +
+                                         kDate +
+                                         "\nNode\tFx (kN)\tFy (kN)\tFz (kN)\tMx (kN-cm)\tMy (kN-cm)\tMz (kN-cm)\n"
+                                         "1\t0\t1000\t0\t0\t0\t0\n"
+                                         "2\t0\t0\t0\t10\t0\t0\n"
+                                         "\n"
+                                         "min\t0\t0\t0\t0\t0\t0\n"
+                                         "max\t0\t1000\t0\t10\t0\t0\n");
+}
+
+TEST_F(ResultPages, ReactionsOnlyAtSupports)
+{
+    geo->m_nodeTable = Line(2);
+    Pin(geo->m_nodeTable, 1);
+    CdMatrix sys(2, 6);
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 6; ++j)
+            sys(i, j) = 10.0 * i + j;
+    WriteRecord(".sys", sys);
+    auto page = Open<CNodePage5>();
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(page->Caption(), "Support reaction");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "11");
+    EXPECT_EQ(grid->GetTextMatrix(1, 3), "13");
+    EXPECT_EQ(grid->GetTextMatrix(1, 4), "0"); // free rotation
+    EXPECT_EQ(grid->GetTextMatrix(2, 2), "0"); // free node
+
+    FixDate();
+    page->OnExcel();
+    EXPECT_EQ(Read("Reaction.xls"), std::string("KESTRA\nProgrammer\t:\tMr.Danek\n"
+                                                "Description\t:\tPrint (Excel format)\n"
+                                                "Reaction:\tLast modify  ") +
+                                        kDate +
+                                        "\nNode\tFx (Kg)\tFy (Kg)\tFz (Kg)\tMx (Kg-m)\tMy (Kg-m)\tMz (Kg-m)\n"
+                                        "1\t11\t12\t13\t0\t0\t0\n"
+                                        "2\t0\t0\t0\t0\t0\t0\n"
+                                        "\n"
+                                        "min\t0\t0\t0\t0\t0\t0\n"
+                                        "max\t11\t12\t13\t0\t0\t0\n");
+    page->OnWord();
+    EXPECT_NE(Read("Reaction.txt").find("Description\t:\tPrint (WordPad format)\n"), std::string::npos);
+}
+
+TEST_F(ResultPages, MissingFileShowsOneMessageAndTheHeader)
+{
+    auto page = Open<CElementPage5>();
+    page->OnSetActive();
+    page->UpdateTable();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Access file " + dir.Folder() + "demo.elf");
+    EXPECT_EQ(messages.messages[0].caption, "KESTRA detect error in operation ");
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(grid->GetRows(), 5);
+    EXPECT_EQ(grid->GetCols(), 13);
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), "Ps (Kg)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 0), "");
+    EXPECT_EQ(grid->GetTextMatrix(2, 0), "");
+
+    auto nodes = Open<CNodePage3>();
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(nodes->Grid()->GetRows(), 5);
+    EXPECT_EQ(nodes->Grid()->GetCols(), 7);
+    EXPECT_EQ(nodes->Grid()->GetTextMatrix(0, 6), " Rz (rad)");
+}
+
+TEST_F(ResultPages, MemberDisplacementsRowsUnitsAndExport)
+{
+    SetProject("Frame3D", 6, "mm", "Kg");
+    SetInt("LOADS CASE", 1);
+    CdMatrix dise(3, 12);
+    dise(1, 1) = 0.001;
+    dise(2, 4) = 0.5;
+    dise(3, 12) = -0.25;
+    WriteRecord(".dise", dise);
+    auto page = Open<CElementPage4>();
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(page->Caption(), "Element Displacement");
+    EXPECT_EQ(page->objectName(), "12029");
+    EXPECT_EQ(grid->GetRows(), 8);
+    EXPECT_EQ(grid->GetCols(), 13);
+    EXPECT_EQ(grid->GetTextMatrix(0, 0), " Element ");
+    EXPECT_EQ(grid->GetTextMatrix(0, 1), " Uxs (mm)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 4), " Rxs (rad)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 9), " Uze (mm)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 12), " Rze (rad)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "1");
+    EXPECT_EQ(grid->GetTextMatrix(2, 4), "0.5");
+    EXPECT_EQ(grid->GetTextMatrix(5, 0), " min ");
+    EXPECT_EQ(grid->GetTextMatrix(6, 0), " max ");
+    EXPECT_EQ(grid->GetTextMatrix(6, 1), "0.001");
+    EXPECT_EQ(grid->GetTextMatrix(5, 12), "-0.25");
+    EXPECT_EQ(grid->GetTextMatrix(7, 0), "");
+
+    FixDate();
+    page->OnExcel();
+    EXPECT_EQ(Read("MemberDisplacement.xls"),
+              std::string("KESTRA\nProgrammer\t:\tMr.Danek\nDescription\t:\tPrint (WordPad format)\n"
+                          "Member Displacement:\tLast modify  ") +
+                  kDate +
+                  "\nMember\tUxs (mm)\tUys(mm)\tUzs(mm)\tRxs(rad)\tRys(rad)\tRzs(rad)"
+                  "\tUxe(mm)\tUye(mm)\tUze(mm)\tRxe(rad)\tRye(rad)\tRze(rad)\n"
+                  "1\t0.001\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                  "2\t0\t0\t0\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                  "3\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t-0.25\n"
+                  "\n"
+                  "min\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t-0.25\n"
+                  "max\t0.001\t0\t0\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\n");
+    EXPECT_EQ(launches.attempted.back(), platform::kSpreadsheetCommand + dir.Folder() + "MemberDisplacement.xls");
+    page->OnWord();
+    EXPECT_EQ(Read("MemberDisplacement.txt"), Read("MemberDisplacement.xls"));
+}
+
+TEST_F(ResultPages, MemberForcesSwapTheBendingMomentsInTheGridOnly)
+{
+    SetProject("Frame3D", 6, "m", "T");
+    SetInt("LOADS CASE", 3);
+    WriteRecords(".elf", 3, 3, 12, [](int i, int j) { return 100.0 * i + j; });
+    auto page = Open<CElementPage5>();
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(page->Caption(), "Element Force");
+    EXPECT_EQ(grid->GetRows(), 8);
+    EXPECT_EQ(grid->GetTextMatrix(0, 4), "Ts (T-m)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 5), "Ms2 (T-m)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 6), "Ms3 (T-m)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 11), "Me2 (T-m)");
+    // Record 3 of member 1: stored column j holds 3000 + 100 + j, shown in tonnes.
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "3.101");
+    EXPECT_EQ(grid->GetTextMatrix(1, 5), "3.106");
+    EXPECT_EQ(grid->GetTextMatrix(1, 6), "3.105");
+    EXPECT_EQ(grid->GetTextMatrix(1, 11), "3.112");
+    EXPECT_EQ(grid->GetTextMatrix(1, 12), "3.111");
+    // The extremes keep stored order and stored units.
+    EXPECT_EQ(grid->GetTextMatrix(5, 5), "3105");
+    EXPECT_EQ(grid->GetTextMatrix(6, 5), "3305");
+    EXPECT_EQ(grid->GetTextMatrix(6, 12), "3312");
+
+    FixDate();
+    page->OnWord();
+    const std::string text = Read("MemberForce.txt");
+    EXPECT_EQ(text.substr(0, text.find("Last modify  ")),
+              "KESTRA\nProgrammer\t:\tMr.Danek\nDescription\t:\tPrint (WordPad format)\nMember force:\t");
+    const std::string body = text.substr(text.find("Element\t"));
+    EXPECT_EQ(body, "Element\tP (T)\tV2 (T)\tV3 (T)\tT (T-m)\tM2 (T-m)\tM3 (T-m)"
+                    "\tP (T)\tV2 (T)\tV3 (T)\tT (T-m)\tM2 (T-m)\tM3 (T-m)\n"
+                    "1\t3101\t3102\t3103\t3104\t3105\t3106\t3107\t3108\t3109\t3110\t3111\t3112\n"
+                    "2\t3201\t3202\t3203\t3204\t3205\t3206\t3207\t3208\t3209\t3210\t3211\t3212\n"
+                    "3\t3301\t3302\t3303\t3304\t3305\t3306\t3307\t3308\t3309\t3310\t3311\t3312\n"
+                    "\n"
+                    "min\t3101\t3102\t3103\t3104\t3105\t3106\t3107\t3108\t3109\t3110\t3111\t3112\n"
+                    "max\t3301\t3302\t3303\t3304\t3305\t3306\t3307\t3308\t3309\t3310\t3311\t3312\n");
+    EXPECT_EQ(launches.attempted.back(), platform::kWordProcessorCommand + dir.Folder() + "MemberForce.txt");
+}
+
+TEST_F(ResultPages, TrussMemberForcesHaveSevenColumns)
+{
+    SetProject("Truss3D", 3, "m", "Kg");
+    CdMatrix elf(2, 6);
+    elf(1, 1) = -4.0;
+    elf(1, 4) = 4.0;
+    elf(2, 1) = 2.5;
+    WriteRecord(".elf", elf);
+    auto page = Open<CElementPage5>();
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(grid->GetCols(), 7);
+    EXPECT_EQ(grid->GetTextMatrix(0, 4), "Pe (Kg)");
+    EXPECT_EQ(grid->GetTextMatrix(0, 6), "Ve3 (Kg)");
+    EXPECT_EQ(grid->GetTextMatrix(1, 4), "4");
+    FixDate();
+    page->OnExcel();
+    const std::string text = Read("MemberForce.xls");
+    EXPECT_EQ(text.substr(text.find("Element\t")),
+              "Element\tP (Kg)\tV2 (Kg)\tV3 (Kg)\tP (Kg)\tV2 (Kg)\tV3 (Kg)\n"
+              "1\t-4\t0\t0\t4\t0\t0\n"
+              "2\t2.5\t0\t0\t0\t0\t0\n"
+              "\n"
+              "min\t-4\t0\t0\t0\t0\t0\n"
+              "max\t2.5\t0\t0\t4\t0\t0\n");
+
+    auto disp = Open<CElementPage4>();
+    EXPECT_EQ(disp->Grid()->GetCols(), 7);
+    EXPECT_EQ(disp->Grid()->GetTextMatrix(0, 4), " Uxe (m)");
+}
+
+TEST_F(ResultPages, OutputPopupAndScrolledFill)
+{
+    CdMatrix dise(200, 12);
+    for (int i = 1; i <= 200; ++i)
+        dise(i, 1) = i;
+    WriteRecord(".dise", dise);
+    auto page = Open<CElementPage4>();
+    std::unique_ptr<QMenu> menu(page->CreateContextMenu());
+    EXPECT_EQ(MenuResource::CommandIds(menu.get()), (QList<int>{ID_OUTPUT_WORD, ID_OUTPUT_EXCEL}));
+
+    CMSFlexGrid* grid = page->Grid();
+    EXPECT_EQ(grid->GetTextMatrix(27, 1), "27");
+    EXPECT_EQ(grid->GetTextMatrix(28, 1), "");
+    page->show();
+    grid->SetTopRow(100);
+    QApplication::processEvents();
+    const int p = grid->GetScrollPos();
+    ASSERT_GT(p, 50);
+    EXPECT_EQ(grid->GetTextMatrix(p, 1), std::to_string(p));
+    EXPECT_EQ(grid->GetTextMatrix(p + 27, 1), std::to_string(p + 27));
+    EXPECT_EQ(grid->GetTextMatrix(p + 28, 1), "");
+    EXPECT_EQ(grid->GetTextMatrix(p - 27, 1), std::to_string(p - 27));
+    EXPECT_EQ(grid->GetTextMatrix(p - 28, 1), "");
+    EXPECT_EQ(grid->GetTextMatrix(202, 0), " min "); // the extremes stay
+}
