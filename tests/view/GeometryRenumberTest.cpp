@@ -1,18 +1,13 @@
 // Renumbering clean-ups of CGeometry: the fast table algorithms against the
 // plain loops they replace (kept here, not in the library), on hand-made and
 // random models, and the OK/Cancel question of the node clean-up.
-#include <gtest/gtest.h>
+#include "ViewTestSupport.h"
 
 #include <array>
-#include <cmath>
-#include <cstring>
 #include <limits>
 #include <random>
 
 #include "platform/MessageBox.h"
-#include "platform/Profile.h"
-#include "support/TempDir.h"
-#include "view/Geometry.h"
 
 namespace {
 
@@ -113,35 +108,37 @@ CdMatrix Nodes(std::initializer_list<std::array<double, 3>> points, int cols = 9
     return nt;
 }
 
+// Column `col` from row 1 down holds `values`.
+void ExpectColumn(const CdMatrix& mt, int col, std::initializer_list<double> values)
+{
+    int i = 0;
+    for (double v : values)
+        EXPECT_EQ(mt(++i, col), v) << "row " << i << " col " << col;
+}
+
 } // namespace
 
-// ---- Member clean-up -----------------------------------------------------
-
-TEST(GeometryRenumberMember, KeepsOnlyFirstOfReversedSelfAndZeroMembers)
+TEST(GeometryRenumberMember, KeepsFirstOfReversedSelfAndZeroMembersRowOneAlways)
 {
     CdMatrix mt = Members({{1, 2}, {2, 1}, {3, 3}, {4, 0}});
     EXPECT_EQ(CGeometry::RemoveDuplicateMembers(mt), 3);
     ASSERT_EQ(mt.GetRows(), 1);
     EXPECT_EQ(mt.GetCols(), 8);
-    EXPECT_EQ(mt(1, 1), 1.0);
-    EXPECT_EQ(mt(1, 2), 2.0);
-    EXPECT_EQ(mt(1, 7), 107.0);
-}
+    ExpectColumn(mt, 1, {1});
+    ExpectColumn(mt, 2, {2});
+    ExpectColumn(mt, 7, {107});
 
-TEST(GeometryRenumberMember, RowOneSurvivesEvenWhenDegenerate)
-{
-    CdMatrix mt = Members({{3, 3}, {1, 2}, {0, 5}, {2, 1}, {2, 3}, {3, 2}, {5, 6.7}, {6, 5}});
+    // (3,3) survives as row 1; (5,6.7) is read as (5,6), so (6,5) goes.
+    mt = Members({{3, 3}, {1, 2}, {0, 5}, {2, 1}, {2, 3}, {3, 2}, {5, 6.7}, {6, 5}});
     CGeometry::RemoveDuplicateMembers(mt);
     ASSERT_EQ(mt.GetRows(), 4);
-    EXPECT_EQ(mt(1, 7), 107.0); // (3,3) kept as row 1
-    EXPECT_EQ(mt(2, 7), 207.0); // (1,2)
-    EXPECT_EQ(mt(3, 7), 507.0); // (2,3)
-    EXPECT_EQ(mt(4, 7), 707.0); // (5,6.7) read as (5,6); (6,5) removed
+    ExpectColumn(mt, 7, {107, 207, 507, 707});
 }
 
 TEST(GeometryRenumberMember, MatchesPlainLoopOnRandomTables)
 {
     std::mt19937 rng(1234);
+    const double odd[4] = {0.6, -0.4, std::numeric_limits<double>::quiet_NaN(), 5e12};
     for (int round = 0; round < 300; ++round) {
         const int m = 1 + static_cast<int>(rng() % 60);
         const int nodes = 1 + static_cast<int>(rng() % 8);
@@ -150,14 +147,9 @@ TEST(GeometryRenumberMember, MatchesPlainLoopOnRandomTables)
             for (int c = 1; c <= 2; ++c) {
                 const unsigned pick = rng() % 20;
                 double v = static_cast<double>(static_cast<int>(rng() % (nodes + 2)) - 1);
-                if (pick == 0)
-                    v += 0.6;                // non-integer cell, read truncated
-                else if (pick == 1)
-                    v = -0.4;                // truncates to node 0
-                else if (pick == 2)
-                    v = std::numeric_limits<double>::quiet_NaN();
-                else if (pick == 3)
-                    v = 5e12;                // beyond the integer range
+                // a non-integer cell, one truncating to 0, NaN, beyond int range
+                if (pick < 4)
+                    v = pick == 0 ? v + odd[0] : odd[pick];
                 mt(k, c) = v;
             }
             for (int c = 3; c <= mt.GetCols(); ++c)
@@ -170,38 +162,32 @@ TEST(GeometryRenumberMember, MatchesPlainLoopOnRandomTables)
     }
 }
 
-// ---- Node merging --------------------------------------------------------
-
-TEST(GeometryRenumberNode, CoincidenceIsBelowTheToleranceInEveryCoordinate)
+TEST(GeometryRenumberNode, CoincidenceIsBelowTheToleranceAndNotTransitive)
 {
-    // Node 2 lies within 0.0001 of node 1 in every coordinate; node 3 is
-    // exactly 0.0001 from node 1 in Z (distinct) but near node 2; node 4 is
-    // a copy of node 3.
+    // 2 is within 0.0001 of 1 in every coordinate; 3 is exactly 0.0001 from
+    // 1 in Z (distinct) but near 2; 4 is a copy of 3.
     CdMatrix nt = Nodes({{0, 0, 0}, {0.00009, -0.00009, 0.00005}, {0, 0, 0.0001}, {0, 0, 0.0001}});
     CdMatrix mt = Members({{2, 3}, {4, 2}, {1, 4}});
     EXPECT_EQ(CGeometry::MergeCoincidentNodeEnds(nt, mt), 5);
-    EXPECT_EQ(mt(1, 1), 1.0);
-    EXPECT_EQ(mt(1, 2), 2.0);
-    EXPECT_EQ(mt(2, 1), 2.0);
-    EXPECT_EQ(mt(2, 2), 1.0);
-    EXPECT_EQ(mt(3, 1), 1.0);
-    EXPECT_EQ(mt(3, 2), 2.0);
-    EXPECT_EQ(mt(3, 7), 307.0);
-}
+    ExpectColumn(mt, 1, {1, 2, 1});
+    ExpectColumn(mt, 2, {2, 1, 2});
+    ExpectColumn(mt, 7, {107, 207, 307});
 
-TEST(GeometryRenumberNode, NearChainsAreNotTransitive)
-{
-    // 1 ~ 2 and 2 ~ 3 but 1 and 3 are 0.00012 apart: ends of 3 go to 2 and
-    // ends of 2 to 1, as the pairwise loop does.
-    CdMatrix nt = Nodes({{0, 0, 0}, {0.00006, 0, 0}, {0.00012, 0, 0}, {0.00018, 0, 0}});
-    CdMatrix mt = Members({{3, 4}, {2, 4}});
+    // Exactly the tolerance apart along any one axis is distinct.
+    nt = Nodes({{0, 0, 0}, {0.0001, 0, 0}, {0, 0.0001, 0}, {0, 0, 0.0001}});
+    mt = Members({{2, 3}, {3, 4}, {4, 2}});
+    EXPECT_EQ(CGeometry::MergeCoincidentNodeEnds(nt, mt), 0);
+    ExpectColumn(mt, 1, {2, 3, 4});
+
+    // A chain 1 ~ 2 ~ 3 with 1 and 3 apart: ends of 3 go to 2, of 2 to 1.
+    nt = Nodes({{0, 0, 0}, {0.00006, 0, 0}, {0.00012, 0, 0}, {0.00018, 0, 0}});
+    mt = Members({{3, 4}, {2, 4}});
     CdMatrix plain = mt;
     CGeometry::MergeCoincidentNodeEnds(nt, mt);
     NaiveMergeCoincident(nt, plain);
     EXPECT_TRUE(SameTable(mt, plain));
-    EXPECT_EQ(mt(1, 1), 2.0);
-    EXPECT_EQ(mt(1, 2), 3.0);
-    EXPECT_EQ(mt(2, 1), 1.0);
+    ExpectColumn(mt, 1, {2, 1});
+    ExpectColumn(mt, 2, {3});
 }
 
 TEST(GeometryRenumberNode, RemovesUnconnectedAndShiftsHigherNumbers)
@@ -211,45 +197,34 @@ TEST(GeometryRenumberNode, RemovesUnconnectedAndShiftsHigherNumbers)
     EXPECT_EQ(CGeometry::RemoveUnconnectedNodes(nt, mt), 2); // nodes 2 and 4
     ASSERT_EQ(nt.GetRows(), 3);
     EXPECT_EQ(nt.GetCols(), 9);
-    EXPECT_EQ(nt(2, 1), 2.0);
-    EXPECT_EQ(nt(3, 1), 4.0);
-    EXPECT_EQ(mt(1, 2), 2.0);
-    EXPECT_EQ(mt(2, 2), 3.0);
-    EXPECT_EQ(mt(3, 2), 7.0); // an end beyond N drops by every removed node
+    ExpectColumn(nt, 1, {0, 2, 4});
+    ExpectColumn(mt, 2, {2, 3, 7}); // an end beyond N drops by every removed node
 }
 
 TEST(GeometryRenumberNode, MatchesPlainLoopsOnRandomModels)
 {
     std::mt19937 rng(99);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
+    const double odd[4] = {std::numeric_limits<double>::quiet_NaN(),
+                           -std::numeric_limits<double>::infinity(), -0.0, 1e300};
+    // Origins on and near the boundaries of the search grid and at large
+    // magnitudes where a coordinate's last bit nears the tolerance.
+    const double origins[] = {0.0, 0.0008, -0.0016, 0.00079, 123456.7891,
+                              -7.5e8, 1099511627776.0 - 0.0002, 3.3e13};
     int merged = 0, removed = 0;
     for (int round = 0; round < 320; ++round) {
         const int n = 1 + static_cast<int>(rng() % 120);
         const int m = static_cast<int>(rng() % 150);
         CdMatrix nt(n, round % 3 == 0 ? 6 : 9);
-        // Coordinates on a lattice finer than the tolerance, so that chains
-        // of near points, exact copies and near misses all occur, around
-        // origins on and near the boundaries of the search grid and at
-        // large magnitudes where a coordinate's last bit nears the tolerance.
+        // A lattice finer than the tolerance: chains of near points, exact
+        // copies and near misses all occur.
         const double step = (round % 2) ? 0.00004 : 0.00007;
-        const double origins[] = {0.0, 0.0008, -0.0016, 0.00079, 123456.7891,
-                                  -7.5e8, 1099511627776.0 - 0.0002, 3.3e13};
         const double origin = origins[(round / 2) % 8];
         for (int i = 1; i <= n; ++i) {
             for (int c = 1; c <= 3; ++c) {
                 const unsigned pick = rng() % 50;
-                double v = origin + step * (static_cast<int>(rng() % 7) - 3) -
-                           ((c == 2) ? 0.0002 : 0.0);
-                if (pick == 0)
-                    v = nan;
-                else if (pick == 1)
-                    v = -inf;
-                else if (pick == 2)
-                    v = -0.0;
-                else if (pick == 3)
-                    v = 1e300;
-                nt(i, c) = v;
+                const double v = origin + step * (static_cast<int>(rng() % 7) - 3) -
+                                 ((c == 2) ? 0.0002 : 0.0);
+                nt(i, c) = pick < 4 ? odd[pick] : v;
             }
             for (int c = 4; c <= nt.GetCols(); ++c)
                 nt(i, c) = i;
@@ -284,16 +259,13 @@ TEST(GeometryRenumberNode, MatchesPlainLoopsOnRandomModels)
 TEST(GeometryRenumberNode, HeapOfCopiesOfOnePoint)
 {
     const int n = 200;
-    CdMatrix nt(n, 9);
+    CdMatrix nt(n, 9), mt(n, 8);
     for (int i = 1; i <= n; ++i) {
         nt(i, 1) = (i % 3) * 0.00003; // three exact positions, all mutually near
         nt(i, 2) = 5.0;
         nt(i, 3) = -2.0;
-    }
-    CdMatrix mt(n, 8);
-    for (int k = 1; k <= n; ++k) {
-        mt(k, 1) = n + 1 - k;
-        mt(k, 2) = k;
+        mt(i, 1) = n + 1 - i;
+        mt(i, 2) = i;
     }
     CdMatrix plain = mt;
     CGeometry::MergeCoincidentNodeEnds(nt, mt);
@@ -311,41 +283,36 @@ protected:
     platform::MessageRecorder boxes;
 };
 
-TEST_F(GeometryRenumberCommand, OkMergesRemovesAndWritesNodeCount)
+TEST_F(GeometryRenumberCommand, OkMergesRemovesAndWritesNodeCountCancelOnlyMerges)
 {
-    CGeometry geo;
-    geo.m_nodeTable = Nodes({{0, 0, 0}, {5, 0, 0}, {0.00005, 0, 0}, {9, 9, 9}, {5, 5, 0}});
-    geo.m_memberTable = Members({{3, 2}, {2, 5}});
-    boxes.Answer(platform::IDOK);
-    geo.ReNumberNode();
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        boxes.messages.clear();
+        CGeometry geo;
+        geo.m_nodeTable = Nodes({{0, 0, 0}, {5, 0, 0}, {0.00005, 0, 0}, {9, 9, 9}, {5, 5, 0}});
+        geo.m_memberTable = Members({{3, 2}, {2, 5}});
+        boxes.Answer(ok ? platform::IDOK : platform::IDCANCEL);
+        geo.ReNumberNode();
 
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, "Check node if not have connectivity will delete");
-    EXPECT_EQ(boxes.messages[0].caption, "KESTRA Wizard");
-    EXPECT_EQ(boxes.messages[0].buttons & 0xF, static_cast<unsigned>(platform::MB_OKCANCEL));
-
-    // Node 3 merged into node 1, then nodes 3 and 4 (unused) removed.
-    ASSERT_EQ(geo.m_nodeTable.GetRows(), 3);
-    EXPECT_EQ(geo.m_nodeTable(3, 1), 5.0);
-    EXPECT_EQ(geo.m_nodeTable(3, 2), 5.0);
-    EXPECT_EQ(geo.m_memberTable(1, 1), 1.0);
-    EXPECT_EQ(geo.m_memberTable(1, 2), 2.0);
-    EXPECT_EQ(geo.m_memberTable(2, 2), 3.0);
-    EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 3);
-    ASSERT_EQ(geo.m_nodeOptions.m_nodeLabels.size(), 4u);
-    EXPECT_EQ(geo.m_nodeOptions.m_nodeLabels[3], "3");
-}
-
-TEST_F(GeometryRenumberCommand, CancelStillMergesButRemovesNothing)
-{
-    CGeometry geo;
-    geo.m_nodeTable = Nodes({{0, 0, 0}, {5, 0, 0}, {0.00005, 0, 0}, {9, 9, 9}});
-    geo.m_memberTable = Members({{3, 2}});
-    boxes.Answer(platform::IDCANCEL);
-    geo.ReNumberNode();
-    EXPECT_EQ(geo.m_nodeTable.GetRows(), 4);
-    EXPECT_EQ(geo.m_memberTable(1, 1), 1.0);
-    EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 4);
+        ASSERT_EQ(boxes.messages.size(), 1u);
+        EXPECT_EQ(boxes.messages[0].text, "Check node if not have connectivity will delete");
+        EXPECT_EQ(boxes.messages[0].caption, "KESTRA Wizard");
+        EXPECT_EQ(boxes.messages[0].buttons & 0xF, static_cast<unsigned>(platform::MB_OKCANCEL));
+        EXPECT_EQ(geo.m_memberTable(1, 1), 1.0); // node 3 merged into node 1 either way
+        if (!ok) {
+            EXPECT_EQ(geo.m_nodeTable.GetRows(), 5);
+            EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 5);
+            continue;
+        }
+        // Then nodes 3 and 4 (unused) removed.
+        ASSERT_EQ(geo.m_nodeTable.GetRows(), 3);
+        EXPECT_EQ(geo.m_nodeTable(3, 1), 5.0);
+        EXPECT_EQ(geo.m_nodeTable(3, 2), 5.0);
+        ExpectColumn(geo.m_memberTable, 2, {2, 3});
+        EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 3);
+        ASSERT_EQ(geo.m_nodeOptions.m_nodeLabels.size(), 4u);
+        EXPECT_EQ(geo.m_nodeOptions.m_nodeLabels[3], "3");
+    }
 }
 
 TEST_F(GeometryRenumberCommand, WorkerTakesTheAnswerWithoutAsking)
@@ -367,9 +334,7 @@ TEST_F(GeometryRenumberCommand, MemberCleanUpWritesElementCountAndLabels)
     geo.ReNumberMember();
     EXPECT_EQ(geo.m_memberTable.GetRows(), 2);
     EXPECT_EQ(platform::Profile::GetInt("KESTRA ", " Element ", -1), 2);
-    ASSERT_EQ(geo.m_memberOptions.m_memberLabels.size(), 3u);
-    EXPECT_EQ(geo.m_memberOptions.m_memberLabels[0], "");
-    EXPECT_EQ(geo.m_memberOptions.m_memberLabels[2], "2");
+    EXPECT_EQ(geo.m_memberOptions.m_memberLabels, (std::vector<std::string>{"", "1", "2"}));
     EXPECT_EQ(geo.m_memberLine.GetRows(), 2);
     EXPECT_EQ(geo.m_memberLine.GetCols(), 9);
 }

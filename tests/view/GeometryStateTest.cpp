@@ -1,12 +1,8 @@
 // Model state of CGeometry: initial values, settings, unit factors, label
 // lists and the counts written back to the project.
-#include <gtest/gtest.h>
+#include "ViewTestSupport.h"
 
-#include <cmath>
-
-#include "platform/Profile.h"
-#include "support/TempDir.h"
-#include "view/Geometry.h"
+using namespace viewtest;
 
 namespace {
 
@@ -16,8 +12,8 @@ protected:
 
     static void SetUnits(const std::string& length, const std::string& force)
     {
-        platform::Profile::WriteString("KESTRA ", "Current Length ", length);
-        platform::Profile::WriteString("KESTRA ", "Current Force ", force);
+        ProjectKey("Current Length ", length);
+        ProjectKey("Current Force ", force);
     }
 };
 
@@ -25,37 +21,30 @@ protected:
 
 TEST_F(GeometryState, ConstructionSetsInitialStateAndReadsSettings)
 {
-    platform::Profile::WriteString("OPTION", "node factor", "9");
-    platform::Profile::WriteString("OPTION", "screen red", "17");
+    Options({{"node factor", 9}, {"screen red", 17}});
     CGeometry geo;
-    EXPECT_EQ(geo.m_nodeTable.GetRows(), 0);
-    EXPECT_EQ(geo.m_memberTable.GetRows(), 0);
-    EXPECT_EQ(geo.m_memberLine.GetRows(), 0);
-    EXPECT_EQ(geo.m_auxTable.GetRows(), 0);
-    EXPECT_EQ(geo.m_selNodeFrom, 0);
-    EXPECT_EQ(geo.m_selNodeTo, 0);
-    EXPECT_EQ(geo.m_selMemberFrom, 0);
-    EXPECT_EQ(geo.m_selMemberTo, 0);
-    EXPECT_EQ(geo.m_activeTable, 0);
-    EXPECT_EQ(geo.m_viewMode, 0);
+    const int zeros[] = {geo.m_nodeTable.GetRows(), geo.m_memberTable.GetRows(),
+                         geo.m_memberLine.GetRows(), geo.m_auxTable.GetRows(),
+                         geo.m_selNodeFrom, geo.m_selNodeTo, geo.m_selMemberFrom,
+                         geo.m_selMemberTo, geo.m_activeTable, geo.m_viewMode};
+    for (int z : zeros)
+        EXPECT_EQ(z, 0);
     EXPECT_EQ(geo.m_hostFlag, 1);
-    EXPECT_FALSE(geo.m_geometryChanged);
-    EXPECT_FALSE(geo.m_modelChanged);
+    EXPECT_FALSE(geo.m_geometryChanged || geo.m_modelChanged);
     EXPECT_NE(geo.m_quadric, nullptr);
     EXPECT_EQ(geo.m_nodeOptions.m_nodeFactor, 9);
     EXPECT_EQ(geo.m_viewOptions.m_screenRed, 17);
     EXPECT_EQ(geo.m_memberOptions.m_memberLineGreen, 255); // default
 
     // LoadLibraryA picks up a changed file again.
-    platform::Profile::WriteString("OPTION", "member line green", "12");
-    platform::Profile::WriteString("OPTION", "load scale", "3");
+    Options({{"member line green", 12}, {"load scale", 3}});
     geo.LoadLibraryA();
     EXPECT_EQ(geo.m_memberOptions.m_memberLineGreen, 12);
     EXPECT_EQ(geo.m_loadOptions.m_loadScale, 3.0);
     EXPECT_NE(geo.m_quadric, nullptr);
 }
 
-TEST_F(GeometryState, LengthAndForceFactorsPerUnit)
+TEST_F(GeometryState, UnitFactorsAreReadAfreshEveryCall)
 {
     CGeometry geo;
     const std::pair<const char*, double> lengths[] = {
@@ -72,11 +61,6 @@ TEST_F(GeometryState, LengthAndForceFactorsPerUnit)
         SetUnits("m", f.first);
         EXPECT_EQ(geo.GetForceFactor(), f.second) << f.first;
     }
-}
-
-TEST_F(GeometryState, DerivedFactorsAreReadAfreshEveryCall)
-{
-    CGeometry geo;
     SetUnits("ft", "Kg");
     EXPECT_DOUBLE_EQ(geo.GetAreaFactor(), 3.281 * 3.281);
     EXPECT_DOUBLE_EQ(geo.GetInertiaFactor(), std::pow(3.281, 4));
@@ -93,31 +77,23 @@ TEST_F(GeometryState, UpdateNodeRelabelsAndWritesNodeCount)
     CGeometry geo;
     geo.m_nodeTable.SetSize(12, 9);
     geo.UpdateNode();
-    ASSERT_EQ(geo.m_nodeOptions.m_nodeLabels.size(), 13u);
-    EXPECT_EQ(geo.m_nodeOptions.m_nodeLabels[0], "");
-    EXPECT_EQ(geo.m_nodeOptions.m_nodeLabels[1], "1");
-    EXPECT_EQ(geo.m_nodeOptions.m_nodeLabels[12], "12");
+    const auto& labels = geo.m_nodeOptions.m_nodeLabels;
+    ASSERT_EQ(labels.size(), 13u);
+    EXPECT_EQ(labels[0] + "|" + labels[1] + "|" + labels[12], "|1|12");
     EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 12);
     EXPECT_NE(testsupport::TempDir::Read(dir.Ini()).find("Node =12"), std::string::npos);
 
     geo.m_nodeTable.DeleteRow(12);
     geo.UpdateNode();
-    EXPECT_EQ(geo.m_nodeOptions.m_nodeLabels.size(), 12u);
+    EXPECT_EQ(labels.size(), 12u);
     EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 11);
 }
 
 TEST_F(GeometryState, UpdateMemberFillsMemberLinesAndWritesElementCount)
 {
     CGeometry geo;
-    geo.m_nodeTable.SetSize(3, 9);
-    geo.m_nodeTable(2, 1) = 4.0;
-    geo.m_nodeTable(3, 2) = 6.0;
-    geo.m_nodeTable(3, 3) = -2.0;
-    geo.m_memberTable.SetSize(2, 8);
-    geo.m_memberTable(1, 1) = 1;
-    geo.m_memberTable(1, 2) = 2;
-    geo.m_memberTable(2, 1) = 2.9; // read as node 2
-    geo.m_memberTable(2, 2) = 3;
+    SetNodes(geo, {{0, 0, 0}, {4, 0, 0}, {0, 6, -2}});
+    SetMembers(geo, {{1, 2}, {2.9, 3}}); // 2.9 is read as node 2
     geo.UpdateMember();
     EXPECT_EQ(platform::Profile::GetInt("KESTRA ", " Element ", -1), 2);
     ASSERT_EQ(geo.m_memberLine.GetRows(), 2);
@@ -127,17 +103,11 @@ TEST_F(GeometryState, UpdateMemberFillsMemberLinesAndWritesElementCount)
     EXPECT_EQ(geo.m_memberLine(1, 7), 2.0);
     ASSERT_EQ(geo.m_memberOptions.m_memberLabels.size(), 3u);
     EXPECT_EQ(geo.m_memberOptions.m_memberLabels[1], "1");
-}
 
-TEST_F(GeometryState, MemberNamingMissingNodeReadsTheSpareSlot)
-{
-    CGeometry geo;
-    geo.m_nodeTable.SetSize(1, 9);
-    geo.m_nodeTable(1, 1) = 2.0;
-    geo.m_nodeTable(0, 0) = 0.5; // the spare slot
-    geo.m_memberTable.SetSize(1, 8);
-    geo.m_memberTable(1, 1) = 1;
-    geo.m_memberTable(1, 2) = 7;
+    // A missing end node reads the spare slot.
+    SetNodes(geo, {{2, 0, 0}});
+    geo.m_nodeTable(0, 0) = 0.5;
+    SetMembers(geo, {{1, 7}});
     geo.UpdateMember();
     EXPECT_EQ(geo.m_memberLine(1, 4), 0.5);
     EXPECT_EQ(geo.m_memberLine(1, 5), 0.5);
@@ -147,17 +117,9 @@ TEST_F(GeometryState, MemberNamingMissingNodeReadsTheSpareSlot)
 TEST_F(GeometryState, UpdatePropertyLabelsTruncatedGroupNumbers)
 {
     CGeometry geo;
-    geo.m_memberTable.SetSize(3, 8);
-    geo.m_memberTable(1, 7) = 2;
-    geo.m_memberTable(2, 7) = 3.8;
-    geo.m_memberTable(3, 7) = -1.5;
+    SetMembers(geo, {{0, 0, 0, 0, 0, 0, 2}, {0, 0, 0, 0, 0, 0, 3.8}, {0, 0, 0, 0, 0, 0, -1.5}});
     geo.UpdateProperty();
-    const auto& labels = geo.m_memberOptions.m_propertyLabels;
-    ASSERT_EQ(labels.size(), 4u);
-    EXPECT_EQ(labels[0], "");
-    EXPECT_EQ(labels[1], "2");
-    EXPECT_EQ(labels[2], "3");
-    EXPECT_EQ(labels[3], "-1");
+    EXPECT_EQ(geo.m_memberOptions.m_propertyLabels, (std::vector<std::string>{"", "2", "3", "-1"}));
 }
 
 TEST_F(GeometryState, PrintHandsACopyToTheMatrixViewer)

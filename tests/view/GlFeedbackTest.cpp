@@ -1,18 +1,16 @@
 // The feedback parser and capture of the GL test fixture: other suites read
 // their display lists through it, so it must return exactly what GL sent.
-#include "support/GlFeedback.h"
-#include "support/GlFixture.h"
+#include "ViewTestSupport.h"
 
-#include <GL/gl.h>
+using namespace viewtest;
 
 namespace {
 
 class GlFeedback : public testsupport::GlFixture {};
 
-void ExpectVertex(const testsupport::FeedbackVertex& v, double x, double y, double z)
+void ExpectVertex(const FeedbackVertex& v, double x, double y, double z)
 {
-    EXPECT_NEAR(v.x, x, 1e-4);
-    EXPECT_NEAR(v.y, y, 1e-4);
+    ExpectNear({v.x, v.y, 0}, {x, y, 0}, 1e-4);
     EXPECT_NEAR(v.z, z, 1e-3);
 }
 
@@ -127,8 +125,9 @@ TEST_F(GlFeedback, ModelCoordinatesAndColoursComeBackUnchanged)
     EXPECT_EQ(renderMode, GL_RENDER);
 }
 
-TEST_F(GlFeedback, SmoothShadedLineKeepsEachEndsColour)
+TEST_F(GlFeedback, SmoothLinesPixelTokensGrowingBufferAndClipping)
 {
+    // A smooth-shaded line keeps each end's colour.
     const auto records = testsupport::CaptureFeedback([] {
         glShadeModel(GL_SMOOTH);
         glBegin(GL_LINE_STRIP);
@@ -145,10 +144,7 @@ TEST_F(GlFeedback, SmoothShadedLineKeepsEachEndsColour)
     EXPECT_FLOAT_EQ(lines[0].vertices[1].r, 1.0f);
     ExpectVertex(lines[1].vertices[0], 10, 0, 0);
     ExpectVertex(lines[1].vertices[1], 10, 10, 0);
-}
 
-TEST_F(GlFeedback, PixelTokensAndGrowingBuffer)
-{
     const auto pixels = testsupport::CaptureFeedback([] {
         const GLubyte rgba[4] = {255, 0, 0, 255};
         glRasterPos3d(5, 6, 0);
@@ -162,25 +158,16 @@ TEST_F(GlFeedback, PixelTokensAndGrowingBuffer)
     EXPECT_EQ(pixels[1].token, GLenum(GL_COPY_PIXEL_TOKEN));
     ExpectVertex(pixels[1].vertices[0], 7, 8, 0);
 
-    // Far more than the first buffer holds.
+    // Far more than the first buffer holds; beyond the model extent clipped.
     const auto many = testsupport::CaptureFeedback([] {
         glBegin(GL_POINTS);
         for (int i = 0; i < 50000; ++i)
             glVertex3d(i % 1000, i / 1000, 0);
-        glEnd();
-    });
-    ASSERT_EQ(many.size(), 50000u);
-    ExpectVertex(many.back().vertices[0], 999, 49, 0);
-}
-
-TEST_F(GlFeedback, GeometryOutsideTheModelExtentIsClipped)
-{
-    const auto records = testsupport::CaptureFeedback([] {
-        glBegin(GL_POINTS);
         glVertex3d(testsupport::kModelExtent + 1, 0, 0);
         glVertex3d(0, 0, -testsupport::kModelExtent + 1);
         glEnd();
     });
-    ASSERT_EQ(records.size(), 1u);
-    ExpectVertex(records[0].vertices[0], 0, 0, -testsupport::kModelExtent + 1);
+    ASSERT_EQ(many.size(), 50001u);
+    ExpectVertex(many[49999].vertices[0], 999, 49, 0);
+    ExpectVertex(many.back().vertices[0], 0, 0, -testsupport::kModelExtent + 1);
 }

@@ -27,69 +27,56 @@ protected:
 
 } // namespace
 
-TEST_F(GlFont, ListsOneThousandToTwelveFiftyFiveExist)
+TEST_F(GlFont, OneColouredBitmapPerCharacterAdvancingFromTheRasterPosition)
 {
     for (GLuint list = 1000; list <= 1255; ++list)
         EXPECT_EQ(glIsList(list), GL_TRUE) << list;
     EXPECT_EQ(glIsList(999), GL_FALSE);
     EXPECT_EQ(glIsList(1256), GL_FALSE);
-}
 
-TEST_F(GlFont, OneBitmapPerCharacterAdvancingFromTheRasterPosition)
-{
-    const auto records = testsupport::CaptureFeedback(
-        [this] { m_view.RenderString(12.5, -3.0, 4.0, "1234"); });
-    ASSERT_EQ(records.size(), 4u) << testsupport::Describe(records);
-    for (const auto& r : records)
-        ASSERT_EQ(r.token, GLenum(GL_BITMAP_TOKEN));
-    // The first character sits exactly at the point; no offset.
-    EXPECT_NEAR(records[0].vertices[0].x, 12.5, 1e-4);
-    EXPECT_NEAR(records[0].vertices[0].y, -3.0, 1e-4);
-    EXPECT_NEAR(records[0].vertices[0].z, 4.0, 1e-3);
-    // Monospace: equal positive steps along x, same y.
-    const float step = records[1].vertices[0].x - records[0].vertices[0].x;
-    EXPECT_GT(step, 3.0f);
-    for (size_t i = 1; i < records.size(); ++i) {
-        EXPECT_NEAR(records[i].vertices[0].x - records[i - 1].vertices[0].x, step, 1e-4);
-        EXPECT_NEAR(records[i].vertices[0].y, -3.0, 1e-4);
-    }
-}
-
-TEST_F(GlFont, TextCarriesTheCurrentColour)
-{
     const auto records = testsupport::CaptureFeedback([this] {
         glColor3d(1.0, 0.5, 0.0);
-        m_view.RenderString(0, 0, 0, "7");
+        m_view.RenderString(12.5, -3.0, 4.0, "1234");
     });
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_FLOAT_EQ(records[0].vertices[0].r, 1.0f);
-    EXPECT_FLOAT_EQ(records[0].vertices[0].g, 0.5f);
-    EXPECT_FLOAT_EQ(records[0].vertices[0].b, 0.0f);
-}
+    ASSERT_EQ(records.size(), 4u) << testsupport::Describe(records);
+    // The first character sits exactly at the point; monospace: equal
+    // positive steps along x, same y, the current colour.
+    EXPECT_NEAR(records[0].vertices[0].x, 12.5, 1e-4);
+    EXPECT_NEAR(records[0].vertices[0].z, 4.0, 1e-3);
+    const float step = records[1].vertices[0].x - records[0].vertices[0].x;
+    EXPECT_GT(step, 3.0f);
+    for (size_t i = 0; i < records.size(); ++i) {
+        ASSERT_EQ(records[i].token, GLenum(GL_BITMAP_TOKEN));
+        EXPECT_NEAR(records[i].vertices[0].x - records[0].vertices[0].x, step * i, 1e-4);
+        EXPECT_NEAR(records[i].vertices[0].y, -3.0, 1e-4);
+        EXPECT_FLOAT_EQ(records[i].vertices[0].r, 1.0f);
+        EXPECT_FLOAT_EQ(records[i].vertices[0].g, 0.5f);
+        EXPECT_FLOAT_EQ(records[i].vertices[0].b, 0.0f);
+    }
 
-TEST_F(GlFont, EveryCodeDrawsExactlyOneBitmap)
-{
-    // Four strings of 64 codes, code 0 included (the text's bytes, not a C
-    // string), each short enough to stay inside the viewport.
-    size_t total = 0;
+    // Every code draws exactly one bitmap: four strings of 64 codes, code 0
+    // included (the text's bytes, not a C string), each inside the viewport.
     for (int row = 0; row < 4; ++row) {
         std::string text;
         for (int c = row * 64; c < row * 64 + 64; ++c)
             text.push_back(static_cast<char>(c));
-        const auto records = testsupport::CaptureFeedback([&] { m_view.RenderString(-1000, 20.0 * row, 0, text); });
-        EXPECT_EQ(testsupport::Count(records, GL_BITMAP_TOKEN), 64u) << "codes from " << row * 64;
-        total += records.size();
+        const auto codes = testsupport::CaptureFeedback([&] { m_view.RenderString(-1000, 20.0 * row, 0, text); });
+        EXPECT_EQ(codes.size(), 64u) << "codes from " << row * 64;
+        EXPECT_EQ(testsupport::Count(codes, GL_BITMAP_TOKEN), 64u);
     }
-    EXPECT_EQ(total, 256u);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST_F(GlFont, EmptyTextDrawsNothingButSetsTheRasterPosition)
+TEST_F(GlFont, EmptyTextSetsTheRasterPositionTextBehindTheViewerIsDropped)
 {
     // Through the view's perspective: 10 units straight ahead is the centre.
-    const auto records = testsupport::CaptureFeedback([this] { m_view.RenderString(0, 0, -10, ""); },
-                                                      testsupport::ModelSpace::AsIs);
-    EXPECT_TRUE(records.empty());
+    auto asIs = [this](double z, const char* text) {
+        return testsupport::CaptureFeedback([&] { m_view.RenderString(0, 0, z, text); },
+                                            testsupport::ModelSpace::AsIs);
+    };
+    EXPECT_TRUE(asIs(-10, "").empty());
+    const auto behind = asIs(10, "123");
+    EXPECT_TRUE(behind.empty()) << testsupport::Describe(behind);
     m_view.RenderString(0, 0, -10, "");
     GLint valid = 0;
     glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
@@ -98,13 +85,6 @@ TEST_F(GlFont, EmptyTextDrawsNothingButSetsTheRasterPosition)
     glGetDoublev(GL_CURRENT_RASTER_POSITION, pos);
     EXPECT_NEAR(pos[0], kWidth / 2.0, 1e-3);
     EXPECT_NEAR(pos[1], kHeight / 2.0, 1e-3);
-}
-
-TEST_F(GlFont, TextBehindTheViewerIsDropped)
-{
-    const auto records = testsupport::CaptureFeedback([this] { m_view.RenderString(0, 0, 10, "123"); },
-                                                      testsupport::ModelSpace::AsIs);
-    EXPECT_TRUE(records.empty()) << testsupport::Describe(records);
 }
 
 TEST_F(GlFont, GlyphsReachThePixels)
@@ -127,7 +107,7 @@ TEST_F(GlFont, GlyphsReachThePixels)
     EXPECT_EQ(outside, 0);
     EXPECT_EQ(lit + image.CountMatching({0, 0, 0, 0}), kWidth * kHeight);
 
-    // A blank draws no pixels but moves on.
+    // A blank draws no pixels.
     glClear(GL_COLOR_BUFFER_BIT);
     m_view.RenderString(0, 0, -10, "  ");
     EXPECT_EQ(testsupport::ReadPixels(0, 0, kWidth, kHeight).CountMatching(white), 0);
@@ -140,6 +120,7 @@ TEST(BitmapFont, FindsAMonospaceFontAndRasterisesIt)
     EXPECT_TRUE(std::filesystem::is_regular_file(file));
 
     platform::BitmapFont font;
+    EXPECT_FALSE(font.BuildLists(0, 256, 1000)); // no context
     ASSERT_TRUE(font.Load());
     EXPECT_TRUE(font.Loaded());
     // Every printable ASCII glyph advances by the same width.
@@ -162,12 +143,6 @@ TEST(BitmapFont, FindsAMonospaceFontAndRasterisesIt)
     EXPECT_LE(font.GlyphFor('1').yorig, 0.0f);
 }
 
-TEST(BitmapFont, BuildingWithoutAContextFails)
-{
-    platform::BitmapFont font;
-    EXPECT_FALSE(font.BuildLists(0, 256, 1000));
-}
-
 TEST_F(GlFont, MissingFontStillGivesOneAdvancingBitmapPerCharacter)
 {
     platform::BitmapFont font(13, "/nonexistent/font.ttf");
@@ -177,12 +152,13 @@ TEST_F(GlFont, MissingFontStillGivesOneAdvancingBitmapPerCharacter)
     EXPECT_EQ(glIsList(2255), GL_TRUE);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
-    const auto records = testsupport::CaptureFeedback([] {
-        glRasterPos3d(0, 0, 0);
+    auto draw = [](double z) {
+        glRasterPos3d(0, 0, z);
         glListBase(2000);
         glCallLists(3, GL_UNSIGNED_BYTE, "abc");
         glListBase(1000);
-    });
+    };
+    const auto records = testsupport::CaptureFeedback([&] { draw(0); });
     ASSERT_EQ(records.size(), 3u);
     EXPECT_GT(records[1].vertices[0].x, records[0].vertices[0].x);
     EXPECT_GT(records[2].vertices[0].x, records[1].vertices[0].x);
@@ -190,9 +166,6 @@ TEST_F(GlFont, MissingFontStillGivesOneAdvancingBitmapPerCharacter)
     // No ink anywhere.
     glClear(GL_COLOR_BUFFER_BIT);
     glColor3d(1, 1, 1);
-    glRasterPos3d(0, 0, -10);
-    glListBase(2000);
-    glCallLists(3, GL_UNSIGNED_BYTE, "abc");
-    glListBase(1000);
+    draw(-10);
     EXPECT_EQ(testsupport::ReadPixels(0, 0, kWidth, kHeight).CountMatching({255, 255, 255, 255}), 0);
 }

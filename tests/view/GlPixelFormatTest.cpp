@@ -27,7 +27,6 @@ public:
     int describedFormat = 0;
     platform::GLContextHandle current = nullptr;
     int contextTag = 0;
-    std::vector<unsigned> killedTimers;
     unsigned fontFirst = 99, fontCount = 0, fontBase = 0;
 
     int ChoosePixelFormat(const platform::PixelFormatDescriptor& request) override
@@ -40,14 +39,11 @@ public:
     {
         calls.push_back("describe");
         describedFormat = format;
-        if (describeAnswer == 0)
-            return 0;
-        if (out != nullptr) {
-            platform::PixelFormatDescriptor d;
-            d.dwFlags = platform::PFD_SUPPORT_OPENGL | platform::PFD_DRAW_TO_BITMAP;
-            d.cColorBits = 24;
-            d.cDepthBits = 32;
-            *out = d;
+        if (describeAnswer != 0 && out != nullptr) {
+            *out = platform::PixelFormatDescriptor();
+            out->dwFlags = platform::PFD_SUPPORT_OPENGL | platform::PFD_DRAW_TO_BITMAP;
+            out->cColorBits = 24;
+            out->cDepthBits = 32;
         }
         return describeAnswer;
     }
@@ -72,21 +68,13 @@ public:
         return true;
     }
     platform::GLContextHandle CurrentContext() const override { return current; }
-    bool DeleteContext(platform::GLContextHandle) override
-    {
-        calls.push_back("delete");
-        return true;
-    }
+    bool DeleteContext(platform::GLContextHandle) override { return calls.push_back("delete"), true; }
     void SwapBuffers() override {}
     void SetTimer(unsigned id, unsigned period, std::function<void()>) override
     {
         calls.push_back("timer " + std::to_string(id) + " " + std::to_string(period));
     }
-    void KillTimer(unsigned id) override
-    {
-        calls.push_back("kill " + std::to_string(id));
-        killedTimers.push_back(id);
-    }
+    void KillTimer(unsigned id) override { calls.push_back("kill " + std::to_string(id)); }
     void Invalidate(bool) override {}
     platform::GLSize ClientSize() const override { return {}; }
     bool UseFontBitmaps(unsigned first, unsigned count, unsigned listBase) override
@@ -106,16 +94,6 @@ public:
     void SetInitialRender() override { ++initialRenders; }
 };
 
-const unsigned kExclamationOk = platform::MB_OK | platform::MB_ICONWARNING;
-
-void ExpectOneMessage(const platform::MessageRecorder& recorder, const std::string& text)
-{
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, text);
-    EXPECT_EQ(recorder.messages[0].caption, "");
-    EXPECT_EQ(recorder.messages[0].buttons, kExclamationOk);
-}
-
 } // namespace
 
 TEST(GlPixelFormat, RequestsDoubleBufferedRgba32WithDepth16)
@@ -134,11 +112,9 @@ TEST(GlPixelFormat, RequestsDoubleBufferedRgba32WithDepth16)
     EXPECT_EQ(r.cDepthBits, 16);
     // Every other count, shift, layer and mask is zero.
     platform::PixelFormatDescriptor rest = r;
-    rest.nSize = 0;
-    rest.nVersion = 0;
+    rest.nSize = rest.nVersion = 0;
     rest.dwFlags = 0;
-    rest.cColorBits = 0;
-    rest.cDepthBits = 0;
+    rest.cColorBits = rest.cDepthBits = 0;
     unsigned char zero[40] = {};
     EXPECT_EQ(std::memcmp(&rest, zero, sizeof zero), 0);
 
@@ -152,6 +128,13 @@ TEST(GlPixelFormat, RequestsDoubleBufferedRgba32WithDepth16)
     EXPECT_EQ(view.m_hDC, &surface);
     EXPECT_NE(view.m_hRC, nullptr);
     EXPECT_TRUE(recorder.messages.empty());
+
+    // OnDestroy releases the current context, deletes it, stops the timer.
+    surface.calls.clear();
+    view.OnDestroy();
+    EXPECT_EQ(surface.calls, (std::vector<std::string>{"release", "delete", "kill 0"}));
+    EXPECT_EQ(surface.current, nullptr);
+    EXPECT_EQ(view.m_hRC, nullptr);
 }
 
 TEST(GlPixelFormat, NoMatchFallsBackToFormatOneWhenItCanBeDescribed)
@@ -161,7 +144,6 @@ TEST(GlPixelFormat, NoMatchFallsBackToFormatOneWhenItCanBeDescribed)
     surface.chooseAnswer = 0;
     CountingView view;
     view.OnCreate(&surface);
-
     EXPECT_EQ(surface.describedFormat, 1);
     EXPECT_EQ(surface.setFormat, 1);
     // The descriptor set is the described one, not the request.
@@ -172,93 +154,60 @@ TEST(GlPixelFormat, NoMatchFallsBackToFormatOneWhenItCanBeDescribed)
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST(GlPixelFormat, ChooseFailureWhenFormatOneCannotBeDescribed)
+TEST(GlPixelFormat, EachSetupFailureIsReportedAndStopsThere)
 {
-    platform::MessageRecorder recorder;
-    ScriptedSurface surface;
-    surface.chooseAnswer = 0;
-    surface.describeAnswer = 0;
-    CountingView view;
-    EXPECT_EQ(view.OnCreate(&surface), 0);
-
-    ExpectOneMessage(recorder, "Choose pixel format failed");
-    EXPECT_EQ(surface.calls, (std::vector<std::string>{"choose", "describe"}));
-    EXPECT_EQ(view.m_hRC, nullptr);
-    EXPECT_EQ(view.initialRenders, 0);
-}
-
-TEST(GlPixelFormat, SetFailureStopsBeforeTheContext)
-{
-    platform::MessageRecorder recorder;
-    ScriptedSurface surface;
-    surface.setAnswer = false;
-    CountingView view;
-    EXPECT_EQ(view.OnCreate(&surface), 0);
-    EXPECT_EQ(view.SetPixelFormatDes(), 0);
-
-    ASSERT_EQ(recorder.messages.size(), 2u);
-    EXPECT_EQ(recorder.messages[0].text, "Set pixel format failed");
-    EXPECT_EQ(recorder.messages[1].text, "Set pixel format failed");
-    EXPECT_EQ(recorder.messages[0].buttons, kExclamationOk);
-    EXPECT_EQ(surface.calls, (std::vector<std::string>{"choose", "set", "choose", "set"}));
-    EXPECT_EQ(view.m_hRC, nullptr);
-    EXPECT_EQ(view.initialRenders, 0);
-}
-
-TEST(GlPixelFormat, ContextCreationFailure)
-{
-    platform::MessageRecorder recorder;
-    ScriptedSurface surface;
-    surface.createAnswer = false;
-    CountingView view;
-    EXPECT_EQ(view.OnCreate(&surface), 0);
-
-    ExpectOneMessage(recorder, "wglCreateContext failed");
-    EXPECT_EQ(surface.calls, (std::vector<std::string>{"choose", "set", "create"}));
-    EXPECT_EQ(view.m_hRC, nullptr);
-    EXPECT_EQ(view.initialRenders, 0);
-}
-
-TEST(GlPixelFormat, MakeCurrentFailureLeavesContextForOnDestroy)
-{
-    platform::MessageRecorder recorder;
-    ScriptedSurface surface;
-    surface.makeCurrentAnswer = false;
-    CountingView view;
-    EXPECT_EQ(view.OnCreate(&surface), 0);
-
-    ExpectOneMessage(recorder, "wglMakeCurrent failed");
-    EXPECT_EQ(view.initialRenders, 0);
-    ASSERT_NE(view.m_hRC, nullptr);
-
-    // Nothing is current, so OnDestroy only deletes the context and stops
-    // the timer.
-    surface.calls.clear();
-    view.OnDestroy();
-    EXPECT_EQ(surface.calls, (std::vector<std::string>{"delete", "kill 0"}));
-    EXPECT_EQ(view.m_hRC, nullptr);
-    EXPECT_EQ(recorder.messages.size(), 1u);
-}
-
-TEST(GlPixelFormat, OnDestroyReleasesCurrentContextThenDeletesIt)
-{
-    platform::MessageRecorder recorder;
-    ScriptedSurface surface;
-    CountingView view;
-    view.OnCreate(&surface);
-    ASSERT_NE(surface.current, nullptr);
-
-    surface.calls.clear();
-    view.OnDestroy();
-    EXPECT_EQ(surface.calls, (std::vector<std::string>{"release", "delete", "kill 0"}));
-    EXPECT_EQ(surface.current, nullptr);
-    EXPECT_EQ(view.m_hRC, nullptr);
+    struct Case {
+        int choose, describe;
+        bool set, create, makeCurrent;
+        const char* message;
+        std::vector<std::string> calls;
+        bool keepsContext;
+    };
+    const Case cases[] = {
+        {0, 0, true, true, true, "Choose pixel format failed", {"choose", "describe"}, false},
+        {7, 12, false, true, true, "Set pixel format failed", {"choose", "set"}, false},
+        {7, 12, true, false, true, "wglCreateContext failed", {"choose", "set", "create"}, false},
+        {7, 12, true, true, false, "wglMakeCurrent failed", {"choose", "set", "create", "current"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        platform::MessageRecorder recorder;
+        ScriptedSurface surface;
+        surface.chooseAnswer = c.choose;
+        surface.describeAnswer = c.describe;
+        surface.setAnswer = c.set;
+        surface.createAnswer = c.create;
+        surface.makeCurrentAnswer = c.makeCurrent;
+        CountingView view;
+        EXPECT_EQ(view.OnCreate(&surface), 0);
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, c.message);
+        EXPECT_EQ(recorder.messages[0].caption, "");
+        EXPECT_EQ(recorder.messages[0].buttons, unsigned(platform::MB_OK | platform::MB_ICONWARNING));
+        EXPECT_EQ(surface.calls, c.calls);
+        EXPECT_EQ(view.initialRenders, 0);
+        EXPECT_EQ(view.m_hRC != nullptr, c.keepsContext);
+        surface.calls.clear();
+        if (!c.set) {
+            // Asked again, it fails again the same way.
+            EXPECT_EQ(view.SetPixelFormatDes(), 0);
+            EXPECT_EQ(surface.calls, (std::vector<std::string>{"choose", "set"}));
+            ASSERT_EQ(recorder.messages.size(), 2u);
+            EXPECT_EQ(recorder.messages[1].text, c.message);
+        }
+        if (c.keepsContext) {
+            // Nothing is current: OnDestroy only deletes it and stops the timer.
+            view.OnDestroy();
+            EXPECT_EQ(surface.calls, (std::vector<std::string>{"delete", "kill 0"}));
+            EXPECT_EQ(view.m_hRC, nullptr);
+            EXPECT_EQ(recorder.messages.size(), 1u);
+        }
+    }
 }
 
 TEST(GlPixelFormat, BaseInitialRenderStartsTimerAndFontLists)
 {
-    // No context is current here: the GL calls go nowhere, the surface
-    // calls are what counts.
+    // No context is current here: only the surface calls count.
     platform::MessageRecorder recorder;
     ScriptedSurface surface;
     COpenGL view;
@@ -270,21 +219,10 @@ TEST(GlPixelFormat, BaseInitialRenderStartsTimerAndFontLists)
     EXPECT_EQ(surface.fontBase, 1000u);
 }
 
-TEST(GlPixelFormat, PreCreateWindowAddsClipStyles)
+TEST(GlPixelFormat, FreshViewAndPreCreateWindowClipStyles)
 {
     COpenGL view;
-    platform::CreateStruct cs;
-    cs.style = 0x00C00000; // a caption style that must stay
-    EXPECT_TRUE(view.PreCreateWindow(cs));
-    EXPECT_EQ(cs.style, 0x00C00000u | 0x02000000u | 0x04000000u);
-}
-
-TEST(GlPixelFormat, FreshViewMembers)
-{
-    COpenGL view;
-    EXPECT_EQ(view.m_hRC, nullptr);
-    EXPECT_EQ(view.m_hWnd, nullptr);
-    EXPECT_EQ(view.m_hDC, nullptr);
+    EXPECT_TRUE(view.m_hRC == nullptr && view.m_hWnd == nullptr && view.m_hDC == nullptr);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(view.m_scale[i], 1.0);
         EXPECT_EQ(view.m_viewA[i], 0.0);
@@ -293,4 +231,9 @@ TEST(GlPixelFormat, FreshViewMembers)
     EXPECT_EQ(view.m_aspect, 0.0);
     EXPECT_EQ(view.m_size.cx, 0);
     EXPECT_EQ(view.m_size.cy, 0);
+
+    platform::CreateStruct cs;
+    cs.style = 0x00C00000; // a caption style that must stay
+    EXPECT_TRUE(view.PreCreateWindow(cs));
+    EXPECT_EQ(cs.style, 0x00C00000u | 0x02000000u | 0x04000000u);
 }

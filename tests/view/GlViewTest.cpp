@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -77,7 +78,7 @@ class GlView : public testsupport::GlFixture {};
 
 } // namespace
 
-TEST_F(GlView, CreatesContextOnOffscreenSurface)
+TEST_F(GlView, CreatesContextOnOffscreenSurfaceInItsInitialState)
 {
     platform::MessageRecorder recorder;
     COpenGL view;
@@ -86,7 +87,6 @@ TEST_F(GlView, CreatesContextOnOffscreenSurface)
     EXPECT_EQ(view.m_hWnd, &Surface());
     EXPECT_EQ(view.m_hDC, &Surface());
     EXPECT_EQ(Surface().CurrentContext(), view.m_hRC);
-    EXPECT_GT(Surface().PixelFormat(), 0);
 
     // A desktop compatibility context of at least 2.1.
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
@@ -94,62 +94,78 @@ TEST_F(GlView, CreatesContextOnOffscreenSurface)
     int major = 0, minor = 0;
     ASSERT_EQ(std::sscanf(version, "%d.%d", &major, &minor), 2);
     EXPECT_TRUE(major > 2 || (major == 2 && minor >= 1)) << version;
-    glNewList(50, GL_COMPILE);
-    glEndList();
-    EXPECT_EQ(glIsList(50), GL_TRUE);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
-    // The chosen format has what was asked for.
+    // The chosen format has what was asked for; formats count from 1 and a
+    // surface keeps its first format, like a window.
+    const int format = Surface().PixelFormat();
+    const int count = Surface().DescribePixelFormat(1, nullptr);
+    ASSERT_GT(format, 0);
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(Surface().DescribePixelFormat(0, nullptr), 0);
+    EXPECT_EQ(Surface().DescribePixelFormat(count + 1, nullptr), 0);
     platform::PixelFormatDescriptor d;
-    ASSERT_GT(Surface().DescribePixelFormat(Surface().PixelFormat(), &d), 0);
+    ASSERT_GT(Surface().DescribePixelFormat(format, &d), 0);
     EXPECT_GE(d.cColorBits, 32);
     EXPECT_GE(d.cDepthBits, 16);
     EXPECT_TRUE(d.dwFlags & platform::PFD_SUPPORT_OPENGL);
     EXPECT_GE(GetInt(GL_DEPTH_BITS), 16);
-}
-
-TEST_F(GlView, EglFormatsAreNumberedFromOne)
-{
-    const int count = Surface().DescribePixelFormat(1, nullptr);
-    ASSERT_GT(count, 0);
-    EXPECT_EQ(Surface().DescribePixelFormat(0, nullptr), 0);
-    EXPECT_EQ(Surface().DescribePixelFormat(count + 1, nullptr), 0);
-    // A surface keeps its first format, like a window.
-    const int format = Surface().PixelFormat();
-    platform::PixelFormatDescriptor d;
     EXPECT_TRUE(Surface().SetPixelFormat(format, d));
     if (count > 1) {
         EXPECT_FALSE(Surface().SetPixelFormat(format == 1 ? 2 : 1, d));
     }
+
+    // SetInitialRender's state.
+    EXPECT_EQ(GetInt(GL_SHADE_MODEL), GL_SMOOTH);
+    GLfloat clear[4] = {-1, -1, -1, -1};
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    EXPECT_TRUE(clear[0] == 0.0f && clear[1] == 0.0f && clear[2] == 0.0f && clear[3] == 0.0f);
+    GLdouble depthClear = 0;
+    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &depthClear);
+    EXPECT_EQ(depthClear, 1.0);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(GetInt(GL_DEPTH_FUNC), GL_LESS);
+    EXPECT_EQ(GetInt(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(GetInt(GL_LIST_BASE), 1000);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 TEST_F(GlView, OnSizeSetsPerspectiveViewportAndIdentityModelView)
 {
     COpenGL view;
     ASSERT_TRUE(StartView(view));
-    ASSERT_TRUE(Surface().Resize(400, 200));
-
-    glMatrixMode(GL_MODELVIEW);
-    glTranslated(3, 4, 5); // must be reset
-    glMatrixMode(GL_PROJECTION);
-    view.OnSize(0, 400, 200);
-
-    EXPECT_DOUBLE_EQ(view.m_aspect, 2.0);
-    EXPECT_EQ(view.m_size.cx, 400);
-    EXPECT_EQ(view.m_size.cy, 200);
-    ExpectMatrixNear(Get(GL_PROJECTION_MATRIX), Perspective45(2.0), 1e-6);
-    GLint vp[4];
-    glGetIntegerv(GL_VIEWPORT, vp);
-    EXPECT_EQ(vp[0], 0);
-    EXPECT_EQ(vp[1], 0);
-    EXPECT_EQ(vp[2], 400);
-    EXPECT_EQ(vp[3], 200);
-    EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
-    Matrix identity{};
-    identity[0] = identity[5] = identity[10] = identity[15] = 1.0;
-    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), identity);
+    glNewList(70, GL_COMPILE);
+    glEndList();
+    // {width, height, aspect}: a zero height uses the width as the aspect.
+    const double sizes[2][3] = {{400, 200, 2.0}, {300, 0, 300.0}};
+    for (const auto& s : sizes) {
+        const int w = int(s[0]), h = int(s[1]);
+        SCOPED_TRACE(w);
+        if (h > 0) {
+            ASSERT_TRUE(Surface().Resize(w, h));
+        }
+        EXPECT_EQ(Surface().CurrentContext(), view.m_hRC); // context and lists kept
+        EXPECT_EQ(glIsList(70), GL_TRUE);
+        glMatrixMode(GL_MODELVIEW);
+        glTranslated(3, 4, 5); // must be reset
+        glMatrixMode(GL_PROJECTION);
+        view.OnSize(0, w, h);
+        EXPECT_DOUBLE_EQ(view.m_aspect, s[2]);
+        EXPECT_EQ(view.m_size.cx, w);
+        EXPECT_EQ(view.m_size.cy, h);
+        ExpectMatrixNear(Get(GL_PROJECTION_MATRIX), Perspective45(s[2]), 1e-6);
+        GLint vp[4];
+        glGetIntegerv(GL_VIEWPORT, vp);
+        EXPECT_EQ(std::vector<GLint>(vp, vp + 4), (std::vector<GLint>{0, 0, w, h}));
+        EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
+        Matrix identity{};
+        identity[0] = identity[5] = identity[10] = identity[15] = 1.0;
+        EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), identity);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
 
     // A point on the axis 10 units ahead lands in the middle of the window.
+    view.OnSize(0, 400, 200);
     auto records = testsupport::CaptureFeedback([] {
         glBegin(GL_POINTS);
         glVertex3d(0, 0, -10);
@@ -158,18 +174,6 @@ TEST_F(GlView, OnSizeSetsPerspectiveViewportAndIdentityModelView)
     ASSERT_EQ(records.size(), 1u);
     EXPECT_NEAR(records[0].vertices[0].x, 200.0, 1e-3);
     EXPECT_NEAR(records[0].vertices[0].y, 100.0, 1e-3);
-}
-
-TEST_F(GlView, OnSizeWithZeroHeightUsesWidthAsAspect)
-{
-    COpenGL view;
-    ASSERT_TRUE(StartView(view));
-    view.OnSize(0, 300, 0);
-    EXPECT_DOUBLE_EQ(view.m_aspect, 300.0);
-    EXPECT_EQ(view.m_size.cx, 300);
-    EXPECT_EQ(view.m_size.cy, 0);
-    ExpectMatrixNear(Get(GL_PROJECTION_MATRIX), Perspective45(300.0), 1e-6);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 TEST_F(GlView, RotationTranslateZoomLeaveTheModelViewAsItWas)
@@ -182,18 +186,19 @@ TEST_F(GlView, RotationTranslateZoomLeaveTheModelViewAsItWas)
     const Matrix before = Get(GL_MODELVIEW_MATRIX);
     const GLint depth = GetInt(GL_MODELVIEW_STACK_DEPTH);
     const Matrix projection = Get(GL_PROJECTION_MATRIX);
-
+    auto expectUnchanged = [&] {
+        EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+        EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    };
     view.Rotation(30.0, 45.0, 60.0);
-    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+    expectUnchanged();
     view.Translate(10.0, 20.0, 30.0);
-    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+    expectUnchanged();
     view.Zoom(250.0);
-    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
-
-    EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
+    expectUnchanged();
     EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
     EXPECT_EQ(Get(GL_PROJECTION_MATRIX), projection);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
     // Compiled into a list they push and pop in pairs as well.
     glNewList(60, GL_COMPILE);
@@ -202,31 +207,7 @@ TEST_F(GlView, RotationTranslateZoomLeaveTheModelViewAsItWas)
     view.Zoom(50);
     glEndList();
     glCallList(60);
-    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
-    EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-}
-
-TEST_F(GlView, InitialRenderState)
-{
-    COpenGL view;
-    ASSERT_TRUE(StartView(view));
-    EXPECT_EQ(GetInt(GL_SHADE_MODEL), GL_SMOOTH);
-    GLfloat clear[4] = {-1, -1, -1, -1};
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    EXPECT_EQ(clear[0], 0.0f);
-    EXPECT_EQ(clear[1], 0.0f);
-    EXPECT_EQ(clear[2], 0.0f);
-    EXPECT_EQ(clear[3], 0.0f);
-    GLdouble depthClear = 0;
-    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &depthClear);
-    EXPECT_EQ(depthClear, 1.0);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_EQ(GetInt(GL_DEPTH_FUNC), GL_LESS);
-    EXPECT_EQ(GetInt(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(GetInt(GL_LIST_BASE), 1000);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    expectUnchanged();
 }
 
 TEST_F(GlView, DerivedViewClearColourAndPixels)
@@ -243,8 +224,8 @@ TEST_F(GlView, DerivedViewClearColourAndPixels)
     EXPECT_FLOAT_EQ(clear[2], 0.8f);
     EXPECT_EQ(clear[3], 0.0f);
 
-    // Clear, then a red quad over the left half seen through the view's
-    // perspective; a green point in the right half on top.
+    // A red quad over the left half through the view's perspective; a
+    // green point in the right half on top.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_TEXTURE_2D);
     const double h = 10.0 * std::tan(22.5 * std::acos(-1.0) / 180.0); // half height at z = -10
@@ -262,9 +243,7 @@ TEST_F(GlView, DerivedViewClearColourAndPixels)
     glEnd();
 
     const testsupport::PixelImage image = testsupport::ReadPixels(0, 0, kWidth, kHeight);
-    const testsupport::Rgba background{51, 102, 204, 0};
-    const testsupport::Rgba red{255, 0, 0, 255};
-    const testsupport::Rgba green{0, 255, 0, 255};
+    const testsupport::Rgba background{51, 102, 204, 0}, red{255, 0, 0, 255}, green{0, 255, 0, 255};
     if (::testing::Test::HasFailure() || std::getenv("KESTRA_GL_PNG"))
         image.SavePng("gl_view_pixels.png");
     EXPECT_EQ(image.At(10, 10), red);
@@ -272,13 +251,21 @@ TEST_F(GlView, DerivedViewClearColourAndPixels)
     EXPECT_EQ(image.At(136, 10), background);
     EXPECT_EQ(image.At(250, 250), background);
     EXPECT_EQ(image.CountMatching(red), 128 * 256);
-    // The point of size 5 centred at (192, 128).
-    EXPECT_EQ(image.At(192, 128), green);
+    EXPECT_EQ(image.At(192, 128), green); // the point of size 5 centred at (192, 128)
     EXPECT_EQ(image.CountMatching(green), 25);
     EXPECT_EQ(image.CountMatching(background), 128 * 256 - 25);
+
+    // After a resize the whole new surface is drawn to.
+    ASSERT_TRUE(Surface().Resize(100, 50));
+    EXPECT_EQ(Surface().ClientSize().cx, 100);
+    EXPECT_EQ(Surface().ClientSize().cy, 50);
+    view.OnSize(0, 100, 50);
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    EXPECT_EQ(testsupport::ReadPixels(0, 0, 100, 50).CountMatching({255, 255, 255, 255}), 100 * 50);
 }
 
-TEST_F(GlView, TimerTicksRepaintAndOnDestroyStopsIt)
+TEST_F(GlView, TimerTicksRepaintUpdateViewRepaintsAllAndOnDestroyStops)
 {
     WatchingSurface surface(64, 64);
     platform::MessageRecorder recorder;
@@ -293,6 +280,11 @@ TEST_F(GlView, TimerTicksRepaintAndOnDestroyStopsIt)
     surface.FireTimers();
     surface.FireTimers();
     EXPECT_EQ(surface.InvalidateCount(), before + 2);
+    // UpdateView repaints every window, not only its own.
+    const int theirs = Surface().InvalidateCount();
+    view.UpdateView();
+    EXPECT_EQ(surface.InvalidateCount(), before + 3);
+    EXPECT_EQ(Surface().InvalidateCount(), theirs + 1);
 
     view.OnDestroy();
     EXPECT_EQ(surface.depthTestAtRelease, 0); // depth test off before release
@@ -300,35 +292,5 @@ TEST_F(GlView, TimerTicksRepaintAndOnDestroyStopsIt)
     EXPECT_EQ(view.m_hRC, nullptr);
     EXPECT_FALSE(surface.TimerRunning(0));
     surface.FireTimers();
-    EXPECT_EQ(surface.InvalidateCount(), before + 2);
-}
-
-TEST_F(GlView, UpdateViewRepaintsEveryWindow)
-{
-    platform::EglSurface other(8, 8);
-    COpenGL view;
-    ASSERT_TRUE(StartView(view));
-    const int mine = Surface().InvalidateCount();
-    const int theirs = other.InvalidateCount();
-    view.UpdateView();
-    EXPECT_EQ(Surface().InvalidateCount(), mine + 1);
-    EXPECT_EQ(other.InvalidateCount(), theirs + 1);
-}
-
-TEST_F(GlView, ResizeKeepsContextAndContents)
-{
-    COpenGL view;
-    ASSERT_TRUE(StartView(view));
-    glNewList(70, GL_COMPILE);
-    glEndList();
-    ASSERT_TRUE(Surface().Resize(100, 50));
-    EXPECT_EQ(Surface().ClientSize().cx, 100);
-    EXPECT_EQ(Surface().ClientSize().cy, 50);
-    EXPECT_EQ(Surface().CurrentContext(), view.m_hRC);
-    EXPECT_EQ(glIsList(70), GL_TRUE);
-    view.OnSize(0, 100, 50);
-    glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    const auto image = testsupport::ReadPixels(0, 0, 100, 50);
-    EXPECT_EQ(image.CountMatching({255, 255, 255, 255}), 100 * 50);
+    EXPECT_EQ(surface.InvalidateCount(), before + 3);
 }

@@ -12,9 +12,9 @@ namespace {
 
 // Line segments of non-zero length (a colour change inside a line batch
 // may come back as an extra zero-length segment).
-std::vector<FeedbackRecord> RealLines(const std::vector<FeedbackRecord>& records)
+Records RealLines(const Records& records)
 {
-    std::vector<FeedbackRecord> lines;
+    Records lines;
     for (const FeedbackRecord& l : testsupport::Lines(records))
         if (glyph::Norm(At(l.vertices[0]) - At(l.vertices[1])) > 1e-6)
             lines.push_back(l);
@@ -72,47 +72,38 @@ TEST_F(GlyphAxes, PlaneAxesHeadsAndLabelsOfOneMember)
     const auto& m = members.at(1);
 
     // The 1-2 plane: white along the member, the plane colour at K.
-    const auto polygons = testsupport::OfType(m, GL_POLYGON_TOKEN);
+    const auto polygons = Of(m, GL_POLYGON_TOKEN);
     ASSERT_EQ(polygons.size(), 4u); // plane + three heads
-    ExpectNear(At(polygons[0].vertices[0]), {0, 0, 0});
-    ExpectNear(At(polygons[0].vertices[1]), {6, 0, 0});
-    ExpectNear(At(polygons[0].vertices[2]), {0, 5, 0});
-    ExpectColour(polygons[0].vertices[0], {1, 1, 1});
-    ExpectColour(polygons[0].vertices[1], {1, 1, 1});
-    ExpectColour(polygons[0].vertices[2], Rgb255(10, 20, 30));
-
+    const Vec3 plane[3] = {{0, 0, 0}, {6, 0, 0}, {0, 5, 0}};
+    for (int v = 0; v < 3; ++v) {
+        ExpectNear(At(polygons[0].vertices[v]), plane[v]);
+        ExpectColour(polygons[0].vertices[v], v < 2 ? Vec3{1, 1, 1} : Rgb255(10, 20, 30));
+    }
     // Axes from the midpoint (3,0,0), one third of the member long: 1 along
-    // the member (red), 2 towards K (green), 3 normal to both (blue).
+    // the member (red), 2 towards K (green), 3 normal to both (blue), each
+    // labelled "1", "2", "3" at its tip in its colour. Heads beyond the
+    // tips: 0.1 Lm long, Lm / 60 to either side, across axis 2 for axes 1
+    // and 3 and across axis 1 for axis 2.
     const Vec3 tips[3] = {{5, 0, 0}, {3, 2, 0}, {3, 0, 2}};
     const Vec3 colours[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    const Vec3 heads[3][3] = {{{5.6, 0, 0}, {5, 0.1, 0}, {5, -0.1, 0}},
+                              {{3, 2.6, 0}, {3.1, 2, 0}, {2.9, 2, 0}},
+                              {{3, 0, 2.6}, {3, 0.1, 2}, {3, -0.1, 2}}};
     const auto lines = RealLines(m);
+    const auto text = Of(m, GL_BITMAP_TOKEN);
     ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(text.size(), 3u);
     for (int n = 0; n < 3; ++n) {
         SCOPED_TRACE(n + 1);
         ExpectNear(At(lines[n].vertices[0]), {3, 0, 0});
         ExpectNear(At(lines[n].vertices[1]), tips[n]);
-        ExpectNear(ColourOf(lines[n].vertices[1]), colours[n], 1e-6);
-    }
-
-    // Heads beyond the tips: 0.1 Lm long, Lm / 60 to either side, across
-    // axis 2 for axes 1 and 3 and across axis 1 for axis 2.
-    const Vec3 heads[3][3] = {{{5.6, 0, 0}, {5, 0.1, 0}, {5, -0.1, 0}},
-                              {{3, 2.6, 0}, {3.1, 2, 0}, {2.9, 2, 0}},
-                              {{3, 0, 2.6}, {3, 0.1, 2}, {3, -0.1, 2}}};
-    for (int n = 0; n < 3; ++n) {
-        SCOPED_TRACE(n + 1);
+        ExpectColour(lines[n].vertices[1], colours[n]);
         for (int v = 0; v < 3; ++v) {
             ExpectNear(At(polygons[n + 1].vertices[v]), heads[n][v]);
-            ExpectNear(ColourOf(polygons[n + 1].vertices[v]), colours[n], 1e-6);
+            ExpectColour(polygons[n + 1].vertices[v], colours[n]);
         }
-    }
-
-    // "1", "2", "3" at the tips in the axis colours.
-    const auto text = testsupport::OfType(m, GL_BITMAP_TOKEN);
-    ASSERT_EQ(text.size(), 3u);
-    for (int n = 0; n < 3; ++n) {
         ExpectNear(At(text[n].vertices[0]), tips[n]);
-        ExpectNear(ColourOf(text[n].vertices[0]), colours[n], 1e-6);
+        ExpectColour(text[n].vertices[0], colours[n]);
     }
 }
 
@@ -160,22 +151,6 @@ TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
     EXPECT_EQ(cut.count(4) + cut.count(5), 2u);
 }
 
-TEST_F(GlyphAxes, OnlyTheReferencePointTableShowsTheAxes)
-{
-    Option("member K point show", 0);
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
-    Select(geo, 1, 1);
-    ASSERT_TRUE(glIsList(CGeometry::ListRefPoints));
-    geo.m_activeTable = CGeometry::TableConnectivity;
-    geo.RenderRefPoint();
-    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
-    // Selecting a member from the connectivity table draws no axes either.
-    geo.OnSelSelectMember();
-    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
-}
-
 TEST_F(GlyphAxes, AxisKeysAndLabelSwitch)
 {
     Options({{"member K point show", 0}, {"member plan show", 0}, {"member local axis 2", 0},
@@ -201,7 +176,7 @@ TEST_F(GlyphAxes, AxisKeysAndLabelSwitch)
     EXPECT_EQ(RealLines(records).size(), 0u);
 }
 
-TEST_F(GlyphAxes, KPointOnTheMemberLineDrawsNoAxesAndNothingUndefined)
+TEST_F(GlyphAxes, KPointOnTheLineDrawsNoAxesNothingUndefinedOnlyRefPointTableShows)
 {
     Option("member K point show", 0);
     CGeometry geo;
@@ -221,6 +196,14 @@ TEST_F(GlyphAxes, KPointOnTheMemberLineDrawsNoAxesAndNothingUndefined)
             EXPECT_EQ(testsupport::Count(members.at(k), GL_BITMAP_TOKEN), 0u) << k;
         }
     EXPECT_EQ(RealLines(members.at(5)).size(), 3u);
+
+    // Only the reference point table shows axes: from the connectivity
+    // table the list is deleted, and selecting a member draws none either.
+    geo.m_activeTable = CGeometry::TableConnectivity;
+    geo.RenderRefPoint();
+    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
+    geo.OnSelSelectMember();
+    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
 }
 
 TEST_F(GlyphAxes, KPointIsARedSphereWithItsLabel)
