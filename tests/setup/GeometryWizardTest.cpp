@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ TEST(GeometryWizard, ListsTheSixLayoutsInOrder)
     EXPECT_EQ(page.Layouts()->count(), 6);
 }
 
-TEST(GeometryWizard, EveryLayoutHasAPicture)
+TEST(GeometryWizard, EveryLayoutShowsItsPicture)
 {
     testsupport::TempDir dir;
     unsetenv("KESTRA_DATA_DIR");
@@ -62,12 +63,13 @@ TEST(GeometryWizard, EveryLayoutHasAPicture)
     page.EnsureInitialized();
     for (int i = 0; i < 6; ++i) {
         Choose(page, i);
-        EXPECT_TRUE(page.PictureLoaded()) << page.PicturePathShown();
-        QFile file(QString::fromStdString(page.PicturePathShown()));
-        EXPECT_GT(file.size(), 1000) << page.PicturePathShown();
-        QImageReader reader(QString::fromStdString(page.PicturePathShown()));
-        EXPECT_EQ(reader.format(), "bmp") << page.PicturePathShown();
-        QImage image(QString::fromStdString(page.PicturePathShown()));
+        const QString path = QString::fromStdString(page.PicturePathShown());
+        EXPECT_EQ(page.PicturePathShown(), CGeometryWizard::PictureFolder() +
+                                               LayoutGenerator::PictureTitle(i) + ".bmp");
+        EXPECT_TRUE(page.PictureLoaded()) << path.toStdString();
+        EXPECT_GT(QFile(path).size(), 1000) << path.toStdString();
+        EXPECT_EQ(QImageReader(path).format(), "bmp") << path.toStdString();
+        const QImage image(path);
         ASSERT_FALSE(image.isNull());
         // Drawn on: not one colour all over.
         int inked = 0;
@@ -77,6 +79,8 @@ TEST(GeometryWizard, EveryLayoutHasAPicture)
         EXPECT_GT(inked, 100) << i;
         EXPECT_FALSE(page.Picture()->pixmap().isNull());
     }
+    EXPECT_EQ(CGeometryWizard::PicturePath(2), CGeometryWizard::PictureFolder() + "ROOF.bmp");
+    EXPECT_EQ(CGeometryWizard::PicturePath(-1), CGeometryWizard::PictureFolder() + ".bmp");
 }
 
 // The pictures shipped with the program show what Paste builds: each is
@@ -101,17 +105,6 @@ TEST(GeometryWizard, PicturesShowTheGeneratedLayouts)
     }
 }
 
-TEST(GeometryWizard, HoweRoofLoadsTheRoofPicture)
-{
-    testsupport::TempDir dir;
-    unsetenv("KESTRA_DATA_DIR");
-    CGeometryWizard page;
-    page.EnsureInitialized();
-    Choose(page, 2);
-    EXPECT_EQ(page.PicturePathShown(), CGeometryWizard::PictureFolder() + "ROOF.bmp");
-    EXPECT_EQ(CGeometryWizard::PicturePath(-1), CGeometryWizard::PictureFolder() + ".bmp");
-}
-
 TEST(GeometryWizard, MissingPictureSaysFileNotFound)
 {
     testsupport::TempDir dir;
@@ -127,50 +120,46 @@ TEST(GeometryWizard, MissingPictureSaysFileNotFound)
     EXPECT_TRUE(page.Picture()->pixmap().isNull());
 }
 
-TEST(GeometryWizard, PasteMakesTheLayoutTheModel)
+// Paste (by its button, or its handler) with the fields in the project's
+// length unit: the layout becomes the model and the project counts follow.
+TEST(GeometryWizard, PasteMakesTheLayoutTheModelInTheProjectUnit)
 {
-    testsupport::TempDir dir;
-    SetProject("Truss3D", 3, "m");
-    platform::MessageRecorder boxes;
-    CGeometry geometry;
-    CGeometryWizard page;
-    page.SetGeometry(&geometry);
-    page.EnsureInitialized();
-    Choose(page, 3);   // Warren
-    page.Edit(12010)->setText("2");
-    page.Edit(12012)->setText("12");
-    page.Edit(12013)->setText("3");
-    QTest::mouseClick(qobject_cast<QPushButton*>(page.GetDlgItem(1)), Qt::LeftButton);
-    EXPECT_TRUE(boxes.messages.empty());
-    ASSERT_EQ(geometry.m_nodeTable.GetRows(), 7);
-    EXPECT_EQ(geometry.m_nodeTable.GetCols(), 6);   // X, Y, Z and three codes
-    EXPECT_EQ(geometry.m_memberTable.GetRows(), 11);
-    EXPECT_DOUBLE_EQ(geometry.m_nodeTable(5, 1), 2.0);
-    EXPECT_DOUBLE_EQ(geometry.m_nodeTable(5, 2), 2.0);
-    EXPECT_TRUE(geometry.m_geometryChanged);
-    EXPECT_TRUE(geometry.m_modelChanged);
-    CProject p;
-    EXPECT_EQ(p.GetNodeCount(), 7);
-    EXPECT_EQ(p.GetElementCount(), 11);
-}
-
-TEST(GeometryWizard, FieldsAreInTheProjectUnit)
-{
-    testsupport::TempDir dir;
-    SetProject("Frame3D", 6, "cm");
-    CGeometry geometry;
-    CGeometryWizard page;
-    page.SetGeometry(&geometry);
-    page.EnsureInitialized();
-    Choose(page, 0);
-    page.Edit(12010)->setText("300");
-    page.Edit(12012)->setText("1200");
-    page.Edit(12013)->setText("4");
-    page.OnPaste();
-    ASSERT_EQ(geometry.m_nodeTable.GetRows(), 8);
-    EXPECT_EQ(geometry.m_nodeTable.GetCols(), 9);
-    EXPECT_DOUBLE_EQ(geometry.m_nodeTable(5, 1), 12.0);
-    EXPECT_DOUBLE_EQ(geometry.m_nodeTable(6, 2), 3.0);
+    const struct {
+        const char *type, *unit;
+        int dof, layout;
+        const char *h, *l, *bays;
+        int nodes, members;
+        std::vector<std::array<double, 3>> xy; // {node, X, Y} in metres
+    } cases[] = {{"Truss3D", "m", 3, 3, "2", "12", "3", 7, 11, {{5, 2, 2}}},              // Warren
+                 {"Frame3D", "cm", 6, 0, "300", "1200", "4", 8, 13, {{5, 12, 0}, {6, 3, 3}}}}; // Pratt
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        testsupport::TempDir dir;
+        SetProject(c.type, c.dof, c.unit);
+        platform::MessageRecorder boxes;
+        CGeometry geometry;
+        CGeometryWizard page;
+        page.SetGeometry(&geometry);
+        page.EnsureInitialized();
+        Choose(page, c.layout);
+        page.Edit(12010)->setText(c.h);
+        page.Edit(12012)->setText(c.l);
+        page.Edit(12013)->setText(c.bays);
+        QTest::mouseClick(qobject_cast<QPushButton*>(page.GetDlgItem(1)), Qt::LeftButton);
+        EXPECT_TRUE(boxes.messages.empty());
+        ASSERT_EQ(geometry.m_nodeTable.GetRows(), c.nodes);
+        EXPECT_EQ(geometry.m_nodeTable.GetCols(), 3 + c.dof); // X, Y, Z and the codes
+        EXPECT_EQ(geometry.m_memberTable.GetRows(), c.members);
+        for (const auto& [node, x, y] : c.xy) {
+            EXPECT_DOUBLE_EQ(geometry.m_nodeTable(int(node), 1), x);
+            EXPECT_DOUBLE_EQ(geometry.m_nodeTable(int(node), 2), y);
+        }
+        EXPECT_TRUE(geometry.m_geometryChanged);
+        EXPECT_TRUE(geometry.m_modelChanged);
+        CProject p;
+        EXPECT_EQ(p.GetNodeCount(), c.nodes);
+        EXPECT_EQ(p.GetElementCount(), c.members);
+    }
 }
 
 TEST(GeometryWizard, ReplacingAModelIsAskedFirst)

@@ -22,6 +22,12 @@ std::string Key(const char* key)
     return platform::Profile::GetString("KESTRA ", key, "<missing>", 800);
 }
 
+void ExpectKeys(std::initializer_list<std::pair<const char*, const char*>> keys)
+{
+    for (const auto& [key, value] : keys)
+        EXPECT_EQ(Key(key), value) << key;
+}
+
 struct Wizard {
     CWizardSheet sheet;
     CNewProjectPage1 page1;
@@ -53,7 +59,7 @@ bool NoTypeSelected(const CNewProjectPage1& page)
 
 } // namespace
 
-TEST(NewProjectWizard, CaptionAndFirstStep)
+TEST(NewProjectWizard, FinishingUntouchedWritesTheDefaults)
 {
     testsupport::TempDir dir;
     platform::MessageRecorder boxes;
@@ -67,23 +73,13 @@ TEST(NewProjectWizard, CaptionAndFirstStep)
     EXPECT_EQ(w.page1.m_radioFrame, 0);
     EXPECT_EQ(w.page1.m_radioTruss, 1);
     EXPECT_EQ(w.page1.TitleEdit()->text(), "Undefine ");
-    EXPECT_TRUE(boxes.messages.empty());
-}
-
-TEST(NewProjectWizard, FinishingUntouchedWritesTheDefaults)
-{
-    testsupport::TempDir dir;
-    platform::MessageRecorder boxes;
-    Wizard w;
     w.Next();
     EXPECT_EQ(w.sheet.GetActiveIndex(), 1);
     EXPECT_EQ(w.sheet.WizardButtonFlags(),
               unsigned(PropertySheet::WizardBack | PropertySheet::WizardNext));
     // Step 1 is written as soon as it is left.
-    EXPECT_EQ(Key("Element Type "), "Frame3D");
-    EXPECT_EQ(Key("DOF "), "6");
-    EXPECT_EQ(Key("Node/Element "), "2");
-    EXPECT_EQ(Key("Project Title "), "Undefine ");
+    ExpectKeys({{"Element Type ", "Frame3D"}, {"DOF ", "6"}, {"Node/Element ", "2"},
+                {"Project Title ", "Undefine "}});
     EXPECT_TRUE(w.page2.Radio(5009)->isChecked());
     EXPECT_TRUE(w.page2.Radio(5018)->isChecked());
     w.Next();
@@ -93,8 +89,7 @@ TEST(NewProjectWizard, FinishingUntouchedWritesTheDefaults)
     EXPECT_TRUE(w.sheet.FinishButton()->isVisible());
     EXPECT_EQ(w.page3.Label(5021)->text(), "Structure Type : Frame3D");
     EXPECT_EQ(w.page3.Label(32934)->text(), "Undefine ");
-    EXPECT_EQ(w.page3.Label(5023)->text(),
-              "Default Length Unit : m\tDefault Force Unit : Kg");
+    EXPECT_EQ(w.page3.Label(5023)->text(), "Default Length Unit : m\tDefault Force Unit : Kg");
     w.Finish();
     EXPECT_FALSE(w.sheet.isVisible());
     CProject p;
@@ -107,37 +102,29 @@ TEST(NewProjectWizard, FinishingUntouchedWritesTheDefaults)
     EXPECT_TRUE(boxes.messages.empty());
 }
 
-TEST(NewProjectWizard, TrussThenFrameGivesSixDegreesOfFreedom)
+TEST(NewProjectWizard, TrussOrFrameChoiceSetsTheDegreesOfFreedom)
 {
-    testsupport::TempDir dir;
-    platform::MessageRecorder boxes;
-    Wizard w;
-    w.Choose(w.page1.Radio(5002));
-    EXPECT_TRUE(w.page1.Radio(5002)->isChecked());
-    EXPECT_FALSE(w.page1.Radio(5000)->isChecked());
-    EXPECT_EQ(w.page1.Project().GetElementType(), "Truss3D");
-    EXPECT_EQ(w.page1.Project().GetDof(), 3);
-    w.Choose(w.page1.Radio(5000));
-    EXPECT_TRUE(w.page1.Radio(5000)->isChecked());
-    EXPECT_FALSE(w.page1.Radio(5002)->isChecked());
-    w.Next();
-    EXPECT_EQ(Key("Element Type "), "Frame3D");
-    EXPECT_EQ(Key("DOF "), "6");
-    EXPECT_EQ(Key("Node/Element "), "2");
-}
-
-TEST(NewProjectWizard, TrussIsWrittenWithThreeDegreesOfFreedom)
-{
-    testsupport::TempDir dir;
-    Wizard w;
-    w.Choose(w.page1.Radio(5002));
-    // Clicking a chosen button again keeps it chosen.
-    w.Choose(w.page1.Radio(5002));
-    EXPECT_TRUE(w.page1.Radio(5002)->isChecked());
-    w.Next();
-    EXPECT_EQ(Key("Element Type "), "Truss3D");
-    EXPECT_EQ(Key("DOF "), "3");
-    EXPECT_EQ(Key("Node/Element "), "2");
+    // Clicks on the type radios, then what step 1 writes when it is left.
+    const struct {
+        std::vector<int> clicks;
+        const char *type, *dof;
+    } cases[] = {{{5002, 5000}, "Frame3D", "6"}, {{5002, 5002}, "Truss3D", "3"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        testsupport::TempDir dir;
+        platform::MessageRecorder boxes;
+        Wizard w;
+        for (int id : c.clicks) {
+            w.Choose(w.page1.Radio(id));
+            EXPECT_TRUE(w.page1.Radio(id)->isChecked());
+            EXPECT_FALSE(w.page1.Radio(id == 5000 ? 5002 : 5000)->isChecked());
+            EXPECT_EQ(w.page1.Project().GetDof(), id == 5000 ? 6 : 3);
+        }
+        EXPECT_EQ(w.page1.Project().GetElementType(), c.type);
+        w.Next();
+        ExpectKeys({{"Element Type ", c.type}, {"DOF ", c.dof}, {"Node/Element ", "2"}});
+        EXPECT_TRUE(boxes.messages.empty());
+    }
 }
 
 TEST(NewProjectWizard, RefusedTypesShowTheMessageAndClearEveryButton)
@@ -162,8 +149,7 @@ TEST(NewProjectWizard, RefusedTypesShowTheMessageAndClearEveryButton)
     // the degrees of freedom keep the Frame value.
     w.Choose(w.page1.Radio(5001));
     w.Next();
-    EXPECT_EQ(Key("Element Type "), "Plane");
-    EXPECT_EQ(Key("DOF "), "6");
+    ExpectKeys({{"Element Type ", "Plane"}, {"DOF ", "6"}});
 }
 
 TEST(NewProjectWizard, BackShowsUndefinedTitleAndTitleIsStored)
@@ -181,24 +167,6 @@ TEST(NewProjectWizard, BackShowsUndefinedTitleAndTitleIsStored)
     w.page1.TitleEdit()->clear();
     w.Next();
     EXPECT_EQ(Key("Project Title "), "Undefine ");
-}
-
-TEST(NewProjectWizard, UnitsAreStoredAsLabels)
-{
-    testsupport::TempDir dir;
-    Wizard w;
-    w.Next();
-    w.Choose(w.page2.Radio(5012));   // Foot
-    w.Choose(w.page2.Radio(5015));   // KiloNewton
-    EXPECT_TRUE(w.page2.Radio(5012)->isChecked());
-    EXPECT_FALSE(w.page2.Radio(5009)->isChecked());
-    EXPECT_TRUE(w.page2.Radio(5015)->isChecked());
-    EXPECT_FALSE(w.page2.Radio(5018)->isChecked());
-    w.Next();
-    EXPECT_EQ(Key("Current Length "), "ft");
-    EXPECT_EQ(Key("Current Force "), "kN");
-    EXPECT_EQ(w.page3.Label(5023)->text(),
-              "Default Length Unit : ft\tDefault Force Unit : kN");
 }
 
 TEST(NewProjectWizard, EveryUnitButtonHasItsLabel)
@@ -221,45 +189,48 @@ TEST(NewProjectWizard, EveryUnitButtonHasItsLabel)
     EXPECT_EQ(page.Radio(5017)->text(), "Metric Ton");
 }
 
-TEST(NewProjectWizard, GoingBackToChangeTheTypeKeepsTheUnits)
+TEST(NewProjectWizard, UnitsAreStoredAsLabelsAndKeptWhenTheTypeChanges)
 {
     testsupport::TempDir dir;
     Wizard w;
     w.Next();
-    w.Choose(w.page2.Radio(5011));   // Millimeter
+    w.Choose(w.page2.Radio(5012)); // Foot
+    w.Choose(w.page2.Radio(5015)); // KiloNewton
+    EXPECT_TRUE(w.page2.Radio(5012)->isChecked());
+    EXPECT_FALSE(w.page2.Radio(5009)->isChecked());
+    EXPECT_TRUE(w.page2.Radio(5015)->isChecked());
+    EXPECT_FALSE(w.page2.Radio(5018)->isChecked());
     w.Back();
-    EXPECT_EQ(Key("Current Length "), "mm");
-    w.Choose(w.page1.Radio(5002));   // Truss
+    EXPECT_EQ(Key("Current Length "), "ft");
+    w.Choose(w.page1.Radio(5002)); // Truss
     w.Next();
     w.Next();
-    EXPECT_EQ(Key("Element Type "), "Truss3D");
-    EXPECT_EQ(Key("DOF "), "3");
-    EXPECT_EQ(Key("Current Length "), "mm");
+    ExpectKeys({{"Element Type ", "Truss3D"}, {"DOF ", "3"}, {"Current Length ", "ft"},
+                {"Current Force ", "kN"}});
     EXPECT_EQ(w.page3.Label(5021)->text(), "Structure Type : Truss3D");
+    EXPECT_EQ(w.page3.Label(5023)->text(), "Default Length Unit : ft\tDefault Force Unit : kN");
 }
 
 TEST(NewProjectWizard, ToolTipsFollowTheSetting)
 {
-    {
+    for (bool on : {true, false}) {
+        SCOPED_TRACE(on ? "on" : "off");
         testsupport::TempDir dir;
+        if (!on)
+            platform::Profile::WriteString("KESTRA ", "Tool tip text ", "0");
         CNewProjectPage1 page;
         page.EnsureInitialized();
-        EXPECT_TRUE(page.HasToolTips());
-        EXPECT_EQ(page.ToolTipColour(), QColor(0, 255, 225));
-        EXPECT_EQ(page.GetDlgItem(5005)->toolTip(), "Solid Element Structure");
-        EXPECT_EQ(page.GetDlgItem(5000)->toolTip(), "Frame Element Structure");
-        EXPECT_EQ(page.GetDlgItem(5001)->toolTip(), "Plane Element Structure");
-        EXPECT_EQ(page.GetDlgItem(5007)->toolTip(), "Edit Project Title");
-    }
-    {
-        testsupport::TempDir dir;
-        platform::Profile::WriteString("KESTRA ", "Tool tip text ", "0");
-        CNewProjectPage1 page;
-        page.EnsureInitialized();
-        EXPECT_FALSE(page.HasToolTips());
-        for (int id : {5000, 5001, 5002, 5003, 5004, 5005, 5007})
-            EXPECT_TRUE(page.GetDlgItem(id)->toolTip().isEmpty()) << id;
-        // The page still defaults to a frame.
-        EXPECT_EQ(page.Project().GetElementType(), "Frame3D");
+        EXPECT_EQ(page.HasToolTips(), on);
+        const std::pair<int, const char*> tips[] = {
+            {5000, "Frame Element Structure"}, {5001, "Plane Element Structure"},
+            {5002, "Truss Element Structure"}, {5003, "Plate Element Structure"},
+            {5004, "Shell Element Structure"}, {5005, "Solid Element Structure"},
+            {5007, "Edit Project Title"}};
+        for (const auto& [id, tip] : tips)
+            EXPECT_EQ(page.GetDlgItem(id)->toolTip(), on ? tip : "") << id;
+        if (on) {
+            EXPECT_EQ(page.ToolTipColour(), QColor(0, 255, 225));
+        }
+        EXPECT_EQ(page.Project().GetElementType(), "Frame3D"); // still defaults to a frame
     }
 }

@@ -1,13 +1,23 @@
-// Small models for the solver tests, written the way the tables hold them:
-// 1-based node and member numbers, stored units, restraint codes 1 free and
-// 0 restrained, release codes 1 connected and 0 released.
+// Small models for the solver tests, written as the tables hold them: 1-based
+// numbers, stored units, restraint codes 1 free / 0 restrained, release codes
+// 1 connected / 0 released. Also the shared solve helpers.
 #pragma once
 #include <array>
+#include <cmath>
+#include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "solver/Model.h"
+#include "solver/ResultStore.h"
+#include "solver/Solver.h"
 
 namespace solvertest {
+
+constexpr double kTol = 1e-9;
+#define EXPECT_REL(actual, expected)                                                          \
+    EXPECT_NEAR((actual), (expected), solvertest::kTol * std::abs(expected)) << #actual
 
 class ModelBuilder {
 public:
@@ -17,56 +27,45 @@ public:
     static constexpr std::array<int, 6> Fixed{0, 0, 0, 0, 0, 0};
     static constexpr std::array<int, 6> Pinned{0, 0, 0, 1, 1, 1};
 
-    int Node(double x, double y, double z, std::array<int, 6> codes = Free)
+    int Node(double x, double y, double z, std::array<int, 6> c = Free)
     {
-        m_nodes.push_back({x, y, z, double(codes[0]), double(codes[1]), double(codes[2]),
-                           double(codes[3]), double(codes[4]), double(codes[5])});
+        m_nodes.push_back({x, y, z, double(c[0]), double(c[1]), double(c[2]), double(c[3]),
+                           double(c[4]), double(c[5])});
         return static_cast<int>(m_nodes.size());
     }
-    int Member(int start, int end, double kx, double ky, double kz, int property = 1,
-               int release = 0)
+    void Member(int s, int e, double kx, double ky, double kz, int property = 1, int release = 0)
     {
-        m_members.push_back({double(start), double(end), 0.0, kx, ky, kz, double(property),
-                             double(release)});
-        return static_cast<int>(m_members.size());
+        m_members.push_back({double(s), double(e), 0.0, kx, ky, kz, double(property), double(release)});
     }
-    int Property(double E, double A, double G, double J, double I2, double I3)
+    void Property(double E, double A, double G, double J, double I2, double I3)
     {
         m_properties.push_back({E, A, G, J, I2, I3});
-        return static_cast<int>(m_properties.size());
     }
-    int Release(std::array<int, 12> codes)
+    void Release(std::array<int, 12> codes)
     {
         std::array<double, 12> row;
         for (int i = 0; i < 12; ++i)
             row[i] = codes[i];
         m_releases.push_back(row);
-        return static_cast<int>(m_releases.size());
     }
-    // Load case k (1-based), node (1-based), dof (1..6).
-    void Load(int loadCase, int node, int dof, double value)
+    // Load case k, node, dof (all 1-based).
+    void Load(int k, int node, int dof, double value)
     {
-        if (static_cast<int>(m_loads.size()) < loadCase)
-            m_loads.resize(static_cast<size_t>(loadCase));
-        m_loads[static_cast<size_t>(loadCase - 1)].push_back({node, dof, value});
-    }
-    void LoadCases(int count)
-    {
-        if (static_cast<int>(m_loads.size()) < count)
-            m_loads.resize(static_cast<size_t>(count));
+        if (static_cast<int>(m_loads.size()) < k)
+            m_loads.resize(static_cast<size_t>(k));
+        m_loads[static_cast<size_t>(k - 1)].push_back({node, dof, value});
     }
 
     solver::Model Build() const
     {
         solver::Model m;
         m.type = m_type;
-        const int dof = m.Dof();
         m.nodes = Table(m_nodes);
         m.members = Table(m_members);
         m.properties = Table(m_properties);
         m.releases = Table(m_releases);
         for (const auto& loads : m_loads) {
-            CdMatrix t(static_cast<int>(m_nodes.size()), dof);
+            CdMatrix t(static_cast<int>(m_nodes.size()), m.Dof());
             for (const LoadValue& l : loads)
                 t(l.node, l.dof) += l.value;
             m.loadCases.push_back(t);
@@ -76,8 +75,7 @@ public:
 
 private:
     struct LoadValue {
-        int node;
-        int dof;
+        int node, dof;
         double value;
     };
     template <size_t N>
@@ -97,5 +95,32 @@ private:
     std::vector<std::array<double, 12>> m_releases;
     std::vector<std::vector<LoadValue>> m_loads;
 };
+
+// Solves in memory; a failed status fails the test.
+inline solver::ResultStore Solve(const solver::Model& model,
+                                 solver::SolverStatus* statusOut = nullptr)
+{
+    solver::ResultStore store;
+    const solver::SolverStatus status = solver::Solver().Solve(model, store);
+    EXPECT_TRUE(status.IsOk()) << status.GetMessage();
+    if (statusOut)
+        *statusOut = status;
+    return store;
+}
+
+// Solves a model that must be refused: nothing may reach the result sink.
+inline solver::SolverStatus SolveExpectingFailure(const solver::Model& model)
+{
+    solver::ResultStore store;
+    const solver::SolverStatus status = solver::Solver().Solve(model, store);
+    EXPECT_FALSE(status.IsOk());
+    EXPECT_TRUE(store.cases.empty() && store.axes.empty()) << "results were handed out";
+    return status;
+}
+
+inline bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 } // namespace solvertest

@@ -30,6 +30,8 @@ CElementBar1::CElementBar1(QWidget* parent) : DialogBar("Connextivity", parent)
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteRight | GridEditing::RouteEnter |
                          GridEditing::RouteDelete;
     options.append = GridEditing::AppendOnDown;
+    // An empty editor is no commit: it stays open, nothing stored.
+    options.emptyText = GridEditing::IgnoreEmpty;
     options.activeTableCode = CGeometry::TableConnectivity;
     options.selectAllColumn = 3;
     m_editing = new GridEditing(m_grid, this, options, this);

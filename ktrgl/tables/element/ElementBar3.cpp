@@ -35,9 +35,20 @@ CElementBar3::~CElementBar3() = default;
 void CElementBar3::SetGeometry(CGeometry* geometry)
 {
     m_geometry = geometry;
-    // Up and Down move the member range with the cursor, as the bar does.
-    if (geometry)
-        m_editing->SetSelectionTarget(&geometry->m_selMemberFrom, &geometry->m_selMemberTo, &geometry->m_activeTable);
+    // A press in this table marks it active but leaves the member range
+    // alone; Up and Down move the range with the cursor (SelectionChanged).
+    m_editing->SetSelectionTarget(nullptr, nullptr, geometry ? &geometry->m_activeTable : nullptr);
+}
+
+void CElementBar3::SelectionChanged()
+{
+    const int key = m_editing->LastKey();
+    if (!m_geometry || (key != 38 && key != 40))
+        return;
+    // Called before the key moves the grid's cursor.
+    const int row = static_cast<int>(m_grid->GetRow()) + (key == 38 ? -1 : 1);
+    m_geometry->m_selMemberFrom = row;
+    m_geometry->m_selMemberTo = row;
 }
 
 bool CElementBar3::OnInitDialog()
@@ -67,10 +78,20 @@ void CElementBar3::FillGrid()
 
 void CElementBar3::StoreCell(long row, long col, const std::string& text)
 {
-    if (m_geometry && m_properties.StoreCell(*m_grid, m_geometry, row, col, text, "%g")) {
+    if (!m_geometry)
+        return;
+    Reload();
+    if (m_properties.StoreCell(*m_grid, m_geometry, row, col, text, "%g")) {
         m_properties.Save();
         m_geometry->m_modelChanged = true;
     }
+}
+
+void CElementBar3::Reload()
+{
+    PropertyTable fresh;
+    if (fresh.LoadIfPresent())
+        m_properties.Table() = fresh.Table();
 }
 
 void CElementBar3::RowsChanged()
@@ -85,6 +106,7 @@ void CElementBar3::OnAddNew()
 {
     if (!m_geometry)
         return;
+    Reload();
     m_properties.AddNew(m_geometry, 1.0);
     RowsChanged();
 }
@@ -92,7 +114,10 @@ void CElementBar3::OnAddNew()
 void CElementBar3::OnDelete()
 {
     m_editing->Commit();
-    if (m_geometry && m_properties.Delete(static_cast<int>(m_grid->GetRow())))
+    if (!m_geometry)
+        return;
+    Reload();
+    if (m_properties.Delete(static_cast<int>(m_grid->GetRow())))
         RowsChanged();
 }
 
@@ -105,7 +130,10 @@ void CElementBar3::OnImport()
 
 bool CElementBar3::ImportFile(const std::string& path)
 {
-    if (!m_geometry || !m_properties.Import(path))
+    if (!m_geometry)
+        return false;
+    Reload();
+    if (!m_properties.Import(path))
         return false;
     RowsChanged();
     return true;

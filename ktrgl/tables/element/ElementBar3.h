@@ -48,10 +48,17 @@ public:
     void StoreCell(long row, long col, const std::string& text) override;
     void AppendRow() override { OnAddNew(); }
     void RefillTable() override { FillGrid(); }
+    // Up and Down set the member range to the row the cursor moves to; a
+    // click only marks the table active.
+    void SelectionChanged() override;
 
 private:
     void FillGrid();
     void RowsChanged();
+    // Takes up the property file as it stands (the page saves it when it is
+    // left) before a change is made and saved; a file that cannot be read
+    // leaves the table in memory as it was.
+    void Reload();
 
     CGeometry* m_geometry = nullptr;
     PropertyTable m_properties;

@@ -165,8 +165,13 @@ bool CElementPage7::OnInitDialog()
 void CElementPage7::OnOK()
 {
     m_project.GetReleaseCount() = m_table.GetRows();
-    m_table.Save(m_project.GetName(), "res");
-    m_project.Settings(true);
+    // The other pages of the sheet may have written the project since this
+    // page was opened (a property group added): only the release count is
+    // this page's to change, over the settings as they stand now.
+    CProject project;
+    project.GetReleaseCount() = m_table.GetRows();
+    m_table.Save(project.GetName(), "res");
+    project.Settings(true);
     PropertyPage::OnOK();
 }
 

@@ -63,6 +63,20 @@ TEST_F(Releases, ANewProjectStartsWithTwoSetsThatOkWrites)
     EXPECT_EQ(Count("Number releases "), 2);
 }
 
+TEST_F(Releases, OkWritesOnlyTheReleaseCountOverTheCurrentSettings)
+{
+    SetCount("Number Material ", 1);
+    Open();
+    // Another page of the sheet adds property groups while this one is open.
+    SetCount("Number Material ", 4);
+    page->Grid()->SetRow(1);
+    page->OnDelete();
+    page->OnOK();
+    EXPECT_EQ(Count("Number Material "), 4);
+    EXPECT_EQ(Count("Number releases "), 1);
+    EXPECT_EQ(FileTable().GetRows(), 1);
+}
+
 TEST_F(Releases, PresetsReleaseTheirDofsAndNeverBothEndsOfAxis1)
 {
     Open();

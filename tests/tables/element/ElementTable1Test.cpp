@@ -155,10 +155,16 @@ TEST_F(Connectivity, BarEditorStartsFromTheTypedKey)
     Type(grid, "-");
     ASSERT_TRUE(bar->Editing()->IsEditing());
     EXPECT_EQ(bar->Editing()->Editor()->GetText(), "");
-    // An empty commit stores nothing.
+    // An empty editor is no commit: nothing stored, the editor stays open
+    // (Enter and Down alike) until Escape.
     Key(grid, Qt::Key_Return);
-    EXPECT_FALSE(bar->Editing()->IsEditing());
+    EXPECT_TRUE(bar->Editing()->IsEditing());
+    Key(grid, Qt::Key_Down);
+    EXPECT_TRUE(bar->Editing()->IsEditing());
     EXPECT_EQ(geo->m_memberTable(1, 1), 1.0);
+    EXPECT_EQ(grid->GetTextMatrix(1, 1), "         1");
+    Key(grid, Qt::Key_Escape);
+    ASSERT_FALSE(bar->Editing()->IsEditing());
     GoTo(grid, 1, 1);
     Type(grid, "3");
     EXPECT_EQ(bar->Editing()->Editor()->GetText(), "3");

@@ -154,6 +154,7 @@ TEST_F(Properties, TheBarsFirstGroupIsOneInTheCurrentUnits)
     grid->setFocus();
     Key(grid, Qt::Key_Down);
     EXPECT_EQ(bar->Properties().Rows(), 2);
+    EXPECT_EQ(geo->m_selMemberFrom, 2);
     EXPECT_EQ(FileTable()(2, 1), 0.0);
     EXPECT_EQ(Count("Number Material "), 2);
 }
@@ -192,6 +193,47 @@ TEST_F(Properties, BarImportAppendsSixColumnFilesOnly)
     EXPECT_FALSE(bar->ImportFile(dir.File("bad.pro")));
     EXPECT_EQ(bar->Properties().Rows(), 3);
     EXPECT_EQ(messages.messages.back().text, "Two matrix column not equal");
+}
+
+TEST_F(Properties, TheBarChangesTheFileThePageLastSaved)
+{
+    WriteFile(Groups(1), 1);
+    CMSFlexGrid* grid = OpenBar();
+    // The page adds two groups and saves the file when it is left.
+    WriteFile(Groups(3), 3);
+    ASSERT_TRUE(Groups(2).Save(dir.File("steel.pro")));
+    ASSERT_TRUE(bar->ImportFile(dir.File("steel.pro")));
+    ASSERT_EQ(FileTable().GetRows(), 5);
+    EXPECT_EQ(FileTable()(3, 1), 31.0);
+    EXPECT_EQ(FileTable()(4, 1), 11.0);
+    EXPECT_EQ(Count("Number Material "), 5);
+    WriteFile(Groups(2), 2);
+    grid->SetRow(1);
+    bar->OnDelete();
+    ASSERT_EQ(FileTable().GetRows(), 1);
+    EXPECT_EQ(FileTable()(1, 1), 21.0);
+}
+
+TEST_F(Properties, BarClickMarksTheTableAndCursorKeysMoveTheMemberRange)
+{
+    WriteFile(Groups(3), 3);
+    CMSFlexGrid* grid = OpenBar();
+    Select(5, 7);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, tablestest::CellCentre(grid, 2, 1));
+    EXPECT_EQ(geo->m_activeTable, 1004);
+    EXPECT_EQ(geo->m_selMemberFrom, 5);
+    EXPECT_EQ(geo->m_selMemberTo, 7);
+    grid->SetRow(2);
+    grid->SetCol(1);
+    grid->setFocus();
+    Key(grid, Qt::Key_Down);
+    EXPECT_EQ(geo->m_selMemberFrom, 3);
+    EXPECT_EQ(geo->m_selMemberTo, 3);
+    grid->SetRow(2);
+    Key(grid, Qt::Key_Up);
+    EXPECT_EQ(geo->m_selMemberFrom, 1);
+    EXPECT_EQ(geo->m_selMemberTo, 1);
+    EXPECT_EQ(bar->Properties().Rows(), 3);
 }
 
 TEST_F(Properties, PrintoutWritesStoredValuesUnderUnitHeaders)
