@@ -1,6 +1,8 @@
 // kestra: with a command (demo, solve, render, --help) it runs headless on
-// the command line; without arguments it opens the desktop program.
+// the command line; without arguments, or with `open FILE.KTR`, it opens the
+// desktop program.
 #include <clocale>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,6 +10,14 @@
 #include <QCoreApplication>
 
 #include "CommandLine.h"
+
+#ifdef KESTRA_HAVE_GUI
+#include <QApplication>
+#include <QMessageBox>
+
+#include "GuiStartup.h"
+#include "MainWindow.h"
+#endif
 
 namespace {
 
@@ -18,15 +28,55 @@ void UseCNumericLocale()
     std::setlocale(LC_NUMERIC, "C");
 }
 
-// The desktop program. Its main window is not part of this build yet, so
-// the command line's help is shown instead.
-int OpenMainWindow(int argc, char** argv)
+#ifdef KESTRA_HAVE_GUI
+// The window's OpenGL view needs a real display: X11 or Wayland, and not
+// Qt's offscreen or minimal platform.
+bool DisplayAvailable()
 {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform) {
+        const std::string name = platform;
+        if (name.rfind("offscreen", 0) == 0 || name.rfind("minimal", 0) == 0)
+            return false;
+    }
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+#endif
+
+// The desktop program, optionally opening a project file at once.
+int OpenMainWindow(int argc, char** argv, const std::string& projectFile)
+{
+#ifdef KESTRA_HAVE_GUI
+    if (!DisplayAvailable()) {
+        if (!projectFile.empty()) {
+            std::cerr << "kestra: no display for the desktop window (DISPLAY and WAYLAND_DISPLAY are unset, "
+                         "or an offscreen Qt platform is chosen)\n";
+            return CommandLine::Failure;
+        }
+        std::cout << CommandLine::HelpText();
+        std::cout << "\nNo display for the desktop window; use the commands above, or run kestra "
+                     "under X11 or Wayland.\n";
+        return CommandLine::Success;
+    }
+    GuiStartup::BeforeApplication();
+    QApplication app(argc, argv);
+    GuiStartup::AfterApplication();
+    MainWindow window;
+    window.show();
+    if (!projectFile.empty()) {
+        QString error;
+        if (!window.OpenProject(QString::fromLocal8Bit(projectFile.c_str()), &error))
+            QMessageBox::warning(&window, QObject::tr("Open project"), error);
+    }
+    return app.exec();
+#else
+    (void)projectFile;
     QCoreApplication app(argc, argv);
     UseCNumericLocale();
     std::cout << CommandLine::HelpText();
     std::cout << "\nThe desktop window is not available in this build; use the commands above.\n";
     return CommandLine::Success;
+#endif
 }
 
 } // namespace
@@ -34,7 +84,14 @@ int OpenMainWindow(int argc, char** argv)
 int main(int argc, char** argv)
 {
     if (argc < 2)
-        return OpenMainWindow(argc, argv);
+        return OpenMainWindow(argc, argv, std::string());
+    if (std::string(argv[1]) == "open") {
+        if (argc > 3) {
+            std::cerr << "kestra: open takes one project file\n";
+            return CommandLine::Usage;
+        }
+        return OpenMainWindow(argc, argv, argc > 2 ? argv[2] : std::string());
+    }
 
     // Headless commands need no display: an application object without a
     // platform plugin is enough for writing pictures.

@@ -1,0 +1,194 @@
+#include "DockManager.h"
+
+#include <QByteArray>
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSettings>
+
+#include "tables/CommandIds.h"
+#include "tables/DialogBar.h"
+#include "tables/element/ElementBar1.h"
+#include "tables/node/NodeBar1.h"
+#include "tables/node/NodeBar2.h"
+#include "project/Project.h"
+#include "view/Geometry.h"
+#ifdef KESTRA_HAVE_NODEBAR3
+#include "tables/node/NodeBar3.h"
+#endif
+#ifdef KESTRA_HAVE_ACTIVELOADCASE
+#include "tables/node/ActiveLoadCase.h"
+#endif
+#ifdef KESTRA_HAVE_ELEMENTBAR2
+#include "tables/element/ElementBar2.h"
+#endif
+#ifdef KESTRA_HAVE_ELEMENTBAR3
+#include "tables/element/ElementBar3.h"
+#endif
+
+namespace {
+// Version of the saved dock layout; a layout of another version is ignored.
+constexpr int kLayoutVersion = 1;
+} // namespace
+
+DockManager::DockManager(QMainWindow& window, CGeometry& geometry)
+    : QObject(&window), m_window(window), m_geometry(geometry)
+{
+}
+
+DockManager::~DockManager() = default;
+
+template <class T>
+T* DockManager::Add(const QString& name, const QString& title, const QString& popup, int area)
+{
+    auto* bar = new T;
+    bar->SetGeometry(&m_geometry);
+    bar->Create();
+    auto* dock = new QDockWidget(title, &m_window);
+    dock->setObjectName(name);
+    dock->setWidget(bar);
+    dock->setAllowedAreas(Qt::AllDockWidgetAreas);
+    m_window.addDockWidget(Qt::DockWidgetArea(area), dock);
+    Bar entry;
+    entry.name = name;
+    entry.title = title;
+    entry.popup = popup;
+    entry.bar = bar;
+    entry.dock = dock;
+    entry.refresh = [bar]() { bar->UpdateTable(); };
+    entry.command = [bar](int id) { return bar->OnCommand(id); };
+    m_bars.push_back(entry);
+    return bar;
+}
+
+void DockManager::CreateDocks()
+{
+    if (!m_bars.empty())
+        return;
+    Add<CNodeBar1>("nodeBar1", tr("Node coordinates"), "node", Qt::LeftDockWidgetArea);
+    Add<CNodeBar2>("nodeBar2", tr("Node restraints"), "DOF", Qt::LeftDockWidgetArea);
+#ifdef KESTRA_HAVE_NODEBAR3
+    Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
+#endif
+#ifdef KESTRA_HAVE_ACTIVELOADCASE
+    {
+        auto* bar = new CActiveLoadCase;
+        bar->Create();
+        auto* dock = new QDockWidget(tr("Active load case"), &m_window);
+        dock->setObjectName("activeLoadCase");
+        dock->setWidget(bar);
+        m_window.addDockWidget(Qt::TopDockWidgetArea, dock);
+        Bar entry;
+        entry.name = "activeLoadCase";
+        entry.title = dock->windowTitle();
+        entry.bar = bar;
+        entry.dock = dock;
+        // The host fills the list with the project's load cases and shows
+        // the one chosen.
+        QComboBox* list = bar->List();
+        entry.refresh = [list]() {
+            const QSignalBlocker block(list);
+            CProject project;
+            list->clear();
+            for (int k = 1; k <= project.GetLoadCaseCount(); ++k)
+                list->addItem(QString::number(k));
+            list->setCurrentIndex(project.GetActiveLoadCase() - 1);
+        };
+        entry.command = [](int) { return false; };
+        connect(list, QOverload<int>::of(&QComboBox::activated), this,
+                [this](int index) { emit activeLoadCaseChosen(index + 1); });
+        m_bars.push_back(entry);
+    }
+#endif
+    Add<CElementBar1>("elementBar1", tr("Member connectivity"), "element", Qt::RightDockWidgetArea);
+#ifdef KESTRA_HAVE_ELEMENTBAR2
+    Add<CElementBar2>("elementBar2", tr("Member reference points"), "ref", Qt::RightDockWidgetArea);
+#endif
+#ifdef KESTRA_HAVE_ELEMENTBAR3
+    Add<CElementBar3>("elementBar3", tr("Member properties"), "SEC", Qt::RightDockWidgetArea);
+#endif
+    // Bars on one side share the side as tabs; the first of each is shown.
+    QDockWidget* firstLeft = nullptr;
+    QDockWidget* firstRight = nullptr;
+    for (const Bar& b : m_bars) {
+        QDockWidget*& first =
+            m_window.dockWidgetArea(b.dock) == Qt::RightDockWidgetArea ? firstRight : firstLeft;
+        if (m_window.dockWidgetArea(b.dock) == Qt::TopDockWidgetArea)
+            continue;
+        if (first)
+            m_window.tabifyDockWidget(first, b.dock);
+        else
+            first = b.dock;
+    }
+    if (firstLeft)
+        firstLeft->raise();
+    if (firstRight)
+        firstRight->raise();
+}
+
+void DockManager::DefaultSizes()
+{
+    // The model view keeps most of the width.
+    QList<QDockWidget*> docks;
+    QList<int> widths;
+    for (const Bar& b : m_bars) {
+        const Qt::DockWidgetArea area = m_window.dockWidgetArea(b.dock);
+        if (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea) {
+            docks << b.dock;
+            widths << (area == Qt::LeftDockWidgetArea ? 290 : 320);
+        }
+    }
+    m_window.resizeDocks(docks, widths, Qt::Horizontal);
+}
+
+const DockManager::Bar* DockManager::Find(const QString& name) const
+{
+    for (const Bar& b : m_bars)
+        if (b.name == name)
+            return &b;
+    return nullptr;
+}
+
+QDockWidget* DockManager::Dock(const QString& name) const
+{
+    const Bar* b = Find(name);
+    return b ? b->dock : nullptr;
+}
+
+void DockManager::RefreshAll()
+{
+    for (const Bar& b : m_bars)
+        if (b.refresh)
+            b.refresh();
+}
+
+bool DockManager::Forward(const QString& name, int id)
+{
+    const Bar* b = Find(name);
+    return b && b->command && b->command(id);
+}
+
+void DockManager::SetEnabled(bool enabled)
+{
+    for (const Bar& b : m_bars)
+        b.bar->setEnabled(enabled);
+}
+
+void DockManager::AddToggleActions(QMenu* menu) const
+{
+    for (const Bar& b : m_bars)
+        menu->addAction(b.dock->toggleViewAction());
+}
+
+void DockManager::SaveLayout(QSettings& settings) const
+{
+    settings.setValue("window/state", m_window.saveState(kLayoutVersion));
+}
+
+bool DockManager::RestoreLayout(QSettings& settings)
+{
+    const QByteArray state = settings.value("window/state").toByteArray();
+    return !state.isEmpty() && m_window.restoreState(state, kLayoutVersion);
+}

@@ -1,0 +1,208 @@
+// The host's sheets: input tables, result tables, display settings,
+// project properties and the geometry wizard.
+#include "MainWindow.h"
+
+#include <memory>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include <QStatusBar>
+
+#include "DockManager.h"
+#include "ModelUndo.h"
+#include "ModelViewWidget.h"
+#include "project/Project.h"
+#include "tables/PropertySheet.h"
+#include "tables/element/ElementPage1.h"
+#include "tables/node/NodePage1.h"
+#include "tables/node/NodePage2.h"
+#include "view/Geometry.h"
+#ifdef KESTRA_HAVE_ELEMENTPAGE2
+#include "tables/element/ElementPage2.h"
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE3
+#include "tables/element/ElementPage3.h"
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE7
+#include "tables/element/ElementPage7.h"
+#endif
+#ifdef KESTRA_HAVE_NODEPAGE3
+#include "tables/node/NodePage3.h"
+#endif
+#ifdef KESTRA_HAVE_NODEPAGE4
+#include "tables/node/NodePage4.h"
+#endif
+#ifdef KESTRA_HAVE_NODEPAGE5
+#include "tables/node/NodePage5.h"
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE4
+#include "tables/element/ElementPage4.h"
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE5
+#include "tables/element/ElementPage5.h"
+#endif
+#ifdef KESTRA_HAVE_SETTINGS_PAGES
+#include "settings/OptionPage1Widget.h"
+#include "settings/OptionPage2Widget.h"
+#include "settings/OptionPage3Widget.h"
+#include "settings/OptionPage4Widget.h"
+#include "settings/OptionPage5Widget.h"
+#endif
+#ifdef KESTRA_HAVE_SETUP
+#include "setup/GeometryWizard.h"
+#include "setup/GlobalPage1.h"
+#endif
+
+namespace {
+
+// Pages over the model view take it before they are shown; pages over a
+// table file of their own (the release sets) need none.
+template <class Page, class = void>
+struct TakesGeometry : std::false_type {};
+template <class Page>
+struct TakesGeometry<Page, std::void_t<decltype(std::declval<Page&>().SetGeometry(nullptr))>>
+    : std::true_type {};
+
+// Adds a page on the model view to a sheet; the sheet's pages are owned by
+// the caller's list.
+template <class Page>
+Page* AddPage(PropertySheet& sheet, std::vector<std::unique_ptr<PropertyPage>>& pages, CGeometry* geometry)
+{
+    auto page = std::make_unique<Page>();
+    if constexpr (TakesGeometry<Page>::value)
+        page->SetGeometry(geometry);
+    else
+        (void)geometry;
+    Page* raw = page.get();
+    sheet.AddPage(raw);
+    pages.push_back(std::move(page));
+    return raw;
+}
+
+} // namespace
+
+void MainWindow::OnInputSheet()
+{
+    if (!HasProject())
+        return;
+    PropertySheet sheet(tr("Input"), this);
+    std::vector<std::unique_ptr<PropertyPage>> pages;
+    AddPage<CNodePage1>(sheet, pages, m_geometry.get());
+    AddPage<CNodePage2>(sheet, pages, m_geometry.get());
+    AddPage<CElementPage1>(sheet, pages, m_geometry.get());
+#ifdef KESTRA_HAVE_ELEMENTPAGE2
+    AddPage<CElementPage2>(sheet, pages, m_geometry.get());
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE3
+    AddPage<CElementPage3>(sheet, pages, m_geometry.get());
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE7
+    AddPage<CElementPage7>(sheet, pages, m_geometry.get());
+#endif
+    sheet.resize(760, 560);
+    sheet.DoModal();
+    // The pages leave the sheet before their owners go.
+    for (auto& page : pages)
+        page->setParent(nullptr);
+    AfterModelChange(tr("Input tables"));
+}
+
+void MainWindow::OnOutputSheet()
+{
+    if (!HasProject())
+        return;
+    CProject project;
+    if (project.GetSolution() == 0) {
+        statusBar()->showMessage(tr("No results yet: solve the project first (Analysis > Solve)."), 8000);
+        return;
+    }
+    PropertySheet sheet(tr("Output"), this);
+    std::vector<std::unique_ptr<PropertyPage>> pages;
+#ifdef KESTRA_HAVE_NODEPAGE3
+    AddPage<CNodePage3>(sheet, pages, m_geometry.get());
+#endif
+#ifdef KESTRA_HAVE_NODEPAGE4
+    AddPage<CNodePage4>(sheet, pages, m_geometry.get());
+#endif
+#ifdef KESTRA_HAVE_NODEPAGE5
+    AddPage<CNodePage5>(sheet, pages, m_geometry.get());
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE4
+    AddPage<CElementPage4>(sheet, pages, m_geometry.get());
+#endif
+#ifdef KESTRA_HAVE_ELEMENTPAGE5
+    AddPage<CElementPage5>(sheet, pages, m_geometry.get());
+#endif
+    if (pages.empty()) {
+        ShowError(tr("The result tables are not part of this build."), tr("Output"));
+        return;
+    }
+    sheet.resize(820, 560);
+    sheet.DoModal();
+    for (auto& page : pages)
+        page->setParent(nullptr);
+}
+
+void MainWindow::OnSettings()
+{
+#ifdef KESTRA_HAVE_SETTINGS_PAGES
+    // The five pages edit the model view's own settings objects; accepting
+    // writes section "OPTION", after which the view re-reads it and
+    // rebuilds every list.
+    PropertySheet sheet(tr("Display settings"), this);
+    CGeometry& g = *m_geometry;
+    OptionPage1Widget page1(&g.m_nodeOptions);
+    OptionPage2Widget page2(&g.m_memberOptions);
+    OptionPage3Widget page3(&g.m_loadOptions);
+    OptionPage4Widget page4(&g.m_forceOptions);
+    OptionPage5Widget page5(&g.m_viewOptions);
+    for (PropertyPage* page : std::initializer_list<PropertyPage*>{&page1, &page2, &page3, &page4, &page5})
+        sheet.AddPage(page);
+    sheet.DoModal();
+    for (PropertyPage* page : std::initializer_list<PropertyPage*>{&page1, &page2, &page3, &page4, &page5})
+        page->setParent(nullptr);
+    g.LoadLibraryA();
+    RefreshView();
+#else
+    ShowError(tr("The display settings pages are not part of this build."), tr("Display settings"));
+#endif
+}
+
+void MainWindow::OnProjectProperties()
+{
+#ifdef KESTRA_HAVE_SETUP
+    if (!HasProject())
+        return;
+    PropertySheet sheet(tr("Project"), this);
+    CGlobalPage1 page;
+    sheet.AddPage(&page);
+    const int result = sheet.DoModal();
+    page.setParent(nullptr);
+    if (result == PropertySheet::IdOk) {
+        CProject project;
+        m_projectPath = QString::fromStdString(project.GetProjectFilePath());
+        AfterModelChange(tr("Project properties"));
+    }
+#else
+    ShowError(tr("The project page is not part of this build."), tr("Project properties"));
+#endif
+}
+
+void MainWindow::OnGeometryWizard()
+{
+#ifdef KESTRA_HAVE_SETUP
+    if (!HasProject())
+        return;
+    PropertySheet sheet(tr("Geometry"), this);
+    CGeometryWizard page;
+    page.SetGeometry(m_geometry.get());
+    sheet.AddPage(&page);
+    sheet.DoModal();
+    page.setParent(nullptr);
+    AfterModelChange(tr("Geometry wizard"));
+    m_view->FitToModel();
+#else
+    ShowError(tr("The geometry wizard is not part of this build."), tr("Geometry wizard"));
+#endif
+}

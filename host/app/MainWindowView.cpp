@@ -1,0 +1,211 @@
+// What the view shows: view modes, force components, the active load case,
+// the display lists after a change, and the solver run.
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QStatusBar>
+
+#include "DockManager.h"
+#include "ModelUndo.h"
+#include "ModelViewWidget.h"
+#include "ProjectFiles.h"
+#include "platform/MessageBox.h"
+#include "platform/WaitCursor.h"
+#include "project/Project.h"
+#include "solver/Solver.h"
+#include "view/Geometry.h"
+#ifdef KESTRA_HAVE_AUXILIARY
+#include "auxiliary/Minimonitor.h"
+#endif
+
+bool MainWindow::RefreshView(QString* problem)
+{
+    if (!m_view->MakeListsCurrent())
+        return true; // the lists are built when the context comes
+    CGeometry& g = *m_geometry;
+    const int mode = g.m_viewMode;
+    QString trouble;
+
+    // Nodes, members, property numbers and supports belong to every mode.
+    g.m_viewMode = CGeometry::ModeModel;
+    g.ClearView();
+    g.CreateDisplayList();
+    g.RenderSupport();
+    g.UpdateProperty();
+
+    CProject project;
+    const int nodes = g.m_nodeTable.GetRows();
+    const int members = g.m_memberTable.GetRows();
+    const int dof = project.GetDof();
+    const int k = project.GetActiveLoadCase();
+    std::string error;
+    if (HasProject() && nodes > 0 && k >= 1 && k <= project.GetLoadCaseCount()) {
+        CdMatrix loads;
+        if (ProjectFiles::ReadLoads(k, nodes, loads, error))
+            g.UpdateLoad(loads);
+        else
+            trouble = QString::fromStdString(error);
+    }
+    if (HasProject() && project.GetSolution() != 0 && nodes > 0 && k >= 1) {
+        CdMatrix record;
+        if (ProjectFiles::ReadResult(".disn", k, nodes, dof, record, error))
+            g.UpdateDisp(record);
+        else
+            trouble = QString::fromStdString(error);
+        if (members > 0) {
+            if (ProjectFiles::ReadResult(".elf", k, members, 2 * dof, record, error))
+                g.UpdateMemberForec(record);
+            else
+                trouble = QString::fromStdString(error);
+        }
+    }
+    g.m_viewMode = mode;
+    if (!trouble.isEmpty())
+        statusBar()->showMessage(trouble, 10000);
+    if (problem)
+        *problem = trouble;
+    m_view->update();
+    return trouble.isEmpty();
+}
+
+bool MainWindow::SetViewMode(int mode)
+{
+    if (mode < CGeometry::ModeModel || mode > CGeometry::ModeForces)
+        return false;
+    CProject project;
+    if (mode >= CGeometry::ModeDisplaced && (!HasProject() || project.GetSolution() == 0)) {
+        statusBar()->showMessage(tr("No results yet: solve the project first (Analysis > Solve)."), 8000);
+        UpdateActions();
+        return false;
+    }
+    m_geometry->m_viewMode = mode;
+    if (mode == CGeometry::ModeForces && project.GetElementType() == "Truss3D" &&
+        m_geometry->m_forceComponent > CGeometry::ForceFx + 2)
+        m_geometry->m_forceComponent = CGeometry::ForceFx;
+    RefreshView();
+    UpdateActions();
+    return true;
+}
+
+bool MainWindow::SetForceComponent(int id)
+{
+    if (id < CGeometry::ForceFx || id > CGeometry::ForceMz)
+        return false;
+    CProject project;
+    if (project.GetElementType() == "Truss3D" && id > CGeometry::ForceFx + 2) {
+        statusBar()->showMessage(tr("A truss carries no member moments."), 8000);
+        UpdateActions();
+        return false;
+    }
+    m_geometry->m_forceComponent = id;
+    if (m_geometry->m_viewMode != CGeometry::ModeForces && !SetViewMode(CGeometry::ModeForces))
+        return false;
+    UpdateActions();
+    m_view->update();
+    return true;
+}
+
+bool MainWindow::SetActiveLoadCase(int k)
+{
+    CProject project;
+    if (!HasProject() || k < 1 || k > project.GetLoadCaseCount())
+        return false;
+    if (project.GetActiveLoadCase() != k) {
+        project.GetActiveLoadCase() = k;
+        project.Settings(true);
+    }
+    RefreshView();
+    m_docks->RefreshAll();
+    UpdateActions();
+    return true;
+}
+
+bool MainWindow::SolveProject(QString* error)
+{
+    if (!HasProject()) {
+        if (error)
+            *error = tr("No project is open.");
+        return false;
+    }
+    // The solver reads the model from the project's files.
+    std::string message;
+    if (!ProjectFiles::WriteModel(m_geometry->m_nodeTable, m_geometry->m_memberTable, message)) {
+        if (error)
+            *error = QString::fromStdString(message);
+        return false;
+    }
+    solver::Solver engine;
+    solver::SolverStatus status;
+    {
+        platform::WaitCursor wait;
+#ifdef KESTRA_HAVE_AUXILIARY
+        CMinimonitor monitor(this);
+        monitor.ShowMonitor(this, "Solve", 0.0, 100.0);
+        engine.SetProgress([&](double fraction, const std::string& stage) {
+            monitor.UpdateStep(fraction * 100.0);
+            statusBar()->showMessage(QString::fromStdString(stage));
+        });
+        status = engine.SolveProject();
+        monitor.HideMonitor();
+#else
+        QProgressDialog progress(tr("Solving..."), QString(), 0, 100, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        engine.SetProgress([&](double fraction, const std::string& stage) {
+            progress.setValue(int(fraction * 100.0));
+            progress.setLabelText(QString::fromStdString(stage));
+        });
+        status = engine.SolveProject();
+#endif
+    }
+    statusBar()->clearMessage();
+    if (!status.IsOk()) {
+        QString text = QString::fromStdString(status.GetMessage());
+        for (const std::string& p : status.GetProblems())
+            text += "\n" + QString::fromStdString(p);
+        if (error)
+            *error = text;
+        if (m_geometry->m_viewMode >= CGeometry::ModeDisplaced)
+            m_geometry->m_viewMode = CGeometry::ModeModel;
+        RefreshView();
+        UpdateActions();
+        return false;
+    }
+    QString note = tr("Solved: %1 equations.").arg(status.GetEquationCount());
+    if (!status.GetWarnings().empty())
+        note += " " + QString::fromStdString(status.GetWarnings().front());
+    m_geometry->m_viewMode = CGeometry::ModeDisplaced;
+    RefreshView();
+    UpdateActions();
+    statusBar()->showMessage(note, 10000);
+    return true;
+}
+
+void MainWindow::ClearResults()
+{
+    if (!HasProject())
+        return;
+    CProject project;
+    project.ClearResults();
+    if (m_geometry->m_viewMode >= CGeometry::ModeDisplaced)
+        m_geometry->m_viewMode = CGeometry::ModeModel;
+    RefreshView();
+    UpdateActions();
+}
+
+void MainWindow::OnSolve()
+{
+    QString error;
+    if (!SolveProject(&error))
+        platform::MessageBox(error.toStdString(), "KESTRA solver", platform::MB_OK | platform::MB_ICONERROR);
+}
+
+void MainWindow::AfterModelChange(const QString& undoText)
+{
+    RefreshView();
+    m_docks->RefreshAll();
+    m_undo->Checkpoint(undoText);
+    UpdateActions();
+}

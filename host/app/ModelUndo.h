@@ -1,0 +1,61 @@
+// Undo and redo of table commands. The library's tables change the model in
+// place from their own menus, grids and dialogs, so the host keeps the last
+// recorded state of the model (ModelSnapshot) and, after every forwarded
+// command and at short intervals while no dialog is open, compares the
+// model with it: a difference becomes one QUndoCommand holding the state
+// before and after. Undo and redo put a state back and tell the host to
+// rebuild the view and refill the tables. Opening or creating a project
+// starts a new history.
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include "ModelSnapshot.h"
+
+class CGeometry;
+class QTimer;
+
+class ModelUndo : public QObject {
+    Q_OBJECT
+public:
+    explicit ModelUndo(CGeometry& geometry, QObject* parent = nullptr);
+    ~ModelUndo() override;
+
+    QUndoStack* Stack() { return &m_stack; }
+
+    // A new history whose first state is the model as it is now.
+    void Reset();
+    // Records the change since the last state as one step named text.
+    // True when there was a change.
+    bool Checkpoint(const QString& text = QString());
+    // Records what is pending, then steps back or forward.
+    void Undo();
+    void Redo();
+
+    // Periodic checks (interval in ms; 0 stops them). Checks are skipped
+    // while a modal dialog or a popup menu is open.
+    void SetWatchInterval(int ms);
+    // Whether changes are recorded at all (off while no project is open).
+    void SetEnabled(bool enabled);
+    bool IsEnabled() const { return m_enabled; }
+
+    // Puts a state back (used by the undo commands).
+    void Apply(const ModelSnapshot& state);
+
+signals:
+    // A state was put back: the view and the tables must show it.
+    void modelRestored();
+    // A restore failed; the message says why.
+    void restoreFailed(const QString& message);
+
+private:
+    void Watch();
+
+    CGeometry& m_geometry;
+    QUndoStack m_stack;
+    ModelSnapshot m_current;
+    QTimer* m_timer = nullptr;
+    bool m_enabled = false;
+    bool m_applying = false;
+};

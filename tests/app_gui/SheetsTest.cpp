@@ -1,0 +1,253 @@
+// The host's menus and sheets: a table command forwarded from the Input menu
+// (and undone), the input sheet's pages, and the display settings sheet.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QLineEdit>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+#include <sstream>
+
+#include "DemoProjects.h"
+#include "MainWindow.h"
+#include "ModelUndo.h"
+#include "ModelViewWidget.h"
+#include "platform/Profile.h"
+#include "project/Project.h"
+#include "setup/GeometryWizard.h"
+#include "setup/NewProjectPage1.h"
+#include "setup/GlobalPage1.h"
+#include "setup/LayoutGenerator.h"
+#include "support/TempDir.h"
+#include "tables/CommandIds.h"
+#include "tables/MenuResource.h"
+#include "tables/PropertyPage.h"
+#include "tables/PropertySheet.h"
+#include "view/Geometry.h"
+
+using testsupport::TempDir;
+
+namespace {
+
+struct HostSheets : ::testing::Test {
+    TempDir tmp;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override
+    {
+        std::ostringstream log;
+        std::string error;
+        const std::string folder = tmp.Folder() + "Bridge/";
+        ASSERT_TRUE(DemoProjects::Write(DemoProjects::PrattBridge(), folder, log, error)) << error;
+        window = std::make_unique<MainWindow>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QString message;
+        ASSERT_TRUE(window->OpenProject(QString::fromStdString(folder + "Bridge.KTR"), &message))
+            << message.toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([this]() { return window->View()->ContextReady(); }, 10000));
+    }
+    void TearDown() override
+    {
+        if (window)
+            window->Geometry().m_modelChanged = window->Geometry().m_geometryChanged = false;
+    }
+
+    QMenu* TopMenu(const QString& title)
+    {
+        for (QAction* a : window->menuBar()->actions())
+            if (a->menu() && a->text() == title)
+                return a->menu();
+        return nullptr;
+    }
+
+    // Runs `body` on the modal sheet the next command opens (looked for
+    // every 50 ms for up to 5 s).
+    static void OnNextSheet(std::function<void(PropertySheet&)> body, int tries = 100)
+    {
+        QTimer::singleShot(50, [body, tries]() {
+            auto* sheet = qobject_cast<PropertySheet*>(QApplication::activeModalWidget());
+            if (!sheet && tries > 0) {
+                OnNextSheet(body, tries - 1);
+                return;
+            }
+            if (!sheet) {
+                // Something else holds the window: name it and close it.
+                QWidget* modal = QApplication::activeModalWidget();
+                ADD_FAILURE() << "no sheet; modal: "
+                              << (modal ? modal->metaObject()->className() : "none") << " "
+                              << (modal ? modal->windowTitle().toStdString() : "");
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                return;
+            }
+            body(*sheet);
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(HostSheets, InputMenuForwardsATableCommandAndUndoTakesItBack)
+{
+    QMenu* input = TopMenu("&Input");
+    ASSERT_NE(input, nullptr);
+    QMenu* nodes = nullptr;
+    for (QAction* a : input->actions())
+        if (a->menu() && a->text() == "Node coordinates")
+            nodes = a->menu();
+    ASSERT_NE(nodes, nullptr);
+    QAction* addNew = MenuResource::FindCommand(nodes, ID_NODE_ADDNEW);
+    ASSERT_NE(addNew, nullptr);
+
+    CGeometry& g = window->Geometry();
+    const int before = g.m_nodeTable.GetRows();
+    addNew->trigger();
+    EXPECT_EQ(g.m_nodeTable.GetRows(), before + 1);
+    EXPECT_EQ(CProject().GetNodeCount(), before + 1);
+    ASSERT_EQ(window->Undo()->Stack()->count(), 1);
+    EXPECT_EQ(window->Undo()->Stack()->undoText(), addNew->text().remove('&').trimmed());
+
+    window->Undo()->Undo();
+    EXPECT_EQ(g.m_nodeTable.GetRows(), before);
+    EXPECT_EQ(CProject().GetNodeCount(), before);
+}
+
+TEST_F(HostSheets, InputSheetHoldsTheNodeAndElementPages)
+{
+    QStringList captions;
+    OnNextSheet([&captions](PropertySheet& sheet) {
+        for (int i = 0; i < sheet.GetPageCount(); ++i)
+            captions << sheet.GetPage(i)->Caption();
+        sheet.PressCancel();
+    });
+    window->OnInputSheet();
+    ASSERT_GE(captions.size(), 3);
+    EXPECT_EQ(captions[0], "Coordinate");
+    EXPECT_EQ(captions[1], "Restraint ");
+    EXPECT_EQ(captions[2], "Connextivity");
+}
+
+TEST_F(HostSheets, SettingsSheetWritesTheOptionsAndTheViewReadsThemBack)
+{
+    int pages = 0;
+    OnNextSheet([&pages](PropertySheet& sheet) {
+        pages = sheet.GetPageCount();
+        sheet.PressOk();
+    });
+    EXPECT_FALSE(platform::Profile::HasKey("OPTION", "node factor"));
+    window->OnSettings();
+    EXPECT_EQ(pages, 5);
+    EXPECT_TRUE(platform::Profile::HasKey("OPTION", "node factor"));
+
+    // A value changed in the file reaches the view after the next sheet.
+    platform::Profile::WriteString("OPTION", "screen red", "40");
+    OnNextSheet([](PropertySheet& sheet) { sheet.PressCancel(); });
+    window->OnSettings();
+    EXPECT_EQ(window->Geometry().m_viewOptions.m_screenRed, 40);
+}
+
+TEST_F(HostSheets, GeometryWizardPutsALayoutIntoTheModelAsOneUndoableStep)
+{
+    CGeometry& g = window->Geometry();
+    const int nodesBefore = g.m_nodeTable.GetRows();
+    bool pasted = false;
+    OnNextSheet([&](PropertySheet& sheet) {
+        auto* wizard = dynamic_cast<CGeometryWizard*>(sheet.GetPage(0));
+        ASSERT_NE(wizard, nullptr);
+        ASSERT_EQ(wizard->GetGeometry(), &g);
+        LayoutGenerator::Dimensions d; // 12 m span, 6 panels, 3 m deep
+        pasted = wizard->Paste(g, LayoutGenerator::Warren, d);
+        sheet.PressCancel();
+    });
+    window->OnGeometryWizard();
+    ASSERT_TRUE(pasted);
+    CdMatrix nodes, members;
+    LayoutGenerator::Generate(LayoutGenerator::Warren, LayoutGenerator::Dimensions(), 3, nodes, members);
+    EXPECT_EQ(g.m_nodeTable.GetRows(), nodes.GetRows());
+    EXPECT_EQ(g.m_memberTable.GetRows(), members.GetRows());
+    EXPECT_EQ(CProject().GetNodeCount(), nodes.GetRows());
+    ASSERT_EQ(window->Undo()->Stack()->count(), 1);
+    EXPECT_EQ(window->Undo()->Stack()->undoText(), "Geometry wizard");
+    window->Undo()->Undo();
+    EXPECT_EQ(g.m_nodeTable.GetRows(), nodesBefore);
+}
+
+TEST_F(HostSheets, ProjectPropertiesWriteTheProjectAndTheTitleFollows)
+{
+    OnNextSheet([](PropertySheet& sheet) {
+        auto* page = dynamic_cast<CGlobalPage1*>(sheet.GetPage(0));
+        ASSERT_NE(page, nullptr);
+        page->Edit(CGlobalPage1::IdEngineer)->setText("R. Hooke");
+        sheet.PressOk();
+    });
+    window->OnProjectProperties();
+    EXPECT_EQ(CProject().GetEngineer(), "R. Hooke");
+    EXPECT_EQ(window->windowTitle().toStdString(), "Bridge (Truss3D) - KESTRA");
+}
+
+TEST_F(HostSheets, OutputSheetNeedsResultsThenShowsTheFiveResultTables)
+{
+    QStringList captions;
+    auto record = [&captions](PropertySheet& sheet) {
+        for (int i = 0; i < sheet.GetPageCount(); ++i)
+            captions << sheet.GetPage(i)->Caption();
+        sheet.PressCancel();
+    };
+    window->OnOutputSheet(); // not solved: no sheet, only a note
+    EXPECT_TRUE(captions.isEmpty());
+    QString error;
+    ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
+    OnNextSheet(record);
+    window->OnOutputSheet();
+    EXPECT_EQ(captions, QStringList({"Node Displacement", "Node Force", "Support reaction",
+                                     "Element Displacement", "Element Force"}));
+}
+
+TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)
+{
+    const std::string bridgeFile = tmp.Folder() + "Bridge/Bridge.KTR";
+    const std::string bridgeBytes = TempDir::Read(bridgeFile);
+    const QString target = QString::fromStdString(tmp.Folder() + "Hall/Hall.KTR");
+
+    // Step 1: a title; Next, Next, Finish; then the folder and name.
+    QString asked;
+    window->SetProjectPathChooser([&asked, target](const QString& caption) {
+        asked = caption;
+        return target;
+    });
+    bool stepped = false;
+    OnNextSheet([&](PropertySheet& sheet) {
+        auto* step1 = dynamic_cast<CNewProjectPage1*>(sheet.GetPage(0));
+        if (step1)
+            step1->TitleEdit()->setText("Sports hall roof");
+        stepped = step1 && sheet.PressNext() && sheet.PressNext() && sheet.PressFinish();
+        if (!stepped)
+            sheet.PressCancel();
+    });
+    window->OnFileNew();
+    ASSERT_TRUE(stepped);
+    EXPECT_EQ(asked, "New project: folder and name");
+
+    EXPECT_EQ(window->ProjectPath(), target);
+    CProject project;
+    EXPECT_EQ(project.GetName(), "Hall");
+    EXPECT_EQ(project.GetTitle(), "Sports hall roof");
+    EXPECT_EQ(project.GetElementType(), "Frame3D");
+    EXPECT_EQ(project.GetLengthUnit(), "m");
+    EXPECT_EQ(window->Geometry().m_nodeTable.GetRows(), 0);
+    EXPECT_EQ(window->Undo()->Stack()->count(), 0);
+    // The wizard wrote its steps while the bridge was open: not into it.
+    EXPECT_EQ(TempDir::Read(bridgeFile), bridgeBytes);
+
+    // Cancelling the wizard keeps the project that is open.
+    OnNextSheet([](PropertySheet& sheet) { sheet.PressCancel(); });
+    window->OnFileNew();
+    EXPECT_EQ(CProject().GetName(), "Hall");
+    EXPECT_EQ(CProject().GetTitle(), "Sports hall roof");
+}
