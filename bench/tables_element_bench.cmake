@@ -1,4 +1,2 @@
 # Member table commands on large models: paste, mirror Copy, rotate Copy.
-if(TARGET ktrgl_tables_element)
-    kestra_add_bench(tables_element_bench SOURCES tables_element_bench.cpp LIBS ktrgl_tables_element)
-endif()
+kestra_add_bench(tables_element_bench SOURCES tables_element_bench.cpp LIBS ktrgl_tables_element)

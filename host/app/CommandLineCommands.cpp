@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <memory>
 
+#include <QApplication>
+
+#include "DemoExports.h"
 #include "DemoProjects.h"
 #include "HeadlessRenderer.h"
 #include "ProjectFiles.h"
@@ -342,6 +345,13 @@ int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream
                 !picture(CGeometry::ModeDisplaced, k, p.name + "-disp-" + K + ".png") ||
                 !picture(CGeometry::ModeForces, k, p.name + "-forces-" + component + "-" + K + ".png"))
                 return Failure;
+        }
+        // The exports of the result pages, one folder per load case, where
+        // a QApplication exists (the kestra binary makes one for the demo).
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+            !DemoExports::Write(projectFolder, int(p.loadCases.size()), out, error)) {
+            err << "kestra: " << error << "\n";
+            return Failure;
         }
         ActivateLoadCase(1, error);
         PrintSummary(out);

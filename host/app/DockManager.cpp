@@ -15,18 +15,10 @@
 #include "tables/node/NodeBar2.h"
 #include "project/Project.h"
 #include "view/Geometry.h"
-#ifdef KESTRA_HAVE_NODEBAR3
 #include "tables/node/NodeBar3.h"
-#endif
-#ifdef KESTRA_HAVE_ACTIVELOADCASE
 #include "tables/node/ActiveLoadCase.h"
-#endif
-#ifdef KESTRA_HAVE_ELEMENTBAR2
 #include "tables/element/ElementBar2.h"
-#endif
-#ifdef KESTRA_HAVE_ELEMENTBAR3
 #include "tables/element/ElementBar3.h"
-#endif
 
 namespace {
 // Version of the saved dock layout; a layout of another version is ignored.
@@ -69,10 +61,7 @@ void DockManager::CreateDocks()
         return;
     Add<CNodeBar1>("nodeBar1", tr("Node coordinates"), "node", Qt::LeftDockWidgetArea);
     Add<CNodeBar2>("nodeBar2", tr("Node restraints"), "DOF", Qt::LeftDockWidgetArea);
-#ifdef KESTRA_HAVE_NODEBAR3
     Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
-#endif
-#ifdef KESTRA_HAVE_ACTIVELOADCASE
     {
         auto* bar = new CActiveLoadCase;
         bar->Create();
@@ -101,14 +90,9 @@ void DockManager::CreateDocks()
                 [this](int index) { emit activeLoadCaseChosen(index + 1); });
         m_bars.push_back(entry);
     }
-#endif
     Add<CElementBar1>("elementBar1", tr("Member connectivity"), "element", Qt::RightDockWidgetArea);
-#ifdef KESTRA_HAVE_ELEMENTBAR2
     Add<CElementBar2>("elementBar2", tr("Member reference points"), "ref", Qt::RightDockWidgetArea);
-#endif
-#ifdef KESTRA_HAVE_ELEMENTBAR3
     Add<CElementBar3>("elementBar3", tr("Member properties"), "SEC", Qt::RightDockWidgetArea);
-#endif
     // Bars on one side share the side as tabs; the first of each is shown.
     QDockWidget* firstLeft = nullptr;
     QDockWidget* firstRight = nullptr;

@@ -7,9 +7,7 @@
 
 #include "ModelViewWidget.h"
 #include "tables/QtPlatform.h"
-#ifdef KESTRA_HAVE_AUXILIARY
 #include "auxiliary/MatrixViewer.h"
-#endif
 
 void GuiStartup::BeforeApplication()
 {
@@ -26,7 +24,5 @@ void GuiStartup::AfterApplication(const char* organisation, const char* applicat
     QCoreApplication::setApplicationName(application);
     QCoreApplication::setApplicationVersion("0.1");
     platform::InstallQtPlatform();
-#ifdef KESTRA_HAVE_AUXILIARY
     CMatrixViewer::InstallPrintHook();
-#endif
 }

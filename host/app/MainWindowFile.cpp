@@ -21,12 +21,10 @@
 #include "project/Archive.h"
 #include "project/Project.h"
 #include "view/Geometry.h"
-#ifdef KESTRA_HAVE_SETUP
 #include "setup/NewProjectPage1.h"
 #include "setup/NewProjectPage2.h"
 #include "setup/NewProjectPage3.h"
 #include "setup/WizardSheet.h"
-#endif
 
 namespace fs = std::filesystem;
 
@@ -367,7 +365,6 @@ void MainWindow::OnFileSaveAs()
 
 void MainWindow::OnFileNew()
 {
-#ifdef KESTRA_HAVE_SETUP
     if (!MaybeSave())
         return;
     // The wizard's pages write the project facts as each step is left. So
@@ -409,9 +406,6 @@ void MainWindow::OnFileNew()
         restore();
         ShowError(error, tr("New project"));
     }
-#else
-    ShowError(tr("The new-project wizard is not part of this build."), tr("New project"));
-#endif
 }
 
 void MainWindow::OnSummary()

@@ -18,41 +18,21 @@
 #include "tables/node/NodePage1.h"
 #include "tables/node/NodePage2.h"
 #include "view/Geometry.h"
-#ifdef KESTRA_HAVE_ELEMENTPAGE2
 #include "tables/element/ElementPage2.h"
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE3
 #include "tables/element/ElementPage3.h"
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE7
 #include "tables/element/ElementPage7.h"
-#endif
-#ifdef KESTRA_HAVE_NODEPAGE3
 #include "tables/node/NodePage3.h"
-#endif
-#ifdef KESTRA_HAVE_NODEPAGE4
 #include "tables/node/NodePage4.h"
-#endif
-#ifdef KESTRA_HAVE_NODEPAGE5
 #include "tables/node/NodePage5.h"
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE4
 #include "tables/element/ElementPage4.h"
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE5
 #include "tables/element/ElementPage5.h"
-#endif
-#ifdef KESTRA_HAVE_SETTINGS_PAGES
 #include "settings/OptionPage1Widget.h"
 #include "settings/OptionPage2Widget.h"
 #include "settings/OptionPage3Widget.h"
 #include "settings/OptionPage4Widget.h"
 #include "settings/OptionPage5Widget.h"
-#endif
-#ifdef KESTRA_HAVE_SETUP
 #include "setup/GeometryWizard.h"
 #include "setup/GlobalPage1.h"
-#endif
 
 namespace {
 
@@ -91,15 +71,9 @@ void MainWindow::OnInputSheet()
     AddPage<CNodePage1>(sheet, pages, m_geometry.get());
     AddPage<CNodePage2>(sheet, pages, m_geometry.get());
     AddPage<CElementPage1>(sheet, pages, m_geometry.get());
-#ifdef KESTRA_HAVE_ELEMENTPAGE2
     AddPage<CElementPage2>(sheet, pages, m_geometry.get());
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE3
     AddPage<CElementPage3>(sheet, pages, m_geometry.get());
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE7
     AddPage<CElementPage7>(sheet, pages, m_geometry.get());
-#endif
     sheet.resize(760, 560);
     sheet.DoModal();
     // The pages leave the sheet before their owners go.
@@ -119,21 +93,11 @@ void MainWindow::OnOutputSheet()
     }
     PropertySheet sheet(tr("Output"), this);
     std::vector<std::unique_ptr<PropertyPage>> pages;
-#ifdef KESTRA_HAVE_NODEPAGE3
     AddPage<CNodePage3>(sheet, pages, m_geometry.get());
-#endif
-#ifdef KESTRA_HAVE_NODEPAGE4
     AddPage<CNodePage4>(sheet, pages, m_geometry.get());
-#endif
-#ifdef KESTRA_HAVE_NODEPAGE5
     AddPage<CNodePage5>(sheet, pages, m_geometry.get());
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE4
     AddPage<CElementPage4>(sheet, pages, m_geometry.get());
-#endif
-#ifdef KESTRA_HAVE_ELEMENTPAGE5
     AddPage<CElementPage5>(sheet, pages, m_geometry.get());
-#endif
     if (pages.empty()) {
         ShowError(tr("The result tables are not part of this build."), tr("Output"));
         return;
@@ -146,7 +110,6 @@ void MainWindow::OnOutputSheet()
 
 void MainWindow::OnSettings()
 {
-#ifdef KESTRA_HAVE_SETTINGS_PAGES
     // The five pages edit the model view's own settings objects; accepting
     // writes section "OPTION", after which the view re-reads it and
     // rebuilds every list.
@@ -164,14 +127,10 @@ void MainWindow::OnSettings()
         page->setParent(nullptr);
     g.LoadLibraryA();
     RefreshView();
-#else
-    ShowError(tr("The display settings pages are not part of this build."), tr("Display settings"));
-#endif
 }
 
 void MainWindow::OnProjectProperties()
 {
-#ifdef KESTRA_HAVE_SETUP
     if (!HasProject())
         return;
     PropertySheet sheet(tr("Project"), this);
@@ -184,14 +143,10 @@ void MainWindow::OnProjectProperties()
         m_projectPath = QString::fromStdString(project.GetProjectFilePath());
         AfterModelChange(tr("Project properties"));
     }
-#else
-    ShowError(tr("The project page is not part of this build."), tr("Project properties"));
-#endif
 }
 
 void MainWindow::OnGeometryWizard()
 {
-#ifdef KESTRA_HAVE_SETUP
     if (!HasProject())
         return;
     PropertySheet sheet(tr("Geometry"), this);
@@ -202,7 +157,4 @@ void MainWindow::OnGeometryWizard()
     page.setParent(nullptr);
     AfterModelChange(tr("Geometry wizard"));
     m_view->FitToModel();
-#else
-    ShowError(tr("The geometry wizard is not part of this build."), tr("Geometry wizard"));
-#endif
 }

@@ -16,9 +16,7 @@
 #include "project/Project.h"
 #include "solver/Solver.h"
 #include "view/Geometry.h"
-#ifdef KESTRA_HAVE_AUXILIARY
 #include "auxiliary/Minimonitor.h"
-#endif
 
 bool MainWindow::RefreshView(QString* problem)
 {
@@ -140,7 +138,6 @@ bool MainWindow::SolveProject(QString* error)
     solver::SolverStatus status;
     {
         platform::WaitCursor wait;
-#ifdef KESTRA_HAVE_AUXILIARY
         CMinimonitor monitor(this);
         monitor.ShowMonitor(this, "Solve", 0.0, 100.0);
         engine.SetProgress([&](double fraction, const std::string& stage) {
@@ -149,16 +146,6 @@ bool MainWindow::SolveProject(QString* error)
         });
         status = engine.SolveProject();
         monitor.HideMonitor();
-#else
-        QProgressDialog progress(tr("Solving..."), QString(), 0, 100, this);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(0);
-        engine.SetProgress([&](double fraction, const std::string& stage) {
-            progress.setValue(int(fraction * 100.0));
-            progress.setLabelText(QString::fromStdString(stage));
-        });
-        status = engine.SolveProject();
-#endif
     }
     statusBar()->clearMessage();
     if (!status.IsOk()) {

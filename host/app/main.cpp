@@ -11,13 +11,11 @@
 
 #include "CommandLine.h"
 
-#ifdef KESTRA_HAVE_GUI
 #include <QApplication>
 #include <QMessageBox>
 
 #include "GuiStartup.h"
 #include "MainWindow.h"
-#endif
 
 namespace {
 
@@ -28,7 +26,6 @@ void UseCNumericLocale()
     std::setlocale(LC_NUMERIC, "C");
 }
 
-#ifdef KESTRA_HAVE_GUI
 // The window's OpenGL view needs a real display: X11 or Wayland, and not
 // Qt's offscreen or minimal platform.
 bool DisplayAvailable()
@@ -41,12 +38,10 @@ bool DisplayAvailable()
     }
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
-#endif
 
 // The desktop program, optionally opening a project file at once.
 int OpenMainWindow(int argc, char** argv, const std::string& projectFile)
 {
-#ifdef KESTRA_HAVE_GUI
     if (!DisplayAvailable()) {
         if (!projectFile.empty()) {
             std::cerr << "kestra: no display for the desktop window (DISPLAY and WAYLAND_DISPLAY are unset, "
@@ -69,14 +64,6 @@ int OpenMainWindow(int argc, char** argv, const std::string& projectFile)
             QMessageBox::warning(&window, QObject::tr("Open project"), error);
     }
     return app.exec();
-#else
-    (void)projectFile;
-    QCoreApplication app(argc, argv);
-    UseCNumericLocale();
-    std::cout << CommandLine::HelpText();
-    std::cout << "\nThe desktop window is not available in this build; use the commands above.\n";
-    return CommandLine::Success;
-#endif
 }
 
 } // namespace
@@ -93,10 +80,19 @@ int main(int argc, char** argv)
         return OpenMainWindow(argc, argv, argc > 2 ? argv[2] : std::string());
     }
 
-    // Headless commands need no display: an application object without a
-    // platform plugin is enough for writing pictures.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args[0] == "demo") {
+        // The demo's result exports come from the result pages, which are
+        // widgets: they need a QApplication, on the offscreen platform so
+        // that no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        UseCNumericLocale();
+        return CommandLine::Run(args, std::cout, std::cerr);
+    }
+    // The other headless commands need no display: an application object
+    // without a platform plugin is enough for writing pictures.
     QCoreApplication app(argc, argv);
     UseCNumericLocale();
-    const std::vector<std::string> args(argv + 1, argv + argc);
     return CommandLine::Run(args, std::cout, std::cerr);
 }

@@ -280,4 +280,13 @@ void PrintToViewer(const std::string& fileName, const std::string& text)
     platform::Launcher::OpenInTextViewer(path);
 }
 
+bool WriteTableOrWarn(const std::string& path, const std::int32_t* header, int headerCount,
+                      const void* block, std::size_t blockBytes)
+{
+    if (WriteTable(path, header, headerCount, block, blockBytes))
+        return true;
+    ShowAccessError(path);
+    return false;
+}
+
 } // namespace numerics

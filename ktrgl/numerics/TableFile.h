@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace numerics {
 
@@ -68,6 +69,31 @@ bool WriteText(const std::string& path, const std::string& text);
 
 // "Access file " + path, caption "KESTRA detect error in operation ".
 void ShowAccessError(const std::string& path);
+// WriteTable, with ShowAccessError when the file cannot be written.
+bool WriteTableOrWarn(const std::string& path, const std::int32_t* header, int headerCount,
+                      const void* block, std::size_t blockBytes);
+
+// The Load of the two matrix classes: the content is read into a fresh
+// Matrix, sized by resize(fresh, rows, cols) which returns its block, and
+// replaces target only when the whole file was read, so a refused header
+// leaves target as it was. On failure the access message is shown, and a
+// file that would not open leaves target 0 x 0.
+template <class Matrix, class Resize>
+bool LoadMatrix(Matrix& target, const std::string& path, std::size_t width, Resize resize)
+{
+    Matrix loaded;
+    const ReadResult result = ReadTable(path, 2, width, [&loaded, &resize](const std::int32_t* h) -> void* {
+        return resize(loaded, h[0], h[1]);
+    });
+    if (result == ReadResult::Ok) {
+        target = std::move(loaded);
+        return true;
+    }
+    ShowAccessError(path);
+    if (result == ReadResult::OpenFailed)
+        target.SetSize(0, 0);
+    return false;
+}
 
 // Current local time formatted with strftime's format in the C locale.
 std::string LocalTime(const char* format);

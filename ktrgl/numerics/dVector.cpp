@@ -42,8 +42,7 @@ CdVector::CdVector(const CdVector& other) : m_data(1, 0.0)
 
 CdVector::CdVector(CdVector&& other) noexcept : m_data(std::move(other.m_data)), m_n(other.m_n)
 {
-    other.m_data.assign(1, 0.0);
-    other.m_n = 0;
+    List::Clear(other.m_data, other.m_n);
 }
 
 CdVector::CdVector(int n, const double* src) : m_data(1, 0.0)
@@ -56,8 +55,7 @@ CdVector::CdVector(int n, const double* src) : m_data(1, 0.0)
 CdVector::CdVector(int n, const CdVector& other) : m_data(1, 0.0)
 {
     SetSize(n);
-    const std::size_t count = std::min(m_data.size(), other.m_data.size());
-    std::copy(other.m_data.begin(), other.m_data.begin() + count, m_data.begin());
+    List::CopyCommon(m_data, other.m_data);
 }
 
 CdVector::~CdVector() = default;
@@ -73,8 +71,7 @@ CdVector& CdVector::operator=(CdVector&& other) noexcept
     if (this != &other) {
         m_data.swap(other.m_data);
         m_n = other.m_n;
-        other.m_data.assign(1, 0.0);
-        other.m_n = 0;
+        List::Clear(other.m_data, other.m_n);
     }
     return *this;
 }
@@ -87,27 +84,15 @@ void CdVector::Assign(const CdVector& other)
     m_data = other.m_data;
 }
 
-void CdVector::SetSize(int n)
-{
-    if (n < 0)
-        return;
-    m_n = n;
-    m_data.assign(static_cast<std::size_t>(n) + 1, 0.0);
-}
+void CdVector::SetSize(int n) { List::Resize(m_data, m_n, n); }
 
 void CdVector::Free()
 {
-    if (m_n != 0) {
-        m_n = 0;
-        m_data.assign(1, 0.0);
-    }
+    if (m_n != 0)
+        List::Clear(m_data, m_n);
 }
 
-void CdVector::Clear()
-{
-    m_n = 0;
-    m_data.assign(1, 0.0);
-}
+void CdVector::Clear() { List::Clear(m_data, m_n); }
 
 void CdVector::Zero()
 {
@@ -132,16 +117,11 @@ void CdVector::SetData(const double* src)
 // ---------------------------------------------------------------------------
 // Editing
 
-void CdVector::InsertAt(int i, double value)
-{
-    if (i >= 1 && i <= m_n)
-        List::Insert(m_data, m_n, i, &value, 1);
-}
+void CdVector::InsertAt(int i, double value) { List::InsertAt(m_data, m_n, i, &value, 1); }
 
 void CdVector::InsertAt(int i, const CdVector& other)
 {
-    if (i >= 1 && i <= m_n)
-        List::Insert(m_data, m_n, i, other.m_data.data() + 1, other.m_n);
+    List::InsertAt(m_data, m_n, i, other.m_data.data() + 1, other.m_n);
 }
 
 void CdVector::Prepend(double value)
@@ -170,43 +150,17 @@ void CdVector::Prepend(const CdVector& other)
     List::Insert(m_data, m_n, 1, other.m_data.data() + 1, other.m_n);
 }
 
-void CdVector::DeleteAt(int i)
-{
-    if (i >= 1 && i <= m_n)
-        List::Erase(m_data, m_n, i, i);
-}
+void CdVector::DeleteAt(int i) { List::DeleteAt(m_data, m_n, i); }
 
-void CdVector::DeleteRange(int from, int to)
-{
-    if (from >= 1 && from <= m_n && to >= 1 && to <= m_n && from <= to)
-        List::Erase(m_data, m_n, from, to);
-}
+void CdVector::DeleteRange(int from, int to) { List::DeleteRange(m_data, m_n, from, to); }
 
-void CdVector::DeleteFirst(int k)
-{
-    if (k >= 1 && k <= m_n)
-        List::Erase(m_data, m_n, 1, k);
-}
+void CdVector::DeleteFirst(int k) { List::DeleteFirst(m_data, m_n, k); }
 
-void CdVector::DeleteLast(int k)
-{
-    if (k < 1 || m_n < 1)
-        return;
-    List::Erase(m_data, m_n, std::max(1, m_n - k + 1), m_n);
-}
+void CdVector::DeleteLast(int k) { List::DeleteLast(m_data, m_n, k); }
 
-void CdVector::ZeroRange(int from, int to)
-{
-    if (from >= 1 && to <= m_n)
-        for (int i = from; i <= to; ++i)
-            m_data[i] = 0.0;
-}
+void CdVector::ZeroRange(int from, int to) { List::ZeroRange(m_data, m_n, from, to); }
 
-void CdVector::SwapAt(int i, int j)
-{
-    if (i >= 0 && j >= 0 && i <= m_n && j <= m_n)
-        std::swap(m_data[i], m_data[j]);
-}
+void CdVector::SwapAt(int i, int j) { List::SwapAt(m_data, m_n, i, j); }
 
 void CdVector::SortAscending()
 {

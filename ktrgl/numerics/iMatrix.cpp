@@ -451,20 +451,10 @@ bool CiMatrix::Save(const std::string& name, const std::string& ext) const
 
 bool CiMatrix::Load(const std::string& path)
 {
-    CiMatrix loaded;
-    const numerics::ReadResult result = numerics::ReadTable(
-        path, 2, sizeof(std::int32_t), [&loaded](const std::int32_t* h) -> void* {
-            loaded.SetSize(h[0], h[1]);
-            return loaded.m_t.data.data();
-        });
-    if (result == numerics::ReadResult::Ok) {
-        *this = std::move(loaded);
-        return true;
-    }
-    numerics::ShowAccessError(path);
-    if (result == numerics::ReadResult::OpenFailed)
-        SetSize(0, 0);
-    return false;
+    return numerics::LoadMatrix(*this, path, sizeof(std::int32_t), [](CiMatrix& m, int rows, int cols) -> void* {
+        m.SetSize(rows, cols);
+        return m.m_t.data.data();
+    });
 }
 
 bool CiMatrix::Save(const std::string& path) const
@@ -472,11 +462,7 @@ bool CiMatrix::Save(const std::string& path) const
     const std::int32_t header[2] = {m_t.rows, m_t.cols};
     const std::size_t bytes =
         m_t.size > 0 ? (static_cast<std::size_t>(m_t.size) + 1) * sizeof(std::int32_t) : 0;
-    if (!numerics::WriteTable(path, header, 2, m_t.data.data(), bytes)) {
-        numerics::ShowAccessError(path);
-        return false;
-    }
-    return true;
+    return numerics::WriteTableOrWarn(path, header, 2, m_t.data.data(), bytes);
 }
 
 bool CiMatrix::Report(const std::string& name, const std::string& ext) const

@@ -34,8 +34,7 @@ CiVector::CiVector(const CiVector& other) : m_data(1, 0)
 
 CiVector::CiVector(CiVector&& other) noexcept : m_data(std::move(other.m_data)), m_n(other.m_n)
 {
-    other.m_data.assign(1, 0);
-    other.m_n = 0;
+    List::Clear(other.m_data, other.m_n);
 }
 
 CiVector::CiVector(int n, const int* src) : m_data(1, 0)
@@ -48,8 +47,7 @@ CiVector::CiVector(int n, const int* src) : m_data(1, 0)
 CiVector::CiVector(int n, const CiVector& other) : m_data(1, 0)
 {
     SetSize(n);
-    const std::size_t count = std::min(m_data.size(), other.m_data.size());
-    std::copy(other.m_data.begin(), other.m_data.begin() + count, m_data.begin());
+    List::CopyCommon(m_data, other.m_data);
 }
 
 CiVector::~CiVector() = default;
@@ -65,8 +63,7 @@ CiVector& CiVector::operator=(CiVector&& other) noexcept
     if (this != &other) {
         m_data.swap(other.m_data);
         m_n = other.m_n;
-        other.m_data.assign(1, 0);
-        other.m_n = 0;
+        List::Clear(other.m_data, other.m_n);
     }
     return *this;
 }
@@ -79,27 +76,15 @@ void CiVector::Assign(const CiVector& other)
     m_data = other.m_data;
 }
 
-void CiVector::SetSize(int n)
-{
-    if (n < 0)
-        return;
-    m_n = n;
-    m_data.assign(static_cast<std::size_t>(n) + 1, 0);
-}
+void CiVector::SetSize(int n) { List::Resize(m_data, m_n, n); }
 
 void CiVector::Free()
 {
-    if (m_n != 0) {
-        m_n = 0;
-        m_data.assign(1, 0);
-    }
+    if (m_n != 0)
+        List::Clear(m_data, m_n);
 }
 
-void CiVector::Clear()
-{
-    m_n = 0;
-    m_data.assign(1, 0);
-}
+void CiVector::Clear() { List::Clear(m_data, m_n); }
 
 void CiVector::Zero()
 {
@@ -126,16 +111,11 @@ void CiVector::SetData(const int* src)
     std::copy(src + 1, src + 1 + m_n, m_data.begin() + 1);
 }
 
-void CiVector::InsertAt(int i, int value)
-{
-    if (i >= 1 && i <= m_n)
-        List::Insert(m_data, m_n, i, &value, 1);
-}
+void CiVector::InsertAt(int i, int value) { List::InsertAt(m_data, m_n, i, &value, 1); }
 
 void CiVector::InsertAt(int i, const CiVector& other)
 {
-    if (i >= 1 && i <= m_n)
-        List::Insert(m_data, m_n, i, other.m_data.data() + 1, other.m_n);
+    List::InsertAt(m_data, m_n, i, other.m_data.data() + 1, other.m_n);
 }
 
 void CiVector::Prepend(int value) { List::Insert(m_data, m_n, 1, &value, 1); }
@@ -157,43 +137,17 @@ void CiVector::Prepend(const CiVector& other)
     List::Insert(m_data, m_n, 1, other.m_data.data() + 1, other.m_n);
 }
 
-void CiVector::DeleteAt(int i)
-{
-    if (i >= 1 && i <= m_n)
-        List::Erase(m_data, m_n, i, i);
-}
+void CiVector::DeleteAt(int i) { List::DeleteAt(m_data, m_n, i); }
 
-void CiVector::DeleteRange(int from, int to)
-{
-    if (from >= 1 && from <= m_n && to >= 1 && to <= m_n && from <= to)
-        List::Erase(m_data, m_n, from, to);
-}
+void CiVector::DeleteRange(int from, int to) { List::DeleteRange(m_data, m_n, from, to); }
 
-void CiVector::DeleteFirst(int k)
-{
-    if (k >= 1 && k <= m_n)
-        List::Erase(m_data, m_n, 1, k);
-}
+void CiVector::DeleteFirst(int k) { List::DeleteFirst(m_data, m_n, k); }
 
-void CiVector::DeleteLast(int k)
-{
-    if (k < 1 || m_n < 1)
-        return;
-    List::Erase(m_data, m_n, std::max(1, m_n - k + 1), m_n);
-}
+void CiVector::DeleteLast(int k) { List::DeleteLast(m_data, m_n, k); }
 
-void CiVector::ZeroRange(int from, int to)
-{
-    if (from >= 1 && to <= m_n)
-        for (int i = from; i <= to; ++i)
-            m_data[i] = 0;
-}
+void CiVector::ZeroRange(int from, int to) { List::ZeroRange(m_data, m_n, from, to); }
 
-void CiVector::SwapAt(int i, int j)
-{
-    if (i >= 0 && j >= 0 && i <= m_n && j <= m_n)
-        std::swap(m_data[i], m_data[j]);
-}
+void CiVector::SwapAt(int i, int j) { List::SwapAt(m_data, m_n, i, j); }
 
 void CiVector::SortAscending() { List::Sort(m_data, m_n, true); }
 void CiVector::SortDescending() { List::Sort(m_data, m_n, false); }

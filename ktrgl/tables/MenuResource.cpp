@@ -1,10 +1,13 @@
 #include "tables/MenuResource.h"
 
 #include "tables/CommandIds.h"
+#include "tables/MSFlexGrid.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QMenu>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -224,4 +227,20 @@ int MenuResource::TrackPopupMenu(QMenu* menu, const QPoint& globalPos)
     if (!menu)
         return 0;
     return CommandId(menu->exec(globalPos));
+}
+
+void MenuResource::RunPopupMenu(QMenu* menu, const QPoint& globalPos, const std::function<void(int)>& onCommand)
+{
+    std::unique_ptr<QMenu> owned(menu);
+    const int id = TrackPopupMenu(owned.get(), globalPos);
+    if (id != 0)
+        onCommand(id);
+}
+
+void MenuResource::ConnectContextMenu(CMSFlexGrid* grid, QObject* context, const std::function<void(const QPoint&)>& show)
+{
+    QObject::connect(grid, &CMSFlexGrid::MouseDown, context, [show](short button, short, long, long) {
+        if (button == 2)
+            show(QCursor::pos());
+    });
 }

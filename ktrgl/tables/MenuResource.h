@@ -7,9 +7,12 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
+class CMSFlexGrid;
 class QAction;
 class QMenu;
+class QObject;
 class QWidget;
 
 class MenuResource {
@@ -33,4 +36,10 @@ public:
 
     // Shows the popup at a global position; the chosen id or 0.
     static int TrackPopupMenu(QMenu* menu, const QPoint& globalPos);
+    // The tables' right-click: shows the popup (taking ownership of it, it is
+    // deleted on return) and hands the chosen id, if any, to onCommand.
+    static void RunPopupMenu(QMenu* menu, const QPoint& globalPos, const std::function<void(int)>& onCommand);
+    // A right press in the grid calls show with the cursor's global position
+    // for as long as context lives.
+    static void ConnectContextMenu(CMSFlexGrid* grid, QObject* context, const std::function<void(const QPoint&)>& show);
 };

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -147,6 +148,34 @@ TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
     EXPECT_LT(disp(75, 2), 0.0);
     EXPECT_EQ(disp(1, 2), 0.0);
     EXPECT_NE(s_run.out.find("load case 2: largest displacement"), std::string::npos) << s_run.out;
+}
+
+// The result pages' exports, one folder per load case: the Word export of
+// the member forces of the bridge names its members and a frame export has
+// the moment columns.
+TEST_F(KestraDemo, WritesTheResultExportsOfEveryLoadCase)
+{
+    const struct {
+        const char* name;
+        int cases;
+    } projects[] = {{"Building", 2}, {"Bridge", 1}};
+    for (const auto& p : projects)
+        for (int k = 1; k <= p.cases; ++k)
+            for (const char* file : {"displacement", "NodeForce", "Reaction", "MemberDisplacement",
+                                     "MemberForce"})
+                for (const char* ext : {".txt", ".xls"}) {
+                    const std::string path = Path(std::string(p.name) + "/case" + std::to_string(k) +
+                                                  "/" + file + ext);
+                    EXPECT_GT(fs::file_size(path), 100u) << path;
+                    EXPECT_NE(s_run.out.find(path + "\n"), std::string::npos) << "not listed: " << path;
+                }
+    EXPECT_FALSE(fs::exists(Path("Building/case3")));
+    EXPECT_FALSE(fs::exists(Path("Building/MemberForce.txt"))); // moved into its case folder
+
+    std::ifstream in(Path("Building/case1/MemberForce.txt"));
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.rfind("KESTRA\nProgrammer\t:\tMr.Danek\n", 0), 0u) << text.substr(0, 80);
+    EXPECT_NE(text.find("\tM2 ("), std::string::npos);
 }
 
 TEST_F(KestraDemo, UsesItsOwnSettingsFileAndLeavesTheUsersAlone)

@@ -10,13 +10,11 @@
 #include "tables/element/ElementGen1.h"
 #include "tables/element/ElementPage6.h"
 #include "tables/element/ElementPage8.h"
-#include "tables/node/CopyNodeDlg.h"
+#include "tables/node/OffsetCommand.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <memory>
 
 CElementBar1::CElementBar1(QWidget* parent) : DialogBar("Connextivity", parent)
 {
@@ -35,10 +33,7 @@ CElementBar1::CElementBar1(QWidget* parent) : DialogBar("Connextivity", parent)
     options.activeTableCode = CGeometry::TableConnectivity;
     options.selectAllColumn = 3;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementBar1::~CElementBar1() = default;
@@ -112,11 +107,8 @@ void CElementBar1::OnCopy() { m_worker.Copy(); }
 
 void CElementBar1::OnPaste()
 {
-    if (!m_worker.HasClipboard())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        PasteWithOffset(dx, dy, dz);
+    OffsetCommand::AskForPaste(this, m_worker.HasClipboard(),
+                               [this](double dx, double dy, double dz) { PasteWithOffset(dx, dy, dz); });
 }
 
 bool CElementBar1::PasteWithOffset(double dx, double dy, double dz)
@@ -131,12 +123,7 @@ bool CElementBar1::PasteWithOffset(double dx, double dy, double dz)
 
 void CElementBar1::OnMove()
 {
-    m_worker.OrderSelection();
-    if (m_worker.SelectedRows().Empty())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        MoveWithOffset(dx, dy, dz);
+    OffsetCommand::AskForMove(this, m_worker, [this](double dx, double dy, double dz) { MoveWithOffset(dx, dy, dz); });
 }
 
 bool CElementBar1::MoveWithOffset(double dx, double dy, double dz)
@@ -397,8 +384,5 @@ QMenu* CElementBar1::CreateContextMenu()
 
 void CElementBar1::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

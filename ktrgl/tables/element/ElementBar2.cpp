@@ -5,10 +5,8 @@
 #include "tables/MenuResource.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <memory>
 
 CElementBar2::CElementBar2(QWidget* parent) : DialogBar("Reference point", parent)
 {
@@ -24,10 +22,7 @@ CElementBar2::CElementBar2(QWidget* parent) : DialogBar("Reference point", paren
     options.selectAllColumn = 3;
     m_editing = new GridEditing(m_grid, this, options, this);
     connect(m_grid, &CMSFlexGrid::SelChange, this, &CElementBar2::OnSelChangeTable);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementBar2::~CElementBar2() = default;
@@ -76,38 +71,16 @@ void CElementBar2::Parallel(int axis)
 {
     if (!Geometry())
         return;
-    int first = 1, last = 0;
-    m_points.SelectedRows(first, last);
-    for (int row = first; row <= last; ++row) {
-        if (axis == 1)
-            ParallelX(row);
-        else if (axis == 2)
-            ParallelY(row);
-        else
-            ParallelZ(row);
-    }
-    if (first <= last)
+    if (m_points.ParallelSelection(axis, *m_grid, Factor()))
         Geometry()->m_modelChanged = true;
     Geometry()->RenderRefPoint();
 }
 
-void CElementBar2::ParallelX(int row)
-{
-    if (m_points.ParallelX(row))
-        m_points.ShowRow(*m_grid, row, Factor());
-}
+void CElementBar2::ParallelX(int row) { m_points.ParallelRow(1, row, *m_grid, Factor()); }
 
-void CElementBar2::ParallelY(int row)
-{
-    if (m_points.ParallelY(row))
-        m_points.ShowRow(*m_grid, row, Factor());
-}
+void CElementBar2::ParallelY(int row) { m_points.ParallelRow(2, row, *m_grid, Factor()); }
 
-void CElementBar2::ParallelZ(int row)
-{
-    if (m_points.ParallelZ(row))
-        m_points.ShowRow(*m_grid, row, Factor());
-}
+void CElementBar2::ParallelZ(int row) { m_points.ParallelRow(3, row, *m_grid, Factor()); }
 
 void CElementBar2::OnParallelX() { Parallel(1); }
 void CElementBar2::OnParallelY() { Parallel(2); }
@@ -147,8 +120,5 @@ QMenu* CElementBar2::CreateContextMenu()
 
 void CElementBar2::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

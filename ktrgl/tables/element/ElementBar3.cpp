@@ -6,10 +6,8 @@
 #include "tables/MenuResource.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <memory>
 
 CElementBar3::CElementBar3(QWidget* parent) : DialogBar("Properties", parent)
 {
@@ -24,10 +22,7 @@ CElementBar3::CElementBar3(QWidget* parent) : DialogBar("Properties", parent)
     options.append = GridEditing::AppendOnDown;
     options.activeTableCode = CGeometry::TableProperties;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementBar3::~CElementBar3() = default;
@@ -160,8 +155,5 @@ QMenu* CElementBar3::CreateContextMenu()
 
 void CElementBar3::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

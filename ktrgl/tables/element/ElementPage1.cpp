@@ -4,13 +4,11 @@
 #include "tables/CommandIds.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/MenuResource.h"
-#include "tables/node/CopyNodeDlg.h"
+#include "tables/node/OffsetCommand.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <memory>
 
 CElementPage1::CElementPage1(QWidget* parent) : PropertyPage("Connextivity", parent)
 {
@@ -27,10 +25,7 @@ CElementPage1::CElementPage1(QWidget* parent) : PropertyPage("Connextivity", par
     options.activeTableCode = CGeometry::TableConnectivity;
     options.selectAllColumn = 3;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementPage1::~CElementPage1() = default;
@@ -92,11 +87,8 @@ void CElementPage1::OnCopy() { m_worker.Copy(); }
 
 void CElementPage1::OnPaste()
 {
-    if (!m_worker.HasClipboard())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        PasteWithOffset(dx, dy, dz);
+    OffsetCommand::AskForPaste(this, m_worker.HasClipboard(),
+                               [this](double dx, double dy, double dz) { PasteWithOffset(dx, dy, dz); });
 }
 
 bool CElementPage1::PasteWithOffset(double dx, double dy, double dz)
@@ -110,12 +102,7 @@ bool CElementPage1::PasteWithOffset(double dx, double dy, double dz)
 
 void CElementPage1::OnMove()
 {
-    m_worker.OrderSelection();
-    if (m_worker.SelectedRows().Empty())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        MoveWithOffset(dx, dy, dz);
+    OffsetCommand::AskForMove(this, m_worker, [this](double dx, double dy, double dz) { MoveWithOffset(dx, dy, dz); });
 }
 
 bool CElementPage1::MoveWithOffset(double dx, double dy, double dz)
@@ -189,8 +176,5 @@ QMenu* CElementPage1::CreateContextMenu()
 
 void CElementPage1::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

@@ -5,10 +5,8 @@
 #include "tables/MenuResource.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <memory>
 
 CElementPage2::CElementPage2(QWidget* parent) : PropertyPage("Reference point", parent)
 {
@@ -24,10 +22,7 @@ CElementPage2::CElementPage2(QWidget* parent) : PropertyPage("Reference point", 
     options.activeTableCode = CGeometry::TableRefPoints;
     options.selectAllColumn = 3;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementPage2::~CElementPage2() = default;
@@ -67,37 +62,15 @@ void CElementPage2::StoreCell(long row, long col, const std::string& text)
 
 void CElementPage2::Parallel(int axis)
 {
-    int first = 1, last = 0;
-    m_points.SelectedRows(first, last);
-    for (int row = first; row <= last; ++row) {
-        if (axis == 1)
-            ParallelX(row);
-        else if (axis == 2)
-            ParallelY(row);
-        else
-            ParallelZ(row);
-    }
-    if (first <= last)
+    if (m_points.ParallelSelection(axis, *m_grid, 1.0))
         Geometry()->m_modelChanged = true;
 }
 
-void CElementPage2::ParallelX(int row)
-{
-    if (m_points.ParallelX(row))
-        m_points.ShowRow(*m_grid, row, 1.0);
-}
+void CElementPage2::ParallelX(int row) { m_points.ParallelRow(1, row, *m_grid, 1.0); }
 
-void CElementPage2::ParallelY(int row)
-{
-    if (m_points.ParallelY(row))
-        m_points.ShowRow(*m_grid, row, 1.0);
-}
+void CElementPage2::ParallelY(int row) { m_points.ParallelRow(2, row, *m_grid, 1.0); }
 
-void CElementPage2::ParallelZ(int row)
-{
-    if (m_points.ParallelZ(row))
-        m_points.ShowRow(*m_grid, row, 1.0);
-}
+void CElementPage2::ParallelZ(int row) { m_points.ParallelRow(3, row, *m_grid, 1.0); }
 
 void CElementPage2::OnParallelX() { Parallel(1); }
 void CElementPage2::OnParallelY() { Parallel(2); }
@@ -131,8 +104,5 @@ QMenu* CElementPage2::CreateContextMenu() { return MenuResource::CreatePopup("re
 
 void CElementPage2::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

@@ -156,6 +156,23 @@ void RefPointTable::SelectedRows(int& first, int& last) const
     last = std::min(m_geometry->m_selMemberTo, MemberCount());
 }
 
+bool RefPointTable::ParallelRow(int axis, int row, CMSFlexGrid& grid, double factor)
+{
+    const bool changed = axis == 1 ? ParallelX(row) : axis == 2 ? ParallelY(row) : ParallelZ(row);
+    if (changed)
+        ShowRow(grid, row, factor);
+    return changed;
+}
+
+bool RefPointTable::ParallelSelection(int axis, CMSFlexGrid& grid, double factor)
+{
+    int first = 1, last = 0;
+    SelectedRows(first, last);
+    for (int row = first; row <= last; ++row)
+        ParallelRow(axis, row, grid, factor);
+    return first <= last;
+}
+
 void RefPointTable::ShowRow(CMSFlexGrid& grid, long row, double factor) const
 {
     if (!m_geometry || row < 1 || row > MemberCount())

@@ -41,6 +41,11 @@ public:
     // ---- grid -----------------------------------------------------------------
     void FillGrid(CMSFlexGrid& grid, const GridEditing& editing, double factor, bool bar) const;
     void ShowRow(CMSFlexGrid& grid, long row, double factor) const;
+    // "Parallel X/Y/Z" (axis 1, 2, 3) of one row, shown again when it
+    // changed; true then.
+    bool ParallelRow(int axis, int row, CMSFlexGrid& grid, double factor);
+    // The same rule over the selected rows; true when the selection held any.
+    bool ParallelSelection(int axis, CMSFlexGrid& grid, double factor);
     // Stores the typed text of cell (row, col 1..3): shown "%.4g", parsed
     // again and divided by factor into member column col + 3.
     bool StoreCell(CMSFlexGrid& grid, long row, long col, const std::string& text, double factor);

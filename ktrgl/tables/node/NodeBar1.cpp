@@ -5,16 +5,14 @@
 #include "tables/MSFlexGrid.h"
 #include "tables/MenuResource.h"
 #include "tables/PropertySheet.h"
-#include "tables/node/CopyNodeDlg.h"
 #include "tables/node/LinearJointGenerate.h"
 #include "tables/node/NodePage1.h"
 #include "tables/node/NodePage2.h"
+#include "tables/node/OffsetCommand.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <algorithm>
 
 CNodeBar1::CNodeBar1(QWidget* parent) : DialogBar("Coordinate", parent)
 {
@@ -31,22 +29,12 @@ CNodeBar1::CNodeBar1(QWidget* parent) : DialogBar("Coordinate", parent)
     options.activeTableCode = CGeometry::TableNodes;
     m_editing = new GridEditing(m_grid, this, options, this);
     connect(m_grid, &CMSFlexGrid::SelChange, this, [this] { ShowSelection(); });
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CNodeBar1::~CNodeBar1() = default;
 
-void CNodeBar1::SetGeometry(CGeometry* geometry)
-{
-    m_worker.SetGeometry(geometry);
-    if (geometry)
-        m_editing->SetSelectionTarget(&geometry->m_selNodeFrom, &geometry->m_selNodeTo, &geometry->m_activeTable);
-    else
-        m_editing->SetSelectionTarget(nullptr, nullptr, nullptr);
-}
+void CNodeBar1::SetGeometry(CGeometry* geometry) { m_worker.SetGeometry(geometry, *m_editing); }
 
 bool CNodeBar1::OnInitDialog()
 {
@@ -63,13 +51,7 @@ void CNodeBar1::UpdateTable()
         m_worker.FillCoordinateGrid(*m_grid, *m_editing);
 }
 
-void CNodeBar1::ShowRows(int first, int last)
-{
-    const GridEditing::Window window = m_editing->CurrentWindow(m_worker.NodeCount());
-    const double factor = Geometry()->GetLengthFactor();
-    for (long row = std::max<long>(first, window.first); row <= std::min<long>(last, window.last); ++row)
-        m_worker.ShowCoordinateRow(*m_grid, row, factor);
-}
+void CNodeBar1::ShowRows(int first, int last) { m_worker.ShowCoordinateRows(*m_grid, *m_editing, first, last); }
 
 void CNodeBar1::ShowSelection()
 {
@@ -81,9 +63,7 @@ int CNodeBar1::TableRowCount() const { return m_worker.NodeCount(); }
 
 void CNodeBar1::StoreCell(long row, long col, const std::string& text)
 {
-    if (!Geometry() || row < 1 || row > TableRowCount() || col < 1 || col > 3)
-        return;
-    m_worker.StoreCoordinate(row, col, GridEditing::ShowNumber(*m_grid, row, col, text, "%.4g"));
+    m_worker.StoreCoordinateCell(*m_grid, row, col, text);
 }
 
 void CNodeBar1::AfterCommit()
@@ -100,11 +80,8 @@ void CNodeBar1::OnCopy() { m_worker.Copy(); }
 
 void CNodeBar1::OnPaste()
 {
-    if (!m_worker.HasCopy())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        PasteWithOffset(dx, dy, dz);
+    OffsetCommand::AskForPaste(this, m_worker.HasCopy(),
+                               [this](double dx, double dy, double dz) { PasteWithOffset(dx, dy, dz); });
 }
 
 bool CNodeBar1::PasteWithOffset(double dx, double dy, double dz)
@@ -117,12 +94,7 @@ bool CNodeBar1::PasteWithOffset(double dx, double dy, double dz)
 
 void CNodeBar1::OnMove()
 {
-    m_worker.OrderSelection();
-    if (m_worker.SelectedRows().Empty())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        MoveWithOffset(dx, dy, dz);
+    OffsetCommand::AskForMove(this, m_worker, [this](double dx, double dy, double dz) { MoveWithOffset(dx, dy, dz); });
 }
 
 bool CNodeBar1::MoveWithOffset(double dx, double dy, double dz)
@@ -274,8 +246,5 @@ QMenu* CNodeBar1::CreateContextMenu()
 
 void CNodeBar1::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

@@ -6,12 +6,10 @@
 #include "view/Geometry.h"
 
 #include <QCheckBox>
-#include <QCursor>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <memory>
 
 CNodeBar2::CNodeBar2(QWidget* parent) : DialogBar("Restraint ", parent)
 {
@@ -37,24 +35,14 @@ CNodeBar2::CNodeBar2(QWidget* parent) : DialogBar("Restraint ", parent)
     options.activeTableCode = CGeometry::TableNodes;
     m_editing = new GridEditing(m_grid, this, options, this);
     connect(m_grid, &CMSFlexGrid::SelChange, this, [this] { UpdateChecks(); });
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CNodeBar2::~CNodeBar2() = default;
 
 QCheckBox* CNodeBar2::Box(int k) const { return k >= 1 && k <= 6 ? m_boxes[k - 1] : nullptr; }
 
-void CNodeBar2::SetGeometry(CGeometry* geometry)
-{
-    m_worker.SetGeometry(geometry);
-    if (geometry)
-        m_editing->SetSelectionTarget(&geometry->m_selNodeFrom, &geometry->m_selNodeTo, &geometry->m_activeTable);
-    else
-        m_editing->SetSelectionTarget(nullptr, nullptr, nullptr);
-}
+void CNodeBar2::SetGeometry(CGeometry* geometry) { m_worker.SetGeometry(geometry, *m_editing); }
 
 bool CNodeBar2::OnInitDialog()
 {
@@ -96,11 +84,7 @@ int CNodeBar2::TableRowCount() const { return m_worker.NodeCount(); }
 
 void CNodeBar2::StoreCell(long row, long col, const std::string& text)
 {
-    if (!Geometry() || row < 1 || row > TableRowCount() || col < 1 || col > 6)
-        return;
-    const std::string shown = GridEditing::Format("        %ld", GridEditing::ParseInteger(text));
-    m_grid->SetTextMatrix(row, col, shown);
-    m_worker.StoreCode(row, col, GridEditing::ParseInteger(shown));
+    m_worker.StoreCodeCell(*m_grid, row, col, text);
 }
 
 void CNodeBar2::SelectionChanged()
@@ -165,8 +149,5 @@ QMenu* CNodeBar2::CreateContextMenu()
 
 void CNodeBar2::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

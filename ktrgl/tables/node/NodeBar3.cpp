@@ -9,13 +9,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QVBoxLayout>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -70,10 +68,7 @@ CNodeBar3::CNodeBar3(QWidget* parent) : DialogBar("Loads ", parent)
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter | GridEditing::RouteDelete;
     options.activeTableCode = CGeometry::TableNodes;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CNodeBar3::~CNodeBar3() = default;
@@ -247,10 +242,7 @@ QMenu* CNodeBar3::CreateContextMenu()
 
 void CNodeBar3::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }
 
 // ---- grid ------------------------------------------------------------------------------

@@ -4,15 +4,12 @@
 #include "tables/CommandIds.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/MenuResource.h"
-#include "tables/node/CopyNodeDlg.h"
 #include "tables/node/LinearJointGenerate.h"
+#include "tables/node/OffsetCommand.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <memory>
 
 CNodePage1::CNodePage1(QWidget* parent) : PropertyPage("Coordinate", parent)
 {
@@ -27,22 +24,12 @@ CNodePage1::CNodePage1(QWidget* parent) : PropertyPage("Coordinate", parent)
     options.append = GridEditing::AppendAfterCommit;
     options.activeTableCode = CGeometry::TableNodes;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CNodePage1::~CNodePage1() = default;
 
-void CNodePage1::SetGeometry(CGeometry* geometry)
-{
-    m_worker.SetGeometry(geometry);
-    if (geometry)
-        m_editing->SetSelectionTarget(&geometry->m_selNodeFrom, &geometry->m_selNodeTo, &geometry->m_activeTable);
-    else
-        m_editing->SetSelectionTarget(nullptr, nullptr, nullptr);
-}
+void CNodePage1::SetGeometry(CGeometry* geometry) { m_worker.SetGeometry(geometry, *m_editing); }
 
 bool CNodePage1::OnSetActive()
 {
@@ -68,21 +55,13 @@ void CNodePage1::UpdateTable()
         m_worker.FillCoordinateGrid(*m_grid, *m_editing);
 }
 
-void CNodePage1::ShowRows(int first, int last)
-{
-    const GridEditing::Window window = m_editing->CurrentWindow(m_worker.NodeCount());
-    const double factor = Geometry()->GetLengthFactor();
-    for (long row = std::max<long>(first, window.first); row <= std::min<long>(last, window.last); ++row)
-        m_worker.ShowCoordinateRow(*m_grid, row, factor);
-}
+void CNodePage1::ShowRows(int first, int last) { m_worker.ShowCoordinateRows(*m_grid, *m_editing, first, last); }
 
 int CNodePage1::TableRowCount() const { return m_worker.NodeCount(); }
 
 void CNodePage1::StoreCell(long row, long col, const std::string& text)
 {
-    if (!Geometry() || row < 1 || row > TableRowCount() || col < 1 || col > 3)
-        return;
-    m_worker.StoreCoordinate(row, col, GridEditing::ShowNumber(*m_grid, row, col, text, "%.4g"));
+    m_worker.StoreCoordinateCell(*m_grid, row, col, text);
 }
 
 void CNodePage1::AfterCommit()
@@ -97,11 +76,8 @@ void CNodePage1::OnCopy() { m_worker.Copy(); }
 
 void CNodePage1::OnPaste()
 {
-    if (!m_worker.HasCopy())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        PasteWithOffset(dx, dy, dz);
+    OffsetCommand::AskForPaste(this, m_worker.HasCopy(),
+                               [this](double dx, double dy, double dz) { PasteWithOffset(dx, dy, dz); });
 }
 
 bool CNodePage1::PasteWithOffset(double dx, double dy, double dz)
@@ -114,12 +90,7 @@ bool CNodePage1::PasteWithOffset(double dx, double dy, double dz)
 
 void CNodePage1::OnMove()
 {
-    m_worker.OrderSelection();
-    if (m_worker.SelectedRows().Empty())
-        return;
-    double dx = 0.0, dy = 0.0, dz = 0.0;
-    if (CCopyNodeDlg::AskOffset(this, dx, dy, dz))
-        MoveWithOffset(dx, dy, dz);
+    OffsetCommand::AskForMove(this, m_worker, [this](double dx, double dy, double dz) { MoveWithOffset(dx, dy, dz); });
 }
 
 bool CNodePage1::MoveWithOffset(double dx, double dy, double dz)
@@ -221,8 +192,5 @@ QMenu* CNodePage1::CreateContextMenu()
 
 void CNodePage1::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

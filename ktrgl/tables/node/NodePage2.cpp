@@ -5,10 +5,8 @@
 #include "tables/MenuResource.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <memory>
 
 CNodePage2::CNodePage2(QWidget* parent) : PropertyPage("Restraint ", parent)
 {
@@ -23,22 +21,12 @@ CNodePage2::CNodePage2(QWidget* parent) : PropertyPage("Restraint ", parent)
     options.routedKeys = 0;
     options.activeTableCode = CGeometry::TableNodes;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CNodePage2::~CNodePage2() = default;
 
-void CNodePage2::SetGeometry(CGeometry* geometry)
-{
-    m_worker.SetGeometry(geometry);
-    if (geometry)
-        m_editing->SetSelectionTarget(&geometry->m_selNodeFrom, &geometry->m_selNodeTo, &geometry->m_activeTable);
-    else
-        m_editing->SetSelectionTarget(nullptr, nullptr, nullptr);
-}
+void CNodePage2::SetGeometry(CGeometry* geometry) { m_worker.SetGeometry(geometry, *m_editing); }
 
 bool CNodePage2::OnSetActive()
 {
@@ -66,11 +54,7 @@ int CNodePage2::TableRowCount() const { return m_worker.NodeCount(); }
 
 void CNodePage2::StoreCell(long row, long col, const std::string& text)
 {
-    if (!Geometry() || row < 1 || row > TableRowCount() || col < 1 || col > 6)
-        return;
-    const std::string shown = GridEditing::Format("        %ld", GridEditing::ParseInteger(text));
-    m_grid->SetTextMatrix(row, col, shown);
-    m_worker.StoreCode(row, col, GridEditing::ParseInteger(shown));
+    m_worker.StoreCodeCell(*m_grid, row, col, text);
 }
 
 void CNodePage2::AfterCommit()
@@ -134,8 +118,5 @@ QMenu* CNodePage2::CreateContextMenu()
 
 void CNodePage2::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

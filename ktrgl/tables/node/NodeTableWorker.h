@@ -49,6 +49,9 @@ public:
     explicit NodeTableWorker(CGeometry* geometry = nullptr) : m_geometry(geometry) {}
 
     void SetGeometry(CGeometry* geometry) { m_geometry = geometry; }
+    // Sets the model view and points the table's selection at its node range
+    // (NodeTableWorkerGrid.cpp); nullptr detaches both.
+    void SetGeometry(CGeometry* geometry, GridEditing& editing);
     CGeometry* Geometry() const { return m_geometry; }
     int NodeCount() const;
 
@@ -120,6 +123,12 @@ public:
     // Coordinate table: header, widths, the rows of the fill window.
     void FillCoordinateGrid(CMSFlexGrid& grid, const GridEditing& editing) const;
     void ShowCoordinateRow(CMSFlexGrid& grid, long row, double lengthFactor) const;
+    // Redraws the rows first .. last that lie in the fill window.
+    void ShowCoordinateRows(CMSFlexGrid& grid, const GridEditing& editing, int first, int last) const;
+    // A committed cell text: shown in the grid as the table shows it and
+    // stored; cells outside the table are ignored.
+    void StoreCoordinateCell(CMSFlexGrid& grid, long row, long col, const std::string& text);
+    void StoreCodeCell(CMSFlexGrid& grid, long row, long col, const std::string& text);
     // Restraint table: header and the rows of the fill window.
     void FillRestraintGrid(CMSFlexGrid& grid, const GridEditing& editing) const;
     void ShowRestraintRow(CMSFlexGrid& grid, long row, int columns) const;

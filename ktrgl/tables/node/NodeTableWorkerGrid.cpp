@@ -10,6 +10,8 @@
 
 #include <QMenu>
 
+#include <algorithm>
+
 void NodeTableWorker::FillCoordinateGrid(CMSFlexGrid& grid, const GridEditing& editing) const
 {
     const int count = NodeCount();
@@ -28,6 +30,39 @@ void NodeTableWorker::FillCoordinateGrid(CMSFlexGrid& grid, const GridEditing& e
         return;
     const double factor = m_geometry->GetLengthFactor();
     editing.FillRows(count, [&](long row) { ShowCoordinateRow(grid, row, factor); });
+}
+
+void NodeTableWorker::SetGeometry(CGeometry* geometry, GridEditing& editing)
+{
+    m_geometry = geometry;
+    if (geometry)
+        editing.SetSelectionTarget(&geometry->m_selNodeFrom, &geometry->m_selNodeTo, &geometry->m_activeTable);
+    else
+        editing.SetSelectionTarget(nullptr, nullptr, nullptr);
+}
+
+void NodeTableWorker::ShowCoordinateRows(CMSFlexGrid& grid, const GridEditing& editing, int first, int last) const
+{
+    const GridEditing::Window window = editing.CurrentWindow(NodeCount());
+    const double factor = m_geometry->GetLengthFactor();
+    for (long row = std::max<long>(first, window.first); row <= std::min<long>(last, window.last); ++row)
+        ShowCoordinateRow(grid, row, factor);
+}
+
+void NodeTableWorker::StoreCoordinateCell(CMSFlexGrid& grid, long row, long col, const std::string& text)
+{
+    if (!m_geometry || row < 1 || row > NodeCount() || col < 1 || col > 3)
+        return;
+    StoreCoordinate(row, col, GridEditing::ShowNumber(grid, row, col, text, "%.4g"));
+}
+
+void NodeTableWorker::StoreCodeCell(CMSFlexGrid& grid, long row, long col, const std::string& text)
+{
+    if (!m_geometry || row < 1 || row > NodeCount() || col < 1 || col > 6)
+        return;
+    const std::string shown = GridEditing::Format("        %ld", GridEditing::ParseInteger(text));
+    grid.SetTextMatrix(row, col, shown);
+    StoreCode(row, col, GridEditing::ParseInteger(shown));
 }
 
 void NodeTableWorker::ShowCoordinateRow(CMSFlexGrid& grid, long row, double lengthFactor) const

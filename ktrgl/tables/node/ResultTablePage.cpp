@@ -8,7 +8,6 @@
 #include "tables/ReportFrame.h"
 #include "view/Geometry.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,10 +26,7 @@ ResultTablePage::ResultTablePage(const QString& caption, QWidget* parent) : Prop
     GridEditing::Options options = GridEditing::PageOptions();
     options.routedKeys = 0;
     m_editing = new GridEditing(m_grid, this, options, this);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, [this](short button, short, long, long) {
-        if (button == 2)
-            OnContextMenu(QCursor::pos());
-    });
+    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 ResultTablePage::~ResultTablePage() = default;
@@ -195,8 +191,5 @@ QMenu* ResultTablePage::CreateContextMenu() { return MenuResource::CreatePopup("
 
 void ResultTablePage::OnContextMenu(const QPoint& globalPos)
 {
-    std::unique_ptr<QMenu> menu(CreateContextMenu());
-    const int id = MenuResource::TrackPopupMenu(menu.get(), globalPos);
-    if (id != 0)
-        OnCommand(id);
+    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

@@ -19,11 +19,8 @@ using tablestest::Type;
 
 namespace {
 
-class Connectivity : public ElementProject {
+class Connectivity : public testsupport::PageBarTable<ElementProject, CElementPage1, CElementBar1> {
 protected:
-    std::unique_ptr<CElementPage1> page;
-    std::unique_ptr<CElementBar1> bar;
-
     void SetUp() override
     {
         ElementProject::SetUp();
@@ -33,33 +30,6 @@ protected:
         geo->m_memberTable(2, 3) = 12.0;
         SetCount("Number Material ", 2);
         SetCount("Number releases ", 2);
-    }
-    CMSFlexGrid* OpenPage()
-    {
-        page = std::make_unique<CElementPage1>();
-        page->SetGeometry(geo.get());
-        page->EnsureInitialized();
-        page->OnSetActive();
-        ShowActive(page.get());
-        page->Grid()->setFocus();
-        return page->Grid();
-    }
-    CMSFlexGrid* OpenBar()
-    {
-        bar = std::make_unique<CElementBar1>();
-        bar->SetGeometry(geo.get());
-        bar->Create();
-        ShowActive(bar.get());
-        bar->Grid()->setFocus();
-        return bar->Grid();
-    }
-    static void GoTo(CMSFlexGrid* grid, long row, long col)
-    {
-        grid->SetRow(row);
-        grid->SetCol(col);
-        grid->SetRowSel(row);
-        grid->SetColSel(col);
-        grid->setFocus();
     }
 };
 

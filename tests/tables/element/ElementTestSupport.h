@@ -1,121 +1,23 @@
-// A project in a temp folder with a model view, and helpers to build node
-// and member tables and to show a page or bar as the host would.
+// The element suite's fixture: the shared table project, the file dialog
+// recorder's header, the project counts and the member selection.
 #pragma once
-#include "numerics/dMatrix.h"
 #include "platform/FileDialog.h"
-#include "platform/Launcher.h"
-#include "platform/MessageBox.h"
-#include "platform/Profile.h"
-#include "support/TempDir.h"
-#include "tables/ReportFrame.h"
-#include "view/Geometry.h"
-
-#include <QApplication>
-#include <QTest>
-#include <QWidget>
-#include <array>
-#include <ctime>
-#include <gtest/gtest.h>
-#include <initializer_list>
-#include <memory>
-#include <string>
+#include "support/TableTestSupport.h"
 
 namespace elementtest {
 
-class ElementProject : public ::testing::Test {
+class ElementProject : public testsupport::TableProject {
 protected:
-    testsupport::TempDir dir;
-    platform::MessageRecorder messages;
-    platform::LaunchRecorder launches;
-    std::unique_ptr<CGeometry> geo;
-
-    void SetUp() override
-    {
-        SetProject("Frame3D", 6, "m", "Kg");
-        geo = std::make_unique<CGeometry>();
-    }
-    void TearDown() override { ReportFrame::SetFixedTime(0); }
-
-    void SetProject(const std::string& type, int dof, const std::string& length, const std::string& force)
-    {
-        using platform::Profile;
-        Profile::WriteString("KESTRA ", "File location ", dir.Folder());
-        Profile::WriteString("KESTRA ", "Project name ", "demo");
-        Profile::WriteString("KESTRA ", "Element Type ", type);
-        Profile::WriteString("KESTRA ", "DOF ", std::to_string(dof));
-        Profile::WriteString("KESTRA ", "Current Length ", length);
-        Profile::WriteString("KESTRA ", "Current Force ", force);
-    }
     static void SetCount(const char* key, int value)
     {
         platform::Profile::WriteString("KESTRA ", key, std::to_string(value));
     }
     static int Count(const char* key) { return platform::Profile::GetInt("KESTRA ", key, -1); }
 
-    // Free nodes at the given points.
-    static CdMatrix Nodes(std::initializer_list<std::array<double, 3>> points)
-    {
-        CdMatrix nodes(static_cast<int>(points.size()), 9);
-        int i = 0;
-        for (const auto& p : points) {
-            ++i;
-            for (int j = 1; j <= 3; ++j)
-                nodes(i, j) = p[j - 1];
-            for (int j = 4; j <= 9; ++j)
-                nodes(i, j) = 1.0;
-        }
-        return nodes;
-    }
-    // n free nodes along X: node i at (i, 0, 0).
-    static CdMatrix Line(int n)
-    {
-        CdMatrix nodes(n, 9);
-        for (int i = 1; i <= n; ++i) {
-            nodes(i, 1) = i;
-            for (int j = 4; j <= 9; ++j)
-                nodes(i, j) = 1.0;
-        }
-        return nodes;
-    }
-    static CdMatrix Members(std::initializer_list<std::array<double, 2>> ends)
-    {
-        CdMatrix members(static_cast<int>(ends.size()), 8);
-        int i = 0;
-        for (const auto& e : ends) {
-            ++i;
-            members(i, 1) = e[0];
-            members(i, 2) = e[1];
-        }
-        return members;
-    }
     void Select(int from, int to)
     {
         geo->m_selMemberFrom = from;
         geo->m_selMemberTo = to;
-    }
-
-    // Reports dated 4 December 2026, local noon.
-    static std::time_t FixDate()
-    {
-        std::tm day {};
-        day.tm_year = 126;
-        day.tm_mon = 11;
-        day.tm_mday = 4;
-        day.tm_hour = 12;
-        day.tm_isdst = -1;
-        const std::time_t when = std::mktime(&day);
-        ReportFrame::SetFixedTime(when);
-        return when;
-    }
-
-    static void ShowActive(QWidget* widget)
-    {
-        widget->resize(560, 460);
-        widget->show();
-        widget->activateWindow();
-        (void)QTest::qWaitForWindowExposed(widget);
-        (void)QTest::qWaitForWindowActive(widget);
-        QApplication::processEvents();
     }
 };
 

@@ -14,11 +14,8 @@ using tablestest::Type;
 
 namespace {
 
-class Properties : public ElementProject {
+class Properties : public testsupport::PageBarTable<ElementProject, CElementPage3, CElementBar3> {
 protected:
-    std::unique_ptr<CElementPage3> page;
-    std::unique_ptr<CElementBar3> bar;
-
     void UseUnits(const std::string& type, const std::string& length, const std::string& force)
     {
         SetProject(type, type == "Frame3D" ? 6 : 3, length, force);
@@ -41,25 +38,6 @@ protected:
         CdMatrix table;
         table.Load(dir.Folder() + "demo.pro");
         return table;
-    }
-    CMSFlexGrid* OpenPage()
-    {
-        page = std::make_unique<CElementPage3>();
-        page->SetGeometry(geo.get());
-        page->EnsureInitialized();
-        page->OnSetActive();
-        ShowActive(page.get());
-        page->Grid()->setFocus();
-        return page->Grid();
-    }
-    CMSFlexGrid* OpenBar()
-    {
-        bar = std::make_unique<CElementBar3>();
-        bar->SetGeometry(geo.get());
-        bar->Create();
-        ShowActive(bar.get());
-        bar->Grid()->setFocus();
-        return bar->Grid();
     }
     // A page opens its editor with the cell's text selected (the opening key
     // is spent), a bar from the typed character.

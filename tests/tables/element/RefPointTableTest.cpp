@@ -16,30 +16,8 @@ using tablestest::Type;
 
 namespace {
 
-class RefPoints : public ElementProject {
+class RefPoints : public testsupport::PageBarTable<ElementProject, CElementPage2, CElementBar2> {
 protected:
-    std::unique_ptr<CElementPage2> page;
-    std::unique_ptr<CElementBar2> bar;
-
-    CMSFlexGrid* OpenPage()
-    {
-        page = std::make_unique<CElementPage2>();
-        page->SetGeometry(geo.get());
-        page->EnsureInitialized();
-        page->OnSetActive();
-        ShowActive(page.get());
-        page->Grid()->setFocus();
-        return page->Grid();
-    }
-    CMSFlexGrid* OpenBar()
-    {
-        bar = std::make_unique<CElementBar2>();
-        bar->SetGeometry(geo.get());
-        bar->Create();
-        ShowActive(bar.get());
-        bar->Grid()->setFocus();
-        return bar->Grid();
-    }
     static void Point(int axis, std::array<double, 3> s, std::array<double, 3> e, double* p)
     {
         const double start[4] = {0, s[0], s[1], s[2]};

@@ -23,38 +23,8 @@ using tablestest::Type;
 
 namespace {
 
-class CoordinateTable : public NodeProject {
+class CoordinateTable : public testsupport::PageBarTable<NodeProject, CNodePage1, CNodeBar1> {
 protected:
-    std::unique_ptr<CNodePage1> page;
-    std::unique_ptr<CNodeBar1> bar;
-
-    CMSFlexGrid* OpenPage()
-    {
-        page = std::make_unique<CNodePage1>();
-        page->SetGeometry(geo.get());
-        page->EnsureInitialized();
-        page->OnSetActive();
-        ShowActive(page.get());
-        page->Grid()->setFocus();
-        return page->Grid();
-    }
-    CMSFlexGrid* OpenBar()
-    {
-        bar = std::make_unique<CNodeBar1>();
-        bar->SetGeometry(geo.get());
-        bar->Create();
-        ShowActive(bar.get());
-        bar->Grid()->setFocus();
-        return bar->Grid();
-    }
-    static void GoTo(CMSFlexGrid* grid, long row, long col)
-    {
-        grid->SetRow(row);
-        grid->SetCol(col);
-        grid->SetRowSel(row);
-        grid->SetColSel(col);
-        grid->setFocus();
-    }
     static bool Enabled(QMenu* menu, int id)
     {
         QAction* action = MenuResource::FindCommand(menu, id);

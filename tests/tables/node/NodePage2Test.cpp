@@ -20,30 +20,8 @@ using tablestest::Type;
 
 namespace {
 
-class RestraintTable : public NodeProject {
+class RestraintTable : public testsupport::PageBarTable<NodeProject, CNodePage2, CNodeBar2> {
 protected:
-    std::unique_ptr<CNodePage2> page;
-    std::unique_ptr<CNodeBar2> bar;
-
-    CMSFlexGrid* OpenPage()
-    {
-        page = std::make_unique<CNodePage2>();
-        page->SetGeometry(geo.get());
-        page->EnsureInitialized();
-        page->OnSetActive();
-        ShowActive(page.get());
-        page->Grid()->setFocus();
-        return page->Grid();
-    }
-    CMSFlexGrid* OpenBar()
-    {
-        bar = std::make_unique<CNodeBar2>();
-        bar->SetGeometry(geo.get());
-        bar->Create();
-        ShowActive(bar.get());
-        bar->Grid()->setFocus();
-        return bar->Grid();
-    }
     void Select(int from, int to)
     {
         geo->m_selNodeFrom = from;

@@ -1,0 +1,18 @@
+// The result exports of `kestra demo`: for every load case of the current
+// project the five result pages (node displacements, node forces, support
+// reactions, member end displacements, member end forces) write their Word
+// and Excel exports, exactly as from the output sheet. The pages write
+// fixed file names into the project folder, so each case's set is moved
+// into the sub-folder "case<k>/" of the project folder.
+#pragma once
+#include <ostream>
+#include <string>
+
+class DemoExports {
+public:
+    // Needs a QApplication (the pages are widgets; the offscreen platform
+    // will do). Lists every file written on `log`. False with `error` set
+    // when a page cannot read its result or a file cannot be moved.
+    static bool Write(const std::string& projectFolder, int loadCases, std::ostream& log,
+                      std::string& error);
+};
