@@ -15,6 +15,7 @@
 #include <string>
 
 #include "numerics/RecordSet.h"
+#include "support/RenumberReference.h"
 #include "platform/Profile.h"
 #include "view/EglSurface.h"
 #include "view/Geometry.h"
@@ -89,55 +90,6 @@ Model MakeModel(int n, int m)
     return model;
 }
 
-int Trunc(double v) { return CGeometry::TruncateNumber(v); }
-
-// ---- The plain loops, for the ratio ------------------------------------------
-
-void NaiveMergeCoincident(const CdMatrix& nodes, CdMatrix& mt)
-{
-    for (int i = 1; i <= nodes.GetRows(); ++i)
-        for (int j = i + 1; j <= nodes.GetRows(); ++j) {
-            if (!(std::fabs(nodes(i, 1) - nodes(j, 1)) < 0.0001 &&
-                  std::fabs(nodes(i, 2) - nodes(j, 2)) < 0.0001 &&
-                  std::fabs(nodes(i, 3) - nodes(j, 3)) < 0.0001))
-                continue;
-            for (int k = 1; k <= mt.GetRows(); ++k)
-                for (int c = 1; c <= 2; ++c)
-                    if (Trunc(mt(k, c)) == j)
-                        mt(k, c) = i;
-        }
-}
-
-void NaiveRemoveUnconnected(CdMatrix& nodes, CdMatrix& mt)
-{
-    for (int n = nodes.GetRows(); n >= 1; --n) {
-        int count = 0;
-        for (int k = 1; k <= mt.GetRows(); ++k)
-            for (int c = 1; c <= 2; ++c)
-                if (Trunc(mt(k, c)) == n)
-                    ++count;
-        if (count)
-            continue;
-        nodes.DeleteRow(n);
-        for (int k = 1; k <= mt.GetRows(); ++k)
-            for (int c = 1; c <= 2; ++c)
-                if (Trunc(mt(k, c)) > n)
-                    mt(k, c) -= 1;
-    }
-}
-
-void NaiveRemoveDuplicateMembers(CdMatrix& mt)
-{
-    for (int i = 1; i <= mt.GetRows(); ++i) {
-        const int a = Trunc(mt(i, 1)), b = Trunc(mt(i, 2));
-        for (int j = mt.GetRows(); j >= i + 1; --j) {
-            const int c = Trunc(mt(j, 1)), d = Trunc(mt(j, 2));
-            if ((c == a && d == b) || (c == b && d == a) || c == d || c == 0 || d == 0)
-                mt.DeleteRow(j);
-        }
-    }
-}
-
 // ---- Renumbering ----------------------------------------------------------
 
 // The whole node command: merge, remove unconnected nodes, UpdateNode
@@ -198,8 +150,8 @@ void BM_NodeCleanUpNaive(benchmark::State& state)
     const Model model = MakeModel(n, 2 * n);
     for (auto _ : state) {
         CdMatrix nodes = model.nodes, members = model.members;
-        NaiveMergeCoincident(nodes, members);
-        NaiveRemoveUnconnected(nodes, members);
+        reference::MergeCoincident(nodes, members);
+        reference::RemoveUnconnected(nodes, members);
         benchmark::DoNotOptimize(nodes.GetRows());
     }
 }
@@ -223,7 +175,7 @@ void BM_MemberCleanUpNaive(benchmark::State& state)
     const Model model = MakeModel(m / 2, m);
     for (auto _ : state) {
         CdMatrix members = model.members;
-        NaiveRemoveDuplicateMembers(members);
+        reference::RemoveDuplicateMembers(members);
         benchmark::DoNotOptimize(members.GetRows());
     }
 }

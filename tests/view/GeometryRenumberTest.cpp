@@ -8,61 +8,9 @@
 #include <random>
 
 #include "platform/MessageBox.h"
+#include "support/RenumberReference.h"
 
 namespace {
-
-int Trunc(double v) { return CGeometry::TruncateNumber(v); }
-
-// ---- The plain loops -------------------------------------------------------
-
-void NaiveRemoveDuplicateMembers(CdMatrix& mt)
-{
-    for (int i = 1; i <= mt.GetRows(); ++i) {
-        const int a = Trunc(mt(i, 1));
-        const int b = Trunc(mt(i, 2));
-        for (int j = mt.GetRows(); j >= i + 1; --j) {
-            const int c = Trunc(mt(j, 1));
-            const int d = Trunc(mt(j, 2));
-            if ((c == a && d == b) || (c == b && d == a) || c == d || c == 0 || d == 0)
-                mt.DeleteRow(j);
-        }
-    }
-}
-
-void NaiveMergeCoincident(const CdMatrix& nodes, CdMatrix& mt)
-{
-    for (int i = 1; i <= nodes.GetRows(); ++i)
-        for (int j = i + 1; j <= nodes.GetRows(); ++j) {
-            bool same = true;
-            for (int c = 1; c <= 3; ++c)
-                if (!(std::fabs(nodes(i, c) - nodes(j, c)) < 0.0001))
-                    same = false;
-            if (!same)
-                continue;
-            for (int k = 1; k <= mt.GetRows(); ++k)
-                for (int c = 1; c <= 2; ++c)
-                    if (Trunc(mt(k, c)) == j)
-                        mt(k, c) = i;
-        }
-}
-
-void NaiveRemoveUnconnected(CdMatrix& nodes, CdMatrix& mt)
-{
-    for (int n = nodes.GetRows(); n >= 1; --n) {
-        int count = 0;
-        for (int k = 1; k <= mt.GetRows(); ++k)
-            for (int c = 1; c <= 2; ++c)
-                if (Trunc(mt(k, c)) == n)
-                    ++count;
-        if (count)
-            continue;
-        nodes.DeleteRow(n);
-        for (int k = 1; k <= mt.GetRows(); ++k)
-            for (int c = 1; c <= 2; ++c)
-                if (Trunc(mt(k, c)) > n)
-                    mt(k, c) -= 1;
-    }
-}
 
 // Equal shape and equal elements, NaN matching NaN.
 ::testing::AssertionResult SameTable(const CdMatrix& a, const CdMatrix& b)
@@ -157,7 +105,7 @@ TEST(GeometryRenumberMember, MatchesPlainLoopOnRandomTables)
         }
         CdMatrix fast = mt, plain = mt;
         CGeometry::RemoveDuplicateMembers(fast);
-        NaiveRemoveDuplicateMembers(plain);
+        reference::RemoveDuplicateMembers(plain);
         ASSERT_TRUE(SameTable(fast, plain)) << "round " << round;
     }
 }
@@ -184,7 +132,7 @@ TEST(GeometryRenumberNode, CoincidenceIsBelowTheToleranceAndNotTransitive)
     mt = Members({{3, 4}, {2, 4}});
     CdMatrix plain = mt;
     CGeometry::MergeCoincidentNodeEnds(nt, mt);
-    NaiveMergeCoincident(nt, plain);
+    reference::MergeCoincident(nt, plain);
     EXPECT_TRUE(SameTable(mt, plain));
     ExpectColumn(mt, 1, {2, 1});
     ExpectColumn(mt, 2, {3});
@@ -243,11 +191,11 @@ TEST(GeometryRenumberNode, MatchesPlainLoopsOnRandomModels)
 
         CdMatrix fastNodes = nt, fastMembers = mt, plainNodes = nt, plainMembers = mt;
         merged += CGeometry::MergeCoincidentNodeEnds(fastNodes, fastMembers);
-        NaiveMergeCoincident(plainNodes, plainMembers);
+        reference::MergeCoincident(plainNodes, plainMembers);
         ASSERT_TRUE(SameTable(fastMembers, plainMembers)) << "merge, round " << round;
 
         removed += CGeometry::RemoveUnconnectedNodes(fastNodes, fastMembers);
-        NaiveRemoveUnconnected(plainNodes, plainMembers);
+        reference::RemoveUnconnected(plainNodes, plainMembers);
         ASSERT_TRUE(SameTable(fastNodes, plainNodes)) << "nodes, round " << round;
         ASSERT_TRUE(SameTable(fastMembers, plainMembers)) << "ends, round " << round;
     }
@@ -269,7 +217,7 @@ TEST(GeometryRenumberNode, HeapOfCopiesOfOnePoint)
     }
     CdMatrix plain = mt;
     CGeometry::MergeCoincidentNodeEnds(nt, mt);
-    NaiveMergeCoincident(nt, plain);
+    reference::MergeCoincident(nt, plain);
     EXPECT_TRUE(SameTable(mt, plain));
     for (int k = 1; k <= n; ++k)
         EXPECT_TRUE(mt(k, 1) == 1.0 || mt(k, 1) == n + 1.0 - k);
