@@ -129,6 +129,21 @@ bool WriteTable(const std::string& path, const std::int32_t* header, int headerC
     return true;
 }
 
+// Reads and checks the header of a record file: counts that make sense and
+// a file that holds at least its first record. recordBytes is the size of
+// one record (its elements and the spare slot).
+static bool ReadRecordHeader(File& f, std::int64_t fileSize, std::size_t width, std::int32_t header[2],
+                      std::int64_t& recordBytes)
+{
+    if (fileSize < 8 || std::fread(header, 1, 8, f.get()) != 8)
+        return false;
+    const std::int64_t count = CheckedCount(header, 2);
+    if (count < 0)
+        return false;
+    recordBytes = (count + 1) * static_cast<std::int64_t>(width);
+    return 8 + recordBytes <= fileSize;
+}
+
 ReadResult ReadRecord(const std::string& path, int k, std::size_t width,
                       const PrepareBlock& prepare)
 {
@@ -137,14 +152,8 @@ ReadResult ReadRecord(const std::string& path, int k, std::size_t width,
         return ReadResult::OpenFailed;
     const std::int64_t fileSize = f.Size();
     std::int32_t header[2] = {0, 0};
-    if (fileSize < 8 || std::fread(header, 1, 8, f.get()) != 8)
-        return ReadResult::BadHeader;
-    const std::int64_t count = CheckedCount(header, 2);
-    if (count < 0)
-        return ReadResult::BadHeader;
-    const std::int64_t recordBytes = (count + 1) * static_cast<std::int64_t>(width);
-    // A record file holds at least its first record.
-    if (8 + recordBytes > fileSize)
+    std::int64_t recordBytes = 0;
+    if (!ReadRecordHeader(f, fileSize, width, header, recordBytes))
         return ReadResult::BadHeader;
     void* block = prepare(header);
     const std::int64_t offset = 8 + (static_cast<std::int64_t>(k) - 1) * recordBytes;
@@ -162,13 +171,8 @@ ReadResult ReadRecords(const std::string& path, int count, std::size_t width,
         return ReadResult::OpenFailed;
     const std::int64_t fileSize = f.Size();
     std::int32_t header[2] = {0, 0};
-    if (fileSize < 8 || std::fread(header, 1, 8, f.get()) != 8)
-        return ReadResult::BadHeader;
-    const std::int64_t elements = CheckedCount(header, 2);
-    if (elements < 0)
-        return ReadResult::BadHeader;
-    const std::int64_t recordBytes = (elements + 1) * static_cast<std::int64_t>(width);
-    if (8 + recordBytes > fileSize)
+    std::int64_t recordBytes = 0;
+    if (!ReadRecordHeader(f, fileSize, width, header, recordBytes))
         return ReadResult::BadHeader;
     // Records the file reaches, whole or in part: a record starting at or
     // beyond the end reads as zero and need not be stored.
