@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "settings/OptionPage1.h"
-#include "settings/OptionPageForm.h"
+#include "settings/pages/OptionPageForm.h"
 
 class OptionPage1Widget : public OptionPageForm {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "settings/OptionPage4Widget.h"
+#include "settings/pages/OptionPage4Widget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "settings/OptionPage4.h"
-#include "settings/OptionPageForm.h"
+#include "settings/pages/OptionPageForm.h"
 
 class OptionPage4Widget : public OptionPageForm {
     Q_OBJECT

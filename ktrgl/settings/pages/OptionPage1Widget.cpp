@@ -1,4 +1,4 @@
-#include "settings/OptionPage1Widget.h"
+#include "settings/pages/OptionPage1Widget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "settings/OptionPage5.h"
-#include "settings/OptionPageForm.h"
+#include "settings/pages/OptionPageForm.h"
 
 class OptionPage5Widget : public OptionPageForm {
     Q_OBJECT

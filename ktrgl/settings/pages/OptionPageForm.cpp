@@ -1,4 +1,4 @@
-#include "settings/OptionPageForm.h"
+#include "settings/pages/OptionPageForm.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "settings/OptionPage3.h"
-#include "settings/OptionPageForm.h"
+#include "settings/pages/OptionPageForm.h"
 
 class OptionPage3Widget : public OptionPageForm {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "settings/OptionPage3Widget.h"
+#include "settings/pages/OptionPage3Widget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "settings/OptionPage5Widget.h"
+#include "settings/pages/OptionPage5Widget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

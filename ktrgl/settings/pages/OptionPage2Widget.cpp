@@ -1,4 +1,4 @@
-#include "settings/OptionPage2Widget.h"
+#include "settings/pages/OptionPage2Widget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "settings/OptionPage2.h"
-#include "settings/OptionPageForm.h"
+#include "settings/pages/OptionPageForm.h"
 
 class OptionPage2Widget : public OptionPageForm {
     Q_OBJECT
