@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "GuiStartup.h"
+#include "support/ModalWatchdog.h"
 
 int main(int argc, char** argv)
 {
@@ -13,5 +14,6 @@ int main(int argc, char** argv)
     GuiStartup::BeforeApplication();
     QApplication app(argc, argv);
     GuiStartup::AfterApplication("KESTRA-tests", "kestra-gui-tests");
+    testsupport::ModalWatchdog watchdog;
     return RUN_ALL_TESTS();
 }
