@@ -1,6 +1,5 @@
 #include <climits>
 #include <limits>
-#include <random>
 
 #include <gtest/gtest.h>
 
@@ -143,29 +142,3 @@ TEST(iMatrix, DisplayWritesTheBlockToStandardOutput)
     EXPECT_EQ(a.ToString(), "1\t-2\t\n30\t4\t\n\n");
 }
 
-TEST(iMatrix, SortByColumnFollowsTheExchangeProcedure)
-{
-    std::mt19937 gen(5);
-    for (int trial = 0; trial < 40; ++trial) {
-        std::uniform_int_distribution<int> key(-1, 1 + trial % 3);
-        const int n = 2 + trial * 4;
-        CiMatrix a(n, 2);
-        for (int i = 1; i <= n; ++i) {
-            a(i, 1) = key(gen);
-            a(i, 2) = i;
-        }
-        a(0, 0) = trial % 2; // the key of every row when the column is outside
-        for (int c : {1, 5}) {
-            CiMatrix expected = a;
-            for (int i = 1; i <= n; ++i)
-                for (int j = 1; j <= n; ++j) {
-                    const int t = expected.GetAt(i, c);
-                    if (expected.GetAt(j, c) >= t)
-                        expected.SwapRows(i, j);
-                }
-            CiMatrix sorted = a;
-            sorted.SortByColumn(c);
-            EXPECT_EQ(sorted, expected) << "trial " << trial << " column " << c;
-        }
-    }
-}

@@ -48,21 +48,6 @@ TEST(ProjectSettings, NoSettingsFileGivesDefaults)
     EXPECT_EQ(p.GetActiveLoadCase(), 1);
 }
 
-TEST(ProjectSettings, NodeCountIsWrittenUnderItsExactKey)
-{
-    TempDir dir;
-    {
-        CProject p;
-        p.GetNodeCount() = 12;
-        p.Settings(true);
-    }
-    CProject q;
-    EXPECT_EQ(q.GetNodeCount(), 12);
-    const std::string ini = TempDir::Read(dir.Ini());
-    EXPECT_NE(ini.find("[KESTRA ]"), std::string::npos);
-    EXPECT_NE(ini.find("\nNode =12\n"), std::string::npos) << ini;
-}
-
 TEST(ProjectSettings, SaveWritesAllSeventeenKeysInOrder)
 {
     TempDir dir;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -150,45 +149,6 @@ TEST(OptionPages, LoadGroup) { CheckGroup<COptionPage3>(kLoad); }
 TEST(OptionPages, ForceGroup) { CheckGroup<COptionPage4>(kForce); }
 TEST(OptionPages, ViewGroup) { CheckGroup<COptionPage5>(kView); }
 
-TEST(OptionPages, KeyCountsAndUniqueNames)
-{
-    EXPECT_EQ(COptionPage1::KeyCount, 19);
-    EXPECT_EQ(COptionPage2::KeyCount, 21);
-    EXPECT_EQ(COptionPage3::KeyCount, 26);
-    EXPECT_EQ(COptionPage4::KeyCount, 36);
-    EXPECT_EQ(COptionPage5::KeyCount, 19);
-    std::set<std::string> names;   // matched without regard to case in the file
-    auto add = [&](const auto& keys) {
-        for (const auto& k : keys) {
-            std::string lower = k.name;
-            for (char& c : lower)
-                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            names.insert(lower);
-        }
-    };
-    add(COptionPage1::Keys());
-    add(COptionPage2::Keys());
-    add(COptionPage3::Keys());
-    add(COptionPage4::Keys());
-    add(COptionPage5::Keys());
-    EXPECT_EQ(names.size(), 121u);
-}
-
-TEST(OptionPages, ConstructorGivesDefaultsWithoutReading)
-{
-    TempDir dir;
-    TempDir::Write(dir.Ini(), "[OPTION]\nnode factor=9\nscreen red=40\n");
-    COptionPage1 node;
-    COptionPage5 view;
-    EXPECT_EQ(node.m_nodeFactor, 6);
-    EXPECT_EQ(view.m_screenRed, 0);
-    node.LoadLibraryA();
-    view.LoadLibraryA();
-    EXPECT_EQ(node.m_nodeFactor, 9);
-    EXPECT_EQ(view.m_screenRed, 40);
-    EXPECT_EQ(node.m_dispNumberBlue, 0);
-}
-
 TEST(OptionPages, NamedMembersMatchTheirKeys)
 {
     TempDir dir;
@@ -227,15 +187,5 @@ TEST(OptionPages, LoadScaleIsWrittenTruncatedAndReadUnsigned)
     platform::Profile::WriteString("OPTION", "load scale", "3000000000");
     back.LoadLibraryA();
     EXPECT_DOUBLE_EQ(back.m_loadScale, 3000000000.0);   // beyond int, held exactly
-    EXPECT_EQ(TruncateOption(-2.7), -2);
-    EXPECT_EQ(TruncateOption(1e300), 2147483647);
 }
 
-TEST(OptionPages, LabelListsStartEmpty)
-{
-    COptionPage1 node;
-    COptionPage2 member;
-    EXPECT_TRUE(node.m_nodeLabels.empty());
-    EXPECT_TRUE(member.m_memberLabels.empty());
-    EXPECT_TRUE(member.m_propertyLabels.empty());
-}
