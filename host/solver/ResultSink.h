@@ -15,8 +15,10 @@ namespace solver {
 struct CaseResult {
     // nodes x dof: displacements along / rotations about global X, Y, Z.
     CdMatrix nodeDisplacements;
-    // nodes x dof: the applied loads at free degrees of freedom, the support
-    // reactions (force of the support on the structure) at restrained ones.
+    // nodes x dof: the node loads at free degrees of freedom, the support
+    // reactions (force of the support on the structure) at restrained ones:
+    // K u less the equivalent nodal loads of the member loads, so that the
+    // reactions balance every node and member load.
     CdMatrix nodeForces;
     // members x 2 dof: end displacements in local axes, start node first
     // (translations 1, 2, 3, then rotations about 1, 2, 3 for a frame).
