@@ -361,10 +361,12 @@ int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream
                 !picture(CGeometry::ModeForces, k, p.name + "-forces-" + component + "-" + K + ".png"))
                 return Failure;
         }
-        // The exports of the result pages, one folder per load case, where
+        // The exports of the result pages, one folder per load case and
+        // combination, where
         // a QApplication exists (the kestra binary makes one for the demo).
         if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-            !DemoExports::Write(projectFolder, int(p.loadCases.size()), out, error)) {
+            !DemoExports::Write(projectFolder, int(p.loadCases.size()), int(p.combinations.size()),
+                                out, error)) {
             err << "kestra: " << error << "\n";
             return Failure;
         }

@@ -195,6 +195,16 @@ TEST_F(KestraDemo, WritesTheResultExportsOfEveryLoadCase)
                     EXPECT_NE(s_run.out.find(path + "\n"), std::string::npos) << "not listed: " << path;
                 }
     EXPECT_FALSE(fs::exists(Path("Building/case3")));
+    // Combinations are records 3 and 4 of the building's results.
+    for (int c = 1; c <= 2; ++c)
+        for (const char* file : {"displacement.txt", "MemberForce.xls"}) {
+            const std::string path = Path("Building/combination" + std::to_string(c) + "/" + file);
+            EXPECT_GT(fs::file_size(path), 100u) << path;
+            EXPECT_NE(s_run.out.find(path + "\n"), std::string::npos) << "not listed: " << path;
+        }
+    EXPECT_FALSE(fs::exists(Path("Bridge/combination1")));
+    EXPECT_NE(TempDir::Read(Path("Building/combination1/displacement.txt")),
+              TempDir::Read(Path("Building/case1/displacement.txt")));
     EXPECT_FALSE(fs::exists(Path("Building/MemberForce.txt"))); // moved into its case folder
 
     std::ifstream in(Path("Building/case1/MemberForce.txt"));
