@@ -82,7 +82,19 @@ solver::SolverStatus SolveCurrentProject(ProgressBar* bar)
     return engine.SolveProject();
 }
 
-// Largest translation of every load case, from the ".disn" records.
+// Number of load combinations of the current project: the rows of its
+// ".cmb" table, 0 without one.
+int CombinationCount()
+{
+    const std::string path = ProjectFiles::ProjectPath(".cmb");
+    CdMatrix combinations;
+    if (!fs::is_regular_file(path) || !combinations.Load(path))
+        return 0;
+    return combinations.GetRows();
+}
+
+// Largest translation of every load case and combination, from the
+// ".disn" records (combination c is record N + c).
 void PrintSummary(std::ostream& out)
 {
     CProject project;
@@ -90,11 +102,14 @@ void PrintSummary(std::ostream& out)
     out << project.GetName() << " (" << project.GetElementType() << "): " << nodes << " nodes, "
         << project.GetElementCount() << " members, " << project.GetEquationCount()
         << " equations\n";
-    for (int k = 1; k <= project.GetLoadCaseCount(); ++k) {
+    const int cases = project.GetLoadCaseCount();
+    for (int k = 1; k <= cases + CombinationCount(); ++k) {
+        const std::string what = k <= cases ? "load case " + std::to_string(k)
+                                            : "combination " + std::to_string(k - cases);
         CdMatrix d;
         std::string error;
         if (!ProjectFiles::ReadResult(".disn", k, nodes, dof, d, error)) {
-            out << "  load case " << k << ": " << error << "\n";
+            out << "  " << what << ": " << error << "\n";
             continue;
         }
         int worst = 0;
@@ -108,10 +123,10 @@ void PrintSummary(std::ostream& out)
         }
         char line[200];
         std::snprintf(line, sizeof line,
-                      "  load case %d: largest displacement %.3f mm at node %d "
+                      "  %s: largest displacement %.3f mm at node %d "
                       "(X %.3f, Y %.3f, Z %.3f mm)\n",
-                      k, largest * 1000.0, worst, d(worst, 1) * 1000.0, d(worst, 2) * 1000.0,
-                      d(worst, 3) * 1000.0);
+                      what.c_str(), largest * 1000.0, worst, d(worst, 1) * 1000.0,
+                      d(worst, 2) * 1000.0, d(worst, 3) * 1000.0);
         out << line;
     }
 }
@@ -313,7 +328,7 @@ int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream
             err << "kestra: " << p.name << ": " << status.GetMessage() << "\n";
             return Failure;
         }
-        for (const char* ext : {".disn", ".sys", ".dise", ".elf"})
+        for (const char* ext : {".disn", ".sys", ".dise", ".elf", ".mfs"})
             out << projectFolder << p.name << ext << "\n";
         out << projectFolder << "dcos\n";
 
@@ -346,10 +361,12 @@ int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream
                 !picture(CGeometry::ModeForces, k, p.name + "-forces-" + component + "-" + K + ".png"))
                 return Failure;
         }
-        // The exports of the result pages, one folder per load case, where
+        // The exports of the result pages, one folder per load case and
+        // combination, where
         // a QApplication exists (the kestra binary makes one for the demo).
         if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-            !DemoExports::Write(projectFolder, int(p.loadCases.size()), out, error)) {
+            !DemoExports::Write(projectFolder, int(p.loadCases.size()), int(p.combinations.size()),
+                                out, error)) {
             err << "kestra: " << error << "\n";
             return Failure;
         }

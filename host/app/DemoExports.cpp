@@ -51,8 +51,8 @@ std::vector<std::unique_ptr<ResultTablePage>> MakePages()
 
 } // namespace
 
-bool DemoExports::Write(const std::string& projectFolder, int loadCases, std::ostream& log,
-                        std::string& error)
+bool DemoExports::Write(const std::string& projectFolder, int loadCases, int combinations,
+                        std::ostream& log, std::string& error)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         error = "the result exports need a QApplication";
@@ -65,7 +65,7 @@ bool DemoExports::Write(const std::string& projectFolder, int loadCases, std::os
         "Reaction.txt",           "Reaction.xls",           "MemberDisplacement.txt",
         "MemberDisplacement.xls", "MemberForce.txt",        "MemberForce.xls",
     };
-    for (int k = 1; k <= loadCases; ++k) {
+    for (int k = 1; k <= loadCases + combinations; ++k) {
         {
             CProject project;
             project.GetActiveLoadCase() = k;
@@ -85,7 +85,9 @@ bool DemoExports::Write(const std::string& projectFolder, int loadCases, std::os
             error = messages.texts;
             return false;
         }
-        const fs::path caseFolder = fs::path(projectFolder) / ("case" + std::to_string(k));
+        const fs::path caseFolder =
+            fs::path(projectFolder) / (k <= loadCases ? "case" + std::to_string(k)
+                                                      : "combination" + std::to_string(k - loadCases));
         std::error_code ec;
         fs::create_directories(caseFolder, ec);
         for (const std::string& file : files) {

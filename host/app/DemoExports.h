@@ -1,9 +1,11 @@
-// The result exports of `kestra demo`: for every load case of the current
-// project the five result pages (node displacements, node forces, support
-// reactions, member end displacements, member end forces) write their Word
-// and Excel exports, exactly as from the output sheet. The pages write
-// fixed file names into the project folder, so each case's set is moved
-// into the sub-folder "case<k>/" of the project folder.
+// The result exports of `kestra demo`: for every load case and combination
+// of the current project the five result pages (node displacements, node
+// forces, support reactions, member end displacements, member end forces)
+// write their Word and Excel exports, exactly as from the output sheet
+// (combination c is record N + c of the result files, read as the active
+// load case N + c). The pages write fixed file names into the project
+// folder, so each set is moved into the sub-folder "case<k>/" or
+// "combination<c>/" of the project folder.
 #pragma once
 #include <ostream>
 #include <string>
@@ -13,6 +15,6 @@ public:
     // Needs a QApplication (the pages are widgets; the offscreen platform
     // will do). Lists every file written on `log`. False with `error` set
     // when a page cannot read its result or a file cannot be moved.
-    static bool Write(const std::string& projectFolder, int loadCases, std::ostream& log,
-                      std::string& error);
+    static bool Write(const std::string& projectFolder, int loadCases, int combinations,
+                      std::ostream& log, std::string& error);
 };

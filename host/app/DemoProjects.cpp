@@ -93,39 +93,46 @@ DemoProject DemoProjects::BuildingFrame()
         for (int iz = 0; iz < nz; ++iz)
             for (int ix = 0; ix < nx; ++ix)
                 p.members.push_back(Member(p.nodes, id(level - 1, ix, iz), id(level, ix, iz), 1, 1));
+    // Member numbers of the main beam halves on each level and line.
+    std::vector<std::vector<int>> beamLine(std::size_t(levels * nz));
     for (int level = 1; level < levels; ++level) {
         for (int iz = 0; iz < nz; ++iz)
             for (int ix = 0; ix + 1 < nx; ++ix) {
                 p.members.push_back(Member(p.nodes, id(level, ix, iz), mid(level, ix, iz), 2, 1));
                 p.members.push_back(Member(p.nodes, mid(level, ix, iz), id(level, ix + 1, iz), 2, 1));
+                for (int half = 1; half >= 0; --half)
+                    beamLine[std::size_t(level * nz + iz)].push_back(int(p.members.size()) - half);
             }
         for (int ix = 0; ix < nx; ++ix)
             for (int iz = 0; iz + 1 < nz; ++iz)
                 p.members.push_back(Member(p.nodes, id(level, ix, iz), id(level, ix, iz + 1), 3, 1));
     }
 
-    // Case 1: floors 500 kgf/m2, roof 300 kgf/m2. The slab strip of width
-    // wz that a main beam carries goes half to its mid-span nodes and half
-    // to its column nodes. Case 2: wind 100 kgf/m2 on the facade at X = 0.
+    // Case 1: floors 500 kgf/m2, roof 300 kgf/m2, spanning along Z onto the
+    // main beams: a beam carries the slab strip of width wz as a uniform
+    // load along global -Y on both its halves; and the self weight of every
+    // member, steel at 7850 kgf/m3. Case 2: wind 100 kgf/m2 on the facade
+    // at X = 0, at the column nodes.
     const std::size_t count = p.nodes.size();
     std::vector<std::array<double, 6>> gravity(count, std::array<double, 6>{}),
         wind(count, std::array<double, 6>{});
+    std::vector<std::array<double, 7>> floors;
     for (int level = 1; level < levels; ++level)
         for (int iz = 0; iz < nz; ++iz) {
             const double wz = (iz > 0 ? bayZ / 2 : 0) + (iz + 1 < nz ? bayZ / 2 : 0);
             const bool roof = level == levels - 1;
             const double q = roof ? 300.0 : 500.0;
-            for (int ix = 0; ix < nx; ++ix) {
-                const double wx = (ix > 0 ? bayX / 2 : 0) + (ix + 1 < nx ? bayX / 2 : 0);
-                gravity[id(level, ix, iz) - 1][1] = -q * wx / 2 * wz;
-                if (ix + 1 < nx)
-                    gravity[mid(level, ix, iz) - 1][1] = -q * bayX / 2 * wz;
-                if (ix == 0)
-                    wind[id(level, ix, iz) - 1][0] = 100.0 * wz * (roof ? storey / 2 : storey);
-            }
+            for (int member : beamLine[std::size_t(level * nz + iz)])
+                floors.push_back({double(member), 1, 5, 0, 0, -q * wz, 0});
+            wind[id(level, 0, iz) - 1][0] = 100.0 * wz * (roof ? storey / 2 : storey);
         }
+    for (std::size_t m = 1; m <= p.members.size(); ++m)
+        floors.push_back({double(m), 4, 5, 0, 0, -7850.0, 0});
     p.loadCases = {gravity, wind};
     p.loadCaseNames = {"gravity", "wind along +X"};
+    p.memberLoads = {floors};
+    p.combinations = {{1.35, 1.5}, {1.0, 1.0}};
+    p.combinationNames = {"1.35 gravity + 1.5 wind", "gravity + wind"};
     return p;
 }
 

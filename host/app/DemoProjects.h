@@ -32,13 +32,21 @@ struct DemoProject {
     // Node loads per case: one row per node, `dof` columns used of 6.
     std::vector<std::vector<std::array<double, 6>>> loadCases;
     std::vector<std::string> loadCaseNames;
+    // Member loads per case (may be shorter than loadCases): member, kind,
+    // direction, a, b, w1, w2 (see the ".mld<k>" table).
+    std::vector<std::vector<std::array<double, 7>>> memberLoads;
+    // Load combinations: the factor of every load case, and their names.
+    std::vector<std::vector<double>> combinations;
+    std::vector<std::string> combinationNames;
 };
 
 class DemoProjects {
 public:
     // 3 x 2 bays (6 m along X, 5 m along Z), 3 storeys of 3.5 m, Y up,
     // fixed column bases, main beams along X with a mid-span node; case 1
-    // gravity, case 2 wind along +X.
+    // gravity (floor loads on the main beams and the self weight of every
+    // member), case 2 wind along +X; combinations 1.35 gravity + 1.5 wind
+    // and gravity + wind.
     static DemoProject BuildingFrame();
     // Two Pratt trusses of 6 panels of 5 m, 5 m high, 4 m apart, with
     // cross girders, lateral and sway bracing; pinned at one end, on
@@ -51,7 +59,9 @@ public:
     // Writes the project into folder (ending with '/'): creates the folder
     // and an empty project file F + N + ".KTR", sets the project facts in
     // the current settings file (Settings (true) fills the project file),
-    // then the ".nod", ".ele", ".pro", ".res" and ".lod<k>" files. Each file
+    // then the ".nod", ".ele", ".pro", ".res" and ".lod<k>" files, the
+    // ".mld<k>" files of the cases with member loads and the ".cmb" file
+    // when there are combinations. Each file
     // written is listed on `log`. False with `error` set when a file cannot
     // be written.
     static bool Write(const DemoProject& project, const std::string& folder, std::ostream& log,

@@ -85,5 +85,16 @@ bool DemoProjects::Write(const DemoProject& p, const std::string& folder, std::o
     for (std::size_t k = 0; k < p.loadCases.size(); ++k)
         if (!save(ToMatrix(p.loadCases[k], p.dof), "lod" + std::to_string(k + 1)))
             return false;
+    for (std::size_t k = 0; k < p.memberLoads.size() && k < p.loadCases.size(); ++k)
+        if (!p.memberLoads[k].empty() && !save(ToMatrix(p.memberLoads[k]), "mld" + std::to_string(k + 1)))
+            return false;
+    if (!p.combinations.empty()) {
+        CdMatrix factors(int(p.combinations.size()), int(p.loadCases.size()));
+        for (std::size_t c = 0; c < p.combinations.size(); ++c)
+            for (std::size_t k = 0; k < p.combinations[c].size() && k < p.loadCases.size(); ++k)
+                factors(int(c) + 1, int(k) + 1) = p.combinations[c][k];
+        if (!save(factors, "cmb"))
+            return false;
+    }
     return true;
 }

@@ -2,6 +2,8 @@
 // the display lists after a change, and the solver run.
 #include "MainWindow.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -176,6 +178,8 @@ void MainWindow::ClearResults()
         return;
     CProject project;
     project.ClearResults();
+    // The solver's section forces go with the other result files.
+    std::remove((project.GetLocation() + project.GetName() + ".mfs").c_str());
     if (m_geometry->m_viewMode >= CGeometry::ModeDisplaced)
         m_geometry->m_viewMode = CGeometry::ModeModel;
     RefreshView();

@@ -46,9 +46,10 @@ bool ModelSnapshot::IsTableFile(const std::string& fileName, const std::string& 
         fileName[name.size()] != '.')
         return false;
     const std::string ext = fileName.substr(name.size() + 1);
-    if (ext == "pro" || ext == "res")
+    if (ext == "pro" || ext == "res" || ext == "cmb")
         return true;
-    if (ext.size() > 3 && ext.compare(0, 3, "lod") == 0) {
+    // Node loads ".lod<k>" and member loads ".mld<k>" of load case k.
+    if (ext.size() > 3 && (ext.compare(0, 3, "lod") == 0 || ext.compare(0, 3, "mld") == 0)) {
         for (std::size_t i = 3; i < ext.size(); ++i)
             if (ext[i] < '0' || ext[i] > '9')
                 return false;

@@ -13,7 +13,8 @@ constexpr int kTrussCode[6] = {0, 1, 2, 6, 7, 8};
 
 MemberStiffness::MemberStiffness(Model::Type type, double length, const Eigen::Matrix3d& axes,
                                  const Section& section, const std::array<bool, 12>& connected)
-    : m_size(type == Model::Type::Frame3D ? 12 : 6), m_length(length), m_axes(axes)
+    : m_size(type == Model::Type::Frame3D ? 12 : 6), m_length(length), m_axes(axes),
+      m_section(section)
 {
     std::array<bool, 12> local;
     local.fill(true);
@@ -29,6 +30,7 @@ MemberStiffness::MemberStiffness(Model::Type type, double length, const Eigen::M
 
     const LocalMatrix k = m_size == 12 ? LocalFrame(section, length)
                                        : LocalTruss(section.E, section.A, length);
+    m_local = local;
     if (m_released)
         Condense(k, local, m_k, m_recovery);
     else
@@ -102,20 +104,7 @@ void MemberStiffness::Condense(const LocalMatrix& k, const std::array<bool, 12>&
         for (int j = 0; j < nc; ++j)
             krc(i, j) = k(r[i], c[j]);
     }
-    // Pseudo-inverse of Krr after scaling its diagonal to 1, so the cut-off
-    // does not depend on the units or on EA/L against EI/L^3.
-    LocalVector scale(nr);
-    for (int i = 0; i < nr; ++i)
-        scale(i) = krr(i, i) > 0.0 ? 1.0 / std::sqrt(krr(i, i)) : 1.0;
-    const LocalMatrix scaled = scale.asDiagonal() * krr * scale.asDiagonal();
-    Eigen::SelfAdjointEigenSolver<LocalMatrix> eigen(scaled);
-    const LocalVector& lambda = eigen.eigenvalues();
-    const LocalMatrix& v = eigen.eigenvectors();
-    LocalVector inv(nr);
-    for (int i = 0; i < nr; ++i)
-        inv(i) = lambda(i) > 1e-10 ? 1.0 / lambda(i) : 0.0;
-    const LocalMatrix pinv =
-        scale.asDiagonal() * (v * inv.asDiagonal() * v.transpose()) * scale.asDiagonal();
+    const LocalMatrix pinv = ScaledPseudoInverse(krr);
     const LocalMatrix x = pinv * krc; // u_r = -x u_c
 
     for (int i = 0; i < nc; ++i) {
@@ -135,6 +124,57 @@ void MemberStiffness::Condense(const LocalMatrix& k, const std::array<bool, 12>&
     for (int i = 0; i < nr; ++i)
         for (int j = 0; j < nc; ++j)
             recovery(r[i], c[j]) = -x(i, j);
+}
+
+LocalMatrix MemberStiffness::ScaledPseudoInverse(const LocalMatrix& krr)
+{
+    // Pseudo-inverse of Krr after scaling its diagonal to 1, so the cut-off
+    // does not depend on the units or on EA/L against EI/L^3.
+    const Eigen::Index nr = krr.rows();
+    LocalVector scale(nr);
+    for (Eigen::Index i = 0; i < nr; ++i)
+        scale(i) = krr(i, i) > 0.0 ? 1.0 / std::sqrt(krr(i, i)) : 1.0;
+    const LocalMatrix scaled = scale.asDiagonal() * krr * scale.asDiagonal();
+    Eigen::SelfAdjointEigenSolver<LocalMatrix> eigen(scaled);
+    const LocalVector& lambda = eigen.eigenvalues();
+    const LocalMatrix& v = eigen.eigenvectors();
+    LocalVector inv(nr);
+    for (Eigen::Index i = 0; i < nr; ++i)
+        inv(i) = lambda(i) > 1e-10 ? 1.0 / lambda(i) : 0.0;
+    return scale.asDiagonal() * (v * inv.asDiagonal() * v.transpose()) * scale.asDiagonal();
+}
+
+void MemberStiffness::CondenseLoad(LocalVector& forces, LocalVector& released) const
+{
+    released = LocalVector::Zero(m_size);
+    if (!m_released)
+        return;
+    const LocalMatrix k = m_size == 12 ? LocalFrame(m_section, m_length)
+                                       : LocalTruss(m_section.E, m_section.A, m_length);
+    int c[12], r[12];
+    int nc = 0, nr = 0;
+    for (int i = 0; i < m_size; ++i) {
+        if (m_local[i])
+            c[nc++] = i;
+        else
+            r[nr++] = i;
+    }
+    LocalMatrix krr(nr, nr);
+    LocalVector rr(nr);
+    for (int i = 0; i < nr; ++i) {
+        rr(i) = forces(r[i]);
+        for (int j = 0; j < nr; ++j)
+            krr(i, j) = k(r[i], r[j]);
+    }
+    const LocalVector ur = nc > 0 ? LocalVector(-(ScaledPseudoInverse(krr) * rr))
+                                  : LocalVector(LocalVector::Zero(nr));
+    for (int i = 0; i < nr; ++i) {
+        released(r[i]) = ur(i);
+        forces(r[i]) = 0.0;
+    }
+    for (int i = 0; i < nc; ++i)
+        for (int j = 0; j < nr; ++j)
+            forces(c[i]) += k(c[i], r[j]) * ur(j);
 }
 
 LocalVector MemberStiffness::ToLocal(const LocalVector& g) const

@@ -68,6 +68,14 @@ public:
     LocalVector EndDisplacements(const LocalVector& nodeDisplacements) const;
     LocalVector EndForces(const LocalVector& nodeDisplacements) const;
 
+    // Fixed-end forces (local axes, what the nodes exert on the ends of the
+    // member held at all its degrees of freedom) condensed with the end
+    // releases exactly as the stiffness is: r_c - Kcr Krr^+ r_r at the
+    // connected degrees of freedom, 0 at the released ones. `released`
+    // gets what the load alone turns or moves the released ends by,
+    // -Krr^+ r_r (0 elsewhere). Without releases nothing changes.
+    void CondenseLoad(LocalVector& forces, LocalVector& released) const;
+
     // Rotates a vector of 3-blocks between global and local axes.
     LocalVector ToLocal(const LocalVector& global) const;
     LocalVector ToGlobal(const LocalVector& local) const;
@@ -83,6 +91,8 @@ public:
     // released at both ends) condenses to nothing instead of dividing by 0.
     static void Condense(const LocalMatrix& k, const std::array<bool, 12>& connected,
                          LocalMatrix& kc, LocalMatrix& recovery);
+    // The pseudo-inverse of Krr as Condense takes it.
+    static LocalMatrix ScaledPseudoInverse(const LocalMatrix& krr);
 
 private:
     int m_size = 12;
@@ -91,6 +101,8 @@ private:
     bool m_released = false;
     LocalMatrix m_k;
     LocalMatrix m_recovery; // empty when nothing is released
+    Section m_section;
+    std::array<bool, 12> m_local{}; // release codes of the Size() local degrees of freedom
 };
 
 } // namespace solver

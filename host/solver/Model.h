@@ -31,11 +31,20 @@ public:
     // One table per load case: one row per node, Dof() columns (forces
     // along X, Y, Z, then moments about X, Y, Z); missing cells are 0.
     std::vector<CdMatrix> loadCases;
+    // Member loads, one table per load case (index 0 = case 1; a missing or
+    // empty table = none): one row per load, 7 columns (MemberLoad).
+    std::vector<CdMatrix> memberLoads;
+    // Load combinations: one row per combination, one column per load case,
+    // the factor of that case (0 or a missing cell = not in it).
+    CdMatrix combinations;
 
     int Dof() const { return type == Type::Frame3D ? 6 : 3; }
     int NodeCount() const { return nodes.GetRows(); }
     int MemberCount() const { return members.GetRows(); }
     int LoadCaseCount() const { return static_cast<int>(loadCases.size()); }
+    int CombinationCount() const { return combinations.GetRows(); }
+    // Result records: the load cases, then the combinations.
+    int RecordCount() const { return LoadCaseCount() + CombinationCount(); }
 
     // "Frame3D" / "Truss3D" (the "Element Type " setting); false otherwise.
     static bool TypeFromName(const std::string& name, Type& type);

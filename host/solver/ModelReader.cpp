@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "solver/MemberLoad.h"
+
 namespace solver {
 
 bool ModelReader::ReadTable(const std::string& path, CdMatrix& table)
@@ -58,6 +60,22 @@ SolverStatus ModelReader::Read(const std::string& folder, const std::string& nam
         if (!ReadTable(path, loads))
             return missing("load case " + std::to_string(k), path);
         m.loadCases.push_back(std::move(loads));
+    }
+    for (int k = 1; k <= loadCases; ++k) {
+        CdMatrix loads;
+        const std::string path = base + ".mld" + std::to_string(k);
+        if (std::ifstream(path, std::ios::binary)) {
+            if (!loads.Load(path))
+                return missing("member loads of load case " + std::to_string(k), path);
+            if (loads.GetRows() > 0 && loads.GetCols() < MemberLoad::Columns)
+                return columns("member loads of load case " + std::to_string(k), path,
+                               loads.GetCols(), MemberLoad::Columns);
+        }
+        m.memberLoads.push_back(std::move(loads));
+    }
+    if (std::ifstream(base + ".cmb", std::ios::binary)) {
+        if (!m.combinations.Load(base + ".cmb"))
+            return missing("load combination table", base + ".cmb");
     }
     model = std::move(m);
     return SolverStatus::Ok(0);

@@ -2,10 +2,10 @@
 
 namespace solver {
 
-bool ResultStore::Begin(int /*nodes*/, int members, int /*dof*/, int loadCases)
+bool ResultStore::Begin(int /*nodes*/, int members, int /*dof*/, int records)
 {
     axes.assign(static_cast<size_t>(members), CdMatrix(3, 3));
-    cases.assign(static_cast<size_t>(loadCases), CaseResult());
+    cases.assign(static_cast<size_t>(records), CaseResult());
     return true;
 }
 

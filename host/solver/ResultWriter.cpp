@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "solver/SectionForces.h"
+
 namespace solver {
 
 namespace {
-enum { Disn, Sys, Dise, Elf, Dcos };
+enum { Disn, Sys, Dise, Elf, Dcos, Mfs };
 
 void PutInt(std::vector<char>& buffer, size_t at, std::int32_t value)
 {
@@ -31,6 +33,7 @@ ResultWriter::ResultWriter(const std::string& folder, const std::string& name)
     for (int i = 0; i < 4; ++i)
         m_files[i].path = folder + name + ext[i];
     m_files[Dcos].path = folder + "dcos";
+    m_files[Mfs].path = folder + name + ".mfs";
 }
 
 ResultWriter::~ResultWriter() = default;
@@ -63,12 +66,12 @@ bool ResultWriter::Open(File& file, int rows, int cols)
     return file.out.good() || Fail(file);
 }
 
-bool ResultWriter::Begin(int nodes, int members, int dof, int /*loadCases*/)
+bool ResultWriter::Begin(int nodes, int members, int dof, int /*records*/)
 {
     m_error.clear();
     return Open(m_files[Disn], nodes, dof) && Open(m_files[Sys], nodes, dof) &&
            Open(m_files[Dise], members, 2 * dof) && Open(m_files[Elf], members, 2 * dof) &&
-           Open(m_files[Dcos], 3, 3);
+           Open(m_files[Dcos], 3, 3) && Open(m_files[Mfs], members * SectionForces::Stations, dof);
 }
 
 bool ResultWriter::WriteRecord(File& file, const CdMatrix& table)
@@ -95,12 +98,13 @@ bool ResultWriter::WriteAxes(int /*member*/, const Eigen::Matrix3d& axes)
     return file.out.good() || Fail(file);
 }
 
-bool ResultWriter::WriteCase(int /*loadCase*/, const CaseResult& result)
+bool ResultWriter::WriteCase(int /*record*/, const CaseResult& result)
 {
     return WriteRecord(m_files[Disn], result.nodeDisplacements) &&
            WriteRecord(m_files[Sys], result.nodeForces) &&
            WriteRecord(m_files[Dise], result.memberDisplacements) &&
-           WriteRecord(m_files[Elf], result.memberForces);
+           WriteRecord(m_files[Elf], result.memberForces) &&
+           WriteRecord(m_files[Mfs], result.sectionForces);
 }
 
 bool ResultWriter::Finish()

@@ -1,7 +1,7 @@
 // Writes the results into the project folder F as the record files the
 // library's result pages and drawings read: F + N + ".disn", ".sys",
-// ".dise", ".elf" (one record per load case) and F + "dcos" (one 3 x 3
-// record per member). The files are written front to back in one pass, in
+// ".dise", ".elf", ".mfs" (one record per load case, then one per
+// combination) and F + "dcos" (one 3 x 3 record per member). The files are written front to back in one pass, in
 // the record layout of CdMatrix::SaveRecord (rows and cols as 32-bit
 // integers, then per record the spare slot and the elements row by row).
 #pragma once
@@ -19,13 +19,13 @@ public:
     ResultWriter(const std::string& folder, const std::string& name);
     ~ResultWriter() override;
 
-    bool Begin(int nodes, int members, int dof, int loadCases) override;
+    bool Begin(int nodes, int members, int dof, int records) override;
     bool WriteAxes(int member, const Eigen::Matrix3d& axes) override;
     bool WriteCase(int loadCase, const CaseResult& result) override;
     bool Finish() override;
     std::string ErrorText() const override { return m_error; }
 
-    // The five paths, in the order .disn, .sys, .dise, .elf, dcos.
+    // The six paths, in the order .disn, .sys, .dise, .elf, dcos, .mfs.
     std::vector<std::string> Paths() const;
 
 private:
@@ -41,7 +41,7 @@ private:
 
     std::string m_folder;
     std::string m_name;
-    File m_files[5];
+    File m_files[6];
     std::vector<char> m_buffer;
     std::string m_error;
 };

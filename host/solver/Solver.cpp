@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <new>
 
 #include <Eigen/SparseCholesky>
 
 #include "project/Project.h"
 #include "solver/Assembler.h"
+#include "solver/LoadCombination.h"
+#include "solver/MemberLoading.h"
 #include "solver/ModelReader.h"
 #include "solver/ResultWriter.h"
+#include "solver/SectionForces.h"
 
 namespace solver {
 
@@ -91,7 +95,18 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
 
     Progress(0.10, "Assembling the stiffness matrix");
     Assembler::SparseMatrix k = assembler.AssembleStiffness();
-    const Eigen::MatrixXd loads = assembler.LoadVectors();
+    Eigen::MatrixXd loads = assembler.LoadVectors();
+    // Member loads: their equivalent nodal loads join the node loads.
+    const MemberLoading memberLoading(model, members);
+    for (int c = 0; !memberLoading.IsEmpty() && c < cases; ++c) {
+        const std::vector<double> p = memberLoading.EquivalentNodalLoads(c);
+        for (int i = 0; i < nodes; ++i)
+            for (int d = 0; d < dof; ++d) {
+                const int e = assembler.Equation(i, d);
+                if (e >= 0)
+                    loads(e, c) += p[static_cast<size_t>(i) * dof + d];
+            }
+    }
 
     // A free degree of freedom that no member stiffens: name them all.
     std::vector<int> zero;
@@ -180,6 +195,11 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
         u = factor.solve(scale.asDiagonal() * loads);
         u = scale.asDiagonal() * u;
     }
+    // Combinations: the factored sums of the cases' displacements, recovered
+    // below like the cases (records N + 1 .. N + C).
+    const int records = model.RecordCount();
+    if (records > cases)
+        u = LoadCombination::Extend(u, model);
     m_timing.solve = Seconds(t);
     if (!u.allFinite())
         return SolverStatus::Failure(SolverStatus::Mechanism,
@@ -192,7 +212,7 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
         return SolverStatus::Failure(SolverStatus::FileError,
                                      sink.ErrorText() + "\nThe results are incomplete.");
     };
-    if (!sink.Begin(nodes, memberCount, dof, cases))
+    if (!sink.Begin(nodes, memberCount, dof, records))
         return writeFailed();
     for (int m = 0; m < memberCount; ++m)
         if (!sink.WriteAxes(m + 1, members[m].axes))
@@ -200,12 +220,14 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
 
     const int size = 2 * dof;
     std::vector<double> ku(static_cast<size_t>(nodes) * dof);
-    for (int c = 0; c < cases; ++c) {
+    std::vector<LocalLoad> memberLoads;
+    for (int c = 0; c < records; ++c) {
         CaseResult r;
         r.nodeDisplacements.SetSize(nodes, dof);
         r.nodeForces.SetSize(nodes, dof);
         r.memberDisplacements.SetSize(memberCount, size);
         r.memberForces.SetSize(memberCount, size);
+        r.sectionForces.SetSize(memberCount * SectionForces::Stations, dof);
         double** disp = r.nodeDisplacements.GetData();
         for (int i = 0; i < nodes; ++i)
             for (int d = 0; d < dof; ++d) {
@@ -223,12 +245,16 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
                 un(dof + d) = disp[md.end + 1][d + 1];
             }
             const MemberStiffness stiffness(model.type, md);
-            const LocalVector end = stiffness.EndDisplacements(un);
-            const LocalVector force = stiffness.EndForces(un);
+            LocalVector end = stiffness.EndDisplacements(un);
+            LocalVector force = stiffness.EndForces(un);
+            // Member loads: fixed-end forces join the end forces (and so the
+            // reactions below: K u less the equivalent nodal loads).
+            memberLoading.AddFixedEndForces(c, m, stiffness, force, end, memberLoads);
             for (int j = 0; j < size; ++j) {
                 de[m + 1][j + 1] = end(j);
                 fe[m + 1][j + 1] = j < dof ? -force(j) : force(j);
             }
+            SectionForces::Fill(m + 1, dof, md.length, fe[m + 1] + 1, memberLoads, r.sectionForces);
             const LocalVector global = stiffness.ToGlobal(force);
             for (int d = 0; d < dof; ++d) {
                 ku[static_cast<size_t>(md.start) * dof + d] += global(d);
@@ -237,17 +263,17 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
         }
         // Node forces: the applied loads where the node is free, the support
         // reaction (K u less any load standing on the support) where it is held.
-        const CdMatrix& applied = model.loadCases[c];
+        const CdMatrix applied = LoadCombination::NodeLoads(model, c);
         double** f = r.nodeForces.GetData();
         for (int i = 0; i < nodes; ++i)
             for (int d = 0; d < dof; ++d) {
                 const int e = assembler.Equation(i, d);
-                const double p = d < applied.GetCols() ? applied.GetAt(i + 1, d + 1) : 0.0;
-                f[i + 1][d + 1] = e >= 0 ? loads(e, c) : ku[static_cast<size_t>(i) * dof + d] - p;
+                const double p = applied(i + 1, d + 1);
+                f[i + 1][d + 1] = e >= 0 ? p : ku[static_cast<size_t>(i) * dof + d] - p;
             }
         if (!sink.WriteCase(c + 1, r))
             return writeFailed();
-        Progress(0.80 + 0.2 * (c + 1) / cases, "Writing results");
+        Progress(0.80 + 0.2 * (c + 1) / records, "Writing results");
     }
     if (!sink.Finish())
         return writeFailed();
@@ -277,6 +303,9 @@ SolverStatus Solver::SolveProject()
     // Old results go first: whatever happens below, no stale result stays
     // beside the model.
     project.ClearResults();
+    // The section forces beside the other result files.
+    const std::string sectionForces = folder + name + ".mfs";
+    std::remove(sectionForces.c_str());
 
     Progress(0.0, "Reading the model");
     Model model;
@@ -288,6 +317,7 @@ SolverStatus Solver::SolveProject()
     if (!status.IsOk()) {
         CProject again; // drop whatever was half written
         again.ClearResults();
+        std::remove(sectionForces.c_str());
         return status;
     }
     CProject done;

@@ -1,8 +1,11 @@
 // Linear static analysis of a "Frame3D" or "Truss3D" model by the direct
 // stiffness method: members checked, equations numbered in a fill-reducing
 // order, the sparse stiffness assembled and factorised once (LDL'), every
-// load case solved with that one factorisation, member end displacements and
-// forces recovered, results handed to a ResultSink. Failures come back as a
+// load case (node loads plus the equivalent nodal loads of its member loads)
+// solved with that one factorisation, the combinations formed from the
+// cases' solutions, member end displacements and forces recovered with the
+// fixed-end forces of the member loads, section forces at 21 stations per
+// member, results handed to a ResultSink: the cases, then the combinations. Failures come back as a
 // SolverStatus with a message that names the member, node and degree of
 // freedom at fault; nothing is thrown across this interface.
 //
@@ -42,9 +45,9 @@ public:
     // succeeds.
     SolverStatus Solve(const Model& model, ResultSink& sink);
 
-    // The member checks alone: every bad member, node, property, release
-    // and load value is listed (InvalidModel); on success members holds
-    // the checked members.
+    // The model checks alone: every bad member, node, property, release,
+    // node load, member load row and combination factor is listed
+    // (InvalidModel); on success members holds the checked members.
     static SolverStatus Check(const Model& model, std::vector<MemberData>& members);
 
     // Pivots of the scaled stiffness (every diagonal 1) at or below this

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "numerics/dVector.h"
+#include "solver/LoadCombination.h"
+#include "solver/MemberLoad.h"
 #include "solver/Solver.h"
 
 namespace solver {
@@ -90,6 +92,8 @@ SolverStatus Solver::Check(const Model& model, std::vector<MemberData>& members)
     const char* const names[6] = {"E", "A", "G", "I1", "I2", "I3"};
     std::vector<MemberData> checked;
     checked.reserve(static_cast<size_t>(std::max(m, 0)));
+    // Length of every sound member, -1 for a faulty one (member loads).
+    std::vector<double> lengths(static_cast<size_t>(std::max(m, 0)), -1.0);
     const std::string nodeRange = n > 0 ? " is not in the node table (nodes 1 to " +
                                               std::to_string(n) + ")."
                                         : " is not in the node table (the table is empty).";
@@ -178,6 +182,7 @@ SolverStatus Solver::Check(const Model& model, std::vector<MemberData>& members)
                 data.axes = Axes(a, b, c);
         }
         if (problems.size() == before) {
+            lengths[static_cast<size_t>(k - 1)] = data.length;
             data.start = s - 1;
             data.end = e - 1;
             checked.push_back(data);
@@ -196,6 +201,14 @@ SolverStatus Solver::Check(const Model& model, std::vector<MemberData>& members)
                                       std::to_string(i) + ": the load " +
                                       kLoadName[j - 1] + " is not a number.");
     }
+
+    const int loaded = std::min(model.LoadCaseCount(), static_cast<int>(model.memberLoads.size()));
+    for (int c = 0; c < loaded; ++c)
+        for (const std::string& text :
+             MemberLoad::CheckTable(model.memberLoads[static_cast<size_t>(c)], c + 1, lengths))
+            problem(0, 0, text);
+    for (const std::string& text : LoadCombination::Check(model))
+        problem(0, 0, text);
 
     if (problems.empty()) {
         members = std::move(checked);

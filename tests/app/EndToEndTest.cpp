@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -114,12 +115,18 @@ RunResult KestraDemo::s_run;
 TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
 {
     for (const char* name : {"Building", "Bridge"})
-        for (const char* ext : {".KTR", ".nod", ".ele", ".pro", ".res", ".lod1", ".disn", ".sys", ".dise", ".elf"}) {
+        for (const char* ext : {".KTR", ".nod", ".ele", ".pro", ".res", ".lod1", ".disn", ".sys", ".dise", ".elf", ".mfs"}) {
             const std::string path = Path(std::string(name) + "/" + name + ext);
             EXPECT_TRUE(fs::is_regular_file(path)) << path;
             EXPECT_NE(s_run.out.find(path + "\n"), std::string::npos) << "not listed: " << path;
         }
     EXPECT_TRUE(fs::is_regular_file(Path("Building/Building.lod2")));
+    for (const char* file : {"Building.mld1", "Building.cmb"}) {
+        const std::string path = Path(std::string("Building/") + file);
+        EXPECT_TRUE(fs::is_regular_file(path)) << path;
+        EXPECT_NE(s_run.out.find(path + "\n"), std::string::npos) << "not listed: " << path;
+    }
+    EXPECT_FALSE(fs::exists(Path("Bridge/Bridge.mld1")));
     EXPECT_TRUE(fs::is_regular_file(Path("Building/dcos")));
     EXPECT_TRUE(fs::is_regular_file(Path("Bridge/dcos")));
 
@@ -133,10 +140,14 @@ TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
     EXPECT_EQ(members.GetCols(), 8);
     EXPECT_EQ(HeaderInt(Path("Building/Building.disn"), 0), 75);
     EXPECT_EQ(HeaderInt(Path("Building/Building.disn"), 4), 6);
-    EXPECT_EQ(Records(Path("Building/Building.disn")), 2);
+    EXPECT_EQ(Records(Path("Building/Building.disn")), 4); // 2 cases, 2 combinations
     EXPECT_EQ(HeaderInt(Path("Building/Building.elf"), 0), 114);
     EXPECT_EQ(HeaderInt(Path("Building/Building.elf"), 4), 12);
-    EXPECT_EQ(Records(Path("Building/Building.elf")), 2);
+    EXPECT_EQ(Records(Path("Building/Building.elf")), 4);
+    EXPECT_EQ(HeaderInt(Path("Building/Building.mfs"), 0), 114 * 21);
+    EXPECT_EQ(HeaderInt(Path("Building/Building.mfs"), 4), 6);
+    EXPECT_EQ(Records(Path("Building/Building.mfs")), 4);
+    EXPECT_EQ(HeaderInt(Path("Bridge/Bridge.mfs"), 4), 3);
     EXPECT_EQ(HeaderInt(Path("Bridge/Bridge.disn"), 0), 24);
     EXPECT_EQ(HeaderInt(Path("Bridge/Bridge.disn"), 4), 3);
     EXPECT_EQ(Records(Path("Bridge/Bridge.disn")), 1);
@@ -148,6 +159,20 @@ TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
     EXPECT_LT(disp(75, 2), 0.0);
     EXPECT_EQ(disp(1, 2), 0.0);
     EXPECT_NE(s_run.out.find("load case 2: largest displacement"), std::string::npos) << s_run.out;
+    EXPECT_NE(s_run.out.find("combination 2: largest displacement"), std::string::npos) << s_run.out;
+
+    // A floor beam's moment is a parabola: its mid-span station (11) is
+    // not on the line between its ends, and combination 1 is 1.35 gravity
+    // + 1.5 wind.
+    CdMatrix gravity, wind, combination;
+    ASSERT_TRUE(gravity.LoadRecord(1, Path("Building/Building.mfs")));
+    ASSERT_TRUE(wind.LoadRecord(2, Path("Building/Building.mfs")));
+    ASSERT_TRUE(combination.LoadRecord(3, Path("Building/Building.mfs")));
+    const int beam = 37; // first half of a first-floor main beam
+    auto m3 = [&](const CdMatrix& t, int s) { return t((beam - 1) * 21 + s, 6); };
+    EXPECT_GT(std::abs(m3(gravity, 11) - (m3(gravity, 1) + m3(gravity, 21)) / 2), 1000.0);
+    for (int s = 1; s <= 21; ++s)
+        EXPECT_NEAR(m3(combination, s), 1.35 * m3(gravity, s) + 1.5 * m3(wind, s), 1e-6 * std::abs(m3(gravity, 11)));
 }
 
 // The result pages' exports, one folder per load case: the Word export of
@@ -170,6 +195,16 @@ TEST_F(KestraDemo, WritesTheResultExportsOfEveryLoadCase)
                     EXPECT_NE(s_run.out.find(path + "\n"), std::string::npos) << "not listed: " << path;
                 }
     EXPECT_FALSE(fs::exists(Path("Building/case3")));
+    // Combinations are records 3 and 4 of the building's results.
+    for (int c = 1; c <= 2; ++c)
+        for (const char* file : {"displacement.txt", "MemberForce.xls"}) {
+            const std::string path = Path("Building/combination" + std::to_string(c) + "/" + file);
+            EXPECT_GT(fs::file_size(path), 100u) << path;
+            EXPECT_NE(s_run.out.find(path + "\n"), std::string::npos) << "not listed: " << path;
+        }
+    EXPECT_FALSE(fs::exists(Path("Bridge/combination1")));
+    EXPECT_NE(TempDir::Read(Path("Building/combination1/displacement.txt")),
+              TempDir::Read(Path("Building/case1/displacement.txt")));
     EXPECT_FALSE(fs::exists(Path("Building/MemberForce.txt"))); // moved into its case folder
 
     std::ifstream in(Path("Building/case1/MemberForce.txt"));

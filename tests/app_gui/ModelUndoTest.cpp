@@ -43,6 +43,9 @@ TEST(ModelSnapshotFiles, OnlyTheLibrarysTableFilesOfTheProjectBelongToIt)
     EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.res", "Bridge"));
     EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.lod1", "Bridge"));
     EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.lod12", "Bridge"));
+    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.mld3", "Bridge"));
+    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.cmb", "Bridge"));
+    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.mfs", "Bridge")); // section forces: results
     EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.lod", "Bridge"));
     EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.lodx", "Bridge"));
     EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.nod", "Bridge"));  // the host's, kept in memory

@@ -1,6 +1,8 @@
 // A random 3D frame (skew members, random sections, releases, reference
-// points): reactions balance the loads, every member balances, and at every
-// node the member end forces add up to the node force.
+// points, node and member loads of every kind and direction): reactions
+// balance the loads, every member balances, at every node the member end
+// forces add up to the node force, the section forces run from one end
+// force to the other, and each combination is the factored sum of its cases.
 #include <random>
 
 #include <gtest/gtest.h>
@@ -45,7 +47,56 @@ solver::Model RandomFrame(unsigned seed, std::vector<Eigen::Vector3d>& xyz)
             for (int d = 1; d <= 6; ++d)
                 if (rng() % 3 == 0)
                     b.Load(c, i, d, d <= 3 ? load(rng) : 0.3 * load(rng));
+    solver::Model model = b.Build();
+    // Member loads on about every other member, on every member in case 3
+    // as self weight; kinds and directions in turn.
+    std::uniform_real_distribution<double> part(0.0, 1.0);
+    for (int c = 1; c <= 3; ++c)
+        for (int m = 1; m <= model.MemberCount(); ++m) {
+            const double L = (xyz[static_cast<int>(model.members(m, 2)) - 1] -
+                              xyz[static_cast<int>(model.members(m, 1)) - 1]).norm();
+            const int kind = c == 3 ? 4 : 1 + static_cast<int>(rng() % 3);
+            const int direction = 1 + static_cast<int>(rng() % 6);
+            if (c < 3 && rng() % 2 == 0)
+                continue;
+            const double a = kind == 1 ? 0.0 : L * part(rng) * (kind == 2 ? 0.8 : 1.0);
+            const double e = kind == 2 ? a + (L - a) * (0.1 + 0.9 * part(rng)) : 0.0;
+            b.MemberLoad(c, m, kind, direction, a, e, c == 3 ? -7850.0 : 0.2 * load(rng),
+                         kind == 2 ? 0.2 * load(rng) : 0.0);
+        }
+    b.Combination({1.35, 1.5, 0.0});
+    b.Combination({1.0, -0.7, 1.35});
     return b.Build();
+}
+
+// Resultant of every member load of case c on member m: the force in
+// global axes and its moment about the origin.
+void MemberLoadResultant(const solver::Model& model, int c, int m, const Eigen::Matrix3d& R,
+                         const Eigen::Vector3d& start, double L, Eigen::Vector3d& force,
+                         Eigen::Vector3d& moment)
+{
+    const CdMatrix& t = model.memberLoads[c];
+    for (int i = 1; i <= t.GetRows(); ++i) {
+        if (t(i, 1) != m)
+            continue;
+        const int kind = static_cast<int>(t(i, 2)), dir = static_cast<int>(t(i, 3));
+        const double a = t(i, 4), b = t(i, 5), w1 = t(i, 6), w2 = t(i, 7);
+        const double area = model.properties(static_cast<int>(model.members(m, 7)), 2);
+        double F = 0.0, firstMoment = 0.0; // total and its moment about the start
+        if (kind == 1 || kind == 4) {
+            F = w1 * L * (kind == 4 ? area : 1.0);
+            firstMoment = F * L / 2;
+        } else if (kind == 2) {
+            F = (w1 + w2) * (b - a) / 2;
+            firstMoment = F * a + (b - a) * (b - a) * (w1 + 2 * w2) / 6;
+        } else {
+            F = w1;
+            firstMoment = w1 * a;
+        }
+        const Eigen::Vector3d d = dir <= 3 ? Eigen::Vector3d(R.row(dir - 1)) : Eigen::Vector3d::Unit(dir - 4);
+        force += F * d;
+        moment += start.cross(F * d) + R.row(0).transpose().cross(d) * firstMoment;
+    }
 }
 
 Eigen::Vector3d Row3(const CdMatrix& t, int i, int first)
@@ -62,10 +113,12 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
     solver::SolverStatus status;
     const solver::ResultStore r = Solve(model, &status);
     EXPECT_EQ(status.GetEquationCount(), 6 * 34 + 2 * 3);
-    ASSERT_EQ(r.cases.size(), 3u);
+    ASSERT_EQ(r.cases.size(), 5u);
+    for (int c = 0; c < 3; ++c)
+        ASSERT_GT(model.memberLoads[c].GetRows(), 30);
 
     const int nodes = model.NodeCount();
-    for (size_t c = 0; c < r.cases.size(); ++c) {
+    for (size_t c = 0; c < 3; ++c) {
         SCOPED_TRACE("case " + std::to_string(c + 1));
         const solver::CaseResult& res = r.cases[c];
         const CdMatrix& applied = model.loadCases[c];
@@ -73,16 +126,30 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
         for (int i = 1; i <= nodes; ++i)
             for (int d = 1; d <= 6; ++d)
                 scale = std::max(scale, std::abs(applied(i, d)));
+        // A member load's total: w1 over up to 20 m; self weight (case 3)
+        // times an area of at most 0.02.
+        for (int i = 1; i <= model.memberLoads[c].GetRows(); ++i)
+            scale = std::max(scale, 20.0 * std::abs(model.memberLoads[c](i, 6)) *
+                                        (c == 2 ? 0.02 : 1.0));
         const double tol = 1e-9 * scale * 20.0; // 20 m: the model's size
 
-        // Node forces (loads and reactions) sum to zero in force and moment;
-        // a free node shows exactly its load.
+        // Node forces (loads and reactions) and the member loads sum to zero
+        // in force and moment; a free node shows exactly its load.
         Eigen::Vector3d force = Eigen::Vector3d::Zero(), moment = Eigen::Vector3d::Zero();
         for (int i = 1; i <= nodes; ++i) {
             force += Row3(res.nodeForces, i, 1);
             moment += xyz[i - 1].cross(Row3(res.nodeForces, i, 1)) + Row3(res.nodeForces, i, 4);
             for (int d = 1; i > 6 && d <= 6; ++d)
                 EXPECT_EQ(res.nodeForces(i, d), applied(i, d));
+        }
+        for (int m = 1; m <= model.MemberCount(); ++m) {
+            Eigen::Matrix3d R;
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j)
+                    R(i, j) = r.axes[m - 1](i + 1, j + 1);
+            const Eigen::Vector3d& s = xyz[static_cast<int>(model.members(m, 1)) - 1];
+            const double L = (xyz[static_cast<int>(model.members(m, 2)) - 1] - s).norm();
+            MemberLoadResultant(model, static_cast<int>(c), m, R, s, L, force, moment);
         }
         EXPECT_LT(force.norm(), tol);
         EXPECT_LT(moment.norm(), tol * 10);
@@ -100,8 +167,20 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
             const int sNode = static_cast<int>(model.members(m, 1));
             const int eNode = static_cast<int>(model.members(m, 2));
             const double L = (xyz[eNode - 1] - xyz[sNode - 1]).norm();
-            EXPECT_LT((fs + fe).norm(), tol);
-            EXPECT_LT((ms + me + Eigen::Vector3d(L, 0, 0).cross(fe)).norm(), tol * 10);
+            // The member's loads in local axes, moments about its start.
+            Eigen::Vector3d lf = Eigen::Vector3d::Zero(), lm = Eigen::Vector3d::Zero();
+            MemberLoadResultant(model, static_cast<int>(c), m, R, Eigen::Vector3d::Zero(), L, lf, lm);
+            lf = R * lf;
+            lm = R * lm;
+            EXPECT_LT((fs + fe + lf).norm(), tol) << "member " << m;
+            EXPECT_LT((ms + me + Eigen::Vector3d(L, 0, 0).cross(fe) + lm).norm(), tol * 10) << "member " << m;
+            // Section forces: station 1 is the start's end force, station 21
+            // the end's, by way of every load between.
+            for (int j = 1; j <= 6; ++j) {
+                EXPECT_EQ(res.sectionForces((m - 1) * 21 + 1, j), res.memberForces(m, j));
+                EXPECT_NEAR(res.sectionForces(m * 21, j), res.memberForces(m, 6 + j), tol * 10)
+                    << "member " << m << " column " << j;
+            }
             // A member end displacement equals its node's unless released.
             if (model.members(m, 8) == 0.0) {
                 const Eigen::Vector3d u = Row3(res.nodeDisplacements, eNode, 1);
@@ -118,5 +197,32 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
             for (int d = 1; d <= 6; ++d)
                 EXPECT_NEAR(sum[i - 1](d - 1) + res.nodeForces(i, d), 0.0, tol)
                     << "node " << i << " dof " << d;
+    }
+
+    // Combinations 1 and 2 are records 4 and 5: the factored sums of the
+    // cases' tables, to 1e-12 of each table's largest value.
+    const double factors[2][3] = {{1.35, 1.5, 0.0}, {1.0, -0.7, 1.35}};
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE("combination " + std::to_string(k + 1));
+        const solver::CaseResult& comb = r.cases[3 + k];
+        auto check = [&](CdMatrix solver::CaseResult::*table) {
+            const CdMatrix& t = comb.*table;
+            double largest = 0.0;
+            for (int i = 1; i <= t.GetRows(); ++i)
+                for (int j = 1; j <= t.GetCols(); ++j)
+                    largest = std::max(largest, std::abs(t(i, j)));
+            for (int i = 1; i <= t.GetRows(); ++i)
+                for (int j = 1; j <= t.GetCols(); ++j) {
+                    double sum = 0.0;
+                    for (int c = 0; c < 3; ++c)
+                        sum += factors[k][c] * (r.cases[c].*table)(i, j);
+                    ASSERT_NEAR(t(i, j), sum, 1e-12 * largest) << i << ", " << j;
+                }
+        };
+        check(&solver::CaseResult::nodeDisplacements);
+        check(&solver::CaseResult::nodeForces);
+        check(&solver::CaseResult::memberDisplacements);
+        check(&solver::CaseResult::memberForces);
+        check(&solver::CaseResult::sectionForces);
     }
 }

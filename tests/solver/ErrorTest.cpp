@@ -130,3 +130,55 @@ TEST(ErrorTest, EmptyModelsAndNonNumbersAreRefused)
     EXPECT_EQ(SolveExpectingFailure(m).GetProblems(),
               std::vector<std::string>{"Load case 1, node 2: the load Fz is not a number."});
 }
+
+TEST(ErrorTest, BadMemberLoadsAndCombinationsAreEachReportedByCaseRowAndMember)
+{
+    ModelBuilder b = Beam(); // member 1 is 3 m long
+    b.Member(1, 2, 0, 1, 0);
+    b.Member(1, 2, 0, 1, 0, 7); // 2: its own fault; its loads' a and b are not checked
+    b.MemberLoad(1, 1, 1, 5, 0, 0, -100);        // fine
+    b.MemberLoad(1, 3, 1, 5, 0, 0, -100);        // row 2
+    b.MemberLoad(1, 1, 5, 5, 0, 0, -100);        // row 3
+    b.MemberLoad(1, 1, 1, 7, 0, 0, -100);        // row 4
+    b.MemberLoad(1, 1, 2, 2, -0.5, 2, -100, 0);  // row 5
+    b.MemberLoad(1, 1, 2, 2, 1, 3.5, -100, 0);   // row 6
+    b.MemberLoad(2, 1, 2, 2, 2, 2, -100, 0);     // case 2, row 1
+    b.MemberLoad(2, 1, 3, 2, 3.1, 0, -100);      // row 2
+    b.MemberLoad(2, 2, 3, 2, 9, 0, -100);        // row 3: member 2 is faulty
+    b.MemberLoad(2, 1, 1, 2, 0, 0, -100);        // row 4: kind 1.5 below
+    b.MemberLoad(2, 1, 3, 2, 3.0000001, 0, -100); // typed past the end by rounding: fine
+    solver::Model m = b.Build();
+    m.memberLoads[1](1, 7) = std::nan("");
+    m.memberLoads[1](4, 2) = 1.5;
+    // A third column for a project of two load cases.
+    m.combinations.SetSize(2, 3);
+    m.combinations(1, 1) = 1.35;
+    m.combinations(1, 2) = std::nan("");
+    m.combinations(2, 1) = 1.0;
+    m.combinations(2, 3) = 0.8;
+    const SolverStatus s = SolveExpectingFailure(m);
+    EXPECT_EQ(s.GetCode(), SolverStatus::InvalidModel);
+    EXPECT_EQ(s.GetProblems(), (std::vector<std::string>{
+        "Member 2: property 7 is not in the property table (groups 1 to 1).",
+        "Load case 1, member load row 2: member 3 is not in the member table (members 1 to 2).",
+        "Load case 1, member load row 3, member 1: kind 5 is unknown; the kinds are 1 uniform, "
+        "2 linearly varying from a to b, 3 concentrated at a, 4 self weight.",
+        "Load case 1, member load row 4, member 1: direction 7 is unknown; the directions are "
+        "1, 2, 3 the local axes, 4, 5, 6 global X, Y, Z.",
+        "Load case 1, member load row 5, member 1: a = -0.5 is outside the member (0 to 3).",
+        "Load case 1, member load row 6, member 1: b = 3.5 is outside the member (0 to 3).",
+        "Load case 2, member load row 1, member 1: a value is not a number.",
+        "Load case 2, member load row 2, member 1: a = 3.1 is outside the member (0 to 3).",
+        "Load case 2, member load row 4, member 1: kind 1.5 is unknown; the kinds are 1 uniform, "
+        "2 linearly varying from a to b, 3 concentrated at a, 4 self weight.",
+        "Combination 1: the factor of load case 2 is not a number.",
+        "Combination 2: factor 0.8 for load case 3, but the project has 2 load case(s).",
+    }));
+    // a >= b for a linearly varying load, alone.
+    ModelBuilder c = Beam();
+    c.Member(1, 2, 0, 1, 0);
+    c.MemberLoad(1, 1, 2, 3, 2, 1.5, -100, -50);
+    EXPECT_EQ(SolveExpectingFailure(c.Build()).GetProblems(),
+              std::vector<std::string>{"Load case 1, member load row 1, member 1: a = 2 is not "
+                                       "less than b = 1.5; a linearly varying load runs from a to b."});
+}

@@ -2,6 +2,7 @@
 // numbers, stored units, restraint codes 1 free / 0 restrained, release codes
 // 1 connected / 0 released. Also the shared solve helpers.
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -56,6 +57,18 @@ public:
         m_loads[static_cast<size_t>(k - 1)].push_back({node, dof, value});
     }
 
+    // Member load row of load case k: member, kind, direction, a, b, w1, w2.
+    void MemberLoad(int k, int member, int kind, int direction, double a, double b, double w1,
+                    double w2 = 0.0)
+    {
+        if (static_cast<int>(m_memberLoads.size()) < k)
+            m_memberLoads.resize(static_cast<size_t>(k));
+        m_memberLoads[static_cast<size_t>(k - 1)].push_back(
+            {double(member), double(kind), double(direction), a, b, w1, w2});
+    }
+    // One combination: the factor of each load case.
+    void Combination(std::vector<double> factors) { m_combinations.push_back(std::move(factors)); }
+
     solver::Model Build() const
     {
         solver::Model m;
@@ -64,11 +77,20 @@ public:
         m.members = Table(m_members);
         m.properties = Table(m_properties);
         m.releases = Table(m_releases);
-        for (const auto& loads : m_loads) {
+        const size_t cases = std::max(m_loads.size(), m_memberLoads.size());
+        for (size_t k = 0; k < cases; ++k) {
             CdMatrix t(static_cast<int>(m_nodes.size()), m.Dof());
-            for (const LoadValue& l : loads)
-                t(l.node, l.dof) += l.value;
+            for (size_t i = 0; k < m_loads.size() && i < m_loads[k].size(); ++i)
+                t(m_loads[k][i].node, m_loads[k][i].dof) += m_loads[k][i].value;
             m.loadCases.push_back(t);
+            m.memberLoads.push_back(
+                Table(k < m_memberLoads.size() ? m_memberLoads[k] : std::vector<std::array<double, 7>>()));
+        }
+        if (!m_combinations.empty()) {
+            m.combinations.SetSize(static_cast<int>(m_combinations.size()), static_cast<int>(cases));
+            for (size_t c = 0; c < m_combinations.size(); ++c)
+                for (size_t k = 0; k < m_combinations[c].size(); ++k)
+                    m.combinations(static_cast<int>(c + 1), static_cast<int>(k + 1)) = m_combinations[c][k];
         }
         return m;
     }
@@ -94,6 +116,8 @@ private:
     std::vector<std::array<double, 6>> m_properties;
     std::vector<std::array<double, 12>> m_releases;
     std::vector<std::vector<LoadValue>> m_loads;
+    std::vector<std::vector<std::array<double, 7>>> m_memberLoads;
+    std::vector<std::vector<double>> m_combinations;
 };
 
 // Solves in memory; a failed status fails the test.

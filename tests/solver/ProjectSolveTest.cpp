@@ -1,4 +1,5 @@
-// The solver on a project folder: one record per load case that
+// The solver on a project folder: the member load and combination files
+// read, one record per load case and then per combination that
 // CdMatrix::LoadRecord reads back, the solution keys, and on a failure no
 // result file left behind and every model file untouched.
 #include <filesystem>
@@ -17,7 +18,9 @@ namespace {
 
 const char* const kName = "Bay";
 
-// A two-storey, one-bay space frame with three load cases.
+// A two-storey, one-bay space frame with three load cases (floor loads on
+// the beams in case 1, none in case 2, self weight in case 3) and two
+// combinations.
 solver::Model Frame()
 {
     ModelBuilder b;
@@ -37,6 +40,14 @@ solver::Model Frame()
     for (auto [k, n, d, v] : {std::tuple{1, 5, 2, -2000.0}, {1, 6, 2, -2000.0}, {2, 9, 1, 800.0},
                               {2, 12, 1, 800.0}, {3, 10, 6, 350.0}, {3, 11, 3, -600.0}})
         b.Load(k, n, d, v);
+    for (int m = 1; m <= 16; ++m) {
+        if (m % 2 == 0)
+            b.MemberLoad(1, m, 1, 5, 0, 0, -1500.0);
+        b.MemberLoad(3, m, 4, 5, 0, 0, -7850.0);
+    }
+    b.MemberLoad(1, 2, 3, 2, 2.5, 0, -4000.0);
+    b.Combination({1.35, 1.5, 1.35});
+    b.Combination({1.0, -1.5, 1.0});
     return b.Build();
 }
 
@@ -60,15 +71,22 @@ void WriteProject(const TempDir& dir, const solver::Model& model)
     ASSERT_TRUE(model.members.Save(base + ".ele"));
     ASSERT_TRUE(model.properties.Save(base + ".pro"));
     ASSERT_TRUE(model.releases.Save(base + ".res"));
-    for (int k = 1; k <= model.LoadCaseCount(); ++k)
+    for (int k = 1; k <= model.LoadCaseCount(); ++k) {
         ASSERT_TRUE(model.loadCases[k - 1].Save(base + ".lod" + std::to_string(k)));
+        std::filesystem::remove(base + ".mld" + std::to_string(k));
+        if (model.memberLoads[k - 1].GetRows() > 0) { // no file: no member loads
+            ASSERT_TRUE(model.memberLoads[k - 1].Save(base + ".mld" + std::to_string(k)));
+        }
+    }
+    ASSERT_TRUE(model.combinations.Save(base + ".cmb"));
 }
 
-// disn, sys, dise, elf, dcos.
+// disn, sys, dise, elf, dcos, mfs.
 std::vector<std::string> ResultPaths(const TempDir& dir)
 {
     const std::string base = dir.Folder() + kName;
-    return {base + ".disn", base + ".sys", base + ".dise", base + ".elf", dir.Folder() + "dcos"};
+    return {base + ".disn", base + ".sys", base + ".dise", base + ".elf", dir.Folder() + "dcos",
+            base + ".mfs"};
 }
 
 void ExpectNoResults(const TempDir& dir)
@@ -114,17 +132,24 @@ TEST(ProjectSolveTest, EveryCaseIsARecordReadBackByLoadRecord)
     // The same model in memory gives the reference tables.
     const solver::ResultStore expected = Solve(model);
     const std::vector<std::string> paths = ResultPaths(dir);
-    // Header + 3 records of (12 x 6 + 1) doubles; dcos: 16 records of 10.
-    EXPECT_EQ(std::filesystem::file_size(paths[0]), 8u + 3u * 73u * 8u);
-    EXPECT_EQ(std::filesystem::file_size(paths[3]), 8u + 3u * (16u * 12u + 1u) * 8u);
+    // Header + 3 cases and 2 combinations of (12 x 6 + 1) doubles; dcos:
+    // 16 records of 10; section forces: 16 x 21 rows of 6.
+    EXPECT_EQ(std::filesystem::file_size(paths[0]), 8u + 5u * 73u * 8u);
+    EXPECT_EQ(std::filesystem::file_size(paths[3]), 8u + 5u * (16u * 12u + 1u) * 8u);
     EXPECT_EQ(std::filesystem::file_size(paths[4]), 8u + 16u * 10u * 8u);
-    for (int k = 1; k <= 3; ++k) {
+    EXPECT_EQ(std::filesystem::file_size(paths[5]), 8u + 5u * (16u * 21u * 6u + 1u) * 8u);
+    ASSERT_EQ(expected.cases.size(), 5u);
+    for (int k = 1; k <= 5; ++k) {
         const solver::CaseResult& e = expected.cases[k - 1];
         ExpectRecord(k, paths[0], e.nodeDisplacements);
         ExpectRecord(k, paths[1], e.nodeForces);
         ExpectRecord(k, paths[2], e.memberDisplacements);
         ExpectRecord(k, paths[3], e.memberForces);
+        ExpectRecord(k, paths[5], e.sectionForces);
     }
+    // The member loads reached the solve: the self weight of case 3 holds
+    // the bases up.
+    EXPECT_GT(expected.cases[2].nodeForces(1, 2) + expected.cases[2].nodeForces(2, 2), 1.0);
     EXPECT_NE(expected.cases[0].nodeDisplacements(10, 6), expected.cases[2].nodeDisplacements(10, 6));
     for (int m = 1; m <= 16; ++m)
         ExpectRecord(m, paths[4], expected.axes[m - 1]);
@@ -178,6 +203,14 @@ TEST(ProjectSolveTest, MechanismMissingFilesAndUnknownTypeWriteNothing)
     status = solver::Solver().SolveProject();
     EXPECT_EQ(status.GetCode(), SolverStatus::FileError);
     EXPECT_EQ(status.GetMessage(), "The load case 3 " + lod3 + " is missing or unreadable.");
+    ExpectNoResults(dir);
+
+    WriteProject(dir, Frame());
+    const std::string mld1 = dir.Folder() + kName + ".mld1";
+    ASSERT_TRUE(CdMatrix(2, 3).Save(mld1));
+    status = solver::Solver().SolveProject();
+    EXPECT_EQ(status.GetMessage(),
+              "The member loads of load case 1 " + mld1 + " has 3 columns; the solver needs 7.");
     ExpectNoResults(dir);
 
     CProject p;
