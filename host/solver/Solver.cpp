@@ -39,6 +39,8 @@ void Solver::Progress(double fraction, const std::string& stage) const
 SolverStatus Solver::Solve(const Model& model, ResultSink& sink)
 {
     m_timing = Timing();
+    if (m_cancel)
+        return Cancelled();
     try {
         Progress(0.02, "Checking the model");
         const Clock::time_point start = Clock::now();

@@ -55,11 +55,12 @@ struct SparseCholesky::Cholmod {
     cholmod_common common{};
     cholmod_factor* factor = nullptr;
 
-    Cholmod()
+    explicit Cholmod(Method method)
     {
         cholmod_l_start(&common);
-        common.supernodal = CHOLMOD_SUPERNODAL;
-        common.final_ll = 1;
+        const bool super = method == Method::Supernodal;
+        common.supernodal = super ? CHOLMOD_SUPERNODAL : CHOLMOD_SIMPLICIAL;
+        common.final_ll = super ? 1 : 0;
         // The solver reports through its status, not on stderr.
         common.print = 0;
         common.error_handler = nullptr;
@@ -76,7 +77,7 @@ struct SparseCholesky::Cholmod {
     }
 };
 
-SparseCholesky::SparseCholesky() : m_cholmod(std::make_unique<Cholmod>()) {}
+SparseCholesky::SparseCholesky(Method method) : m_cholmod(std::make_unique<Cholmod>(method)) {}
 
 SparseCholesky::~SparseCholesky() = default;
 

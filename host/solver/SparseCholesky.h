@@ -14,7 +14,11 @@ namespace solver {
 
 class SparseCholesky : public LinearSystem {
 public:
-    SparseCholesky();
+    // Supernodal L L' is the solver's; simplicial L D L' (column by column)
+    // is there to check it against.
+    enum class Method { Supernodal, Simplicial };
+
+    explicit SparseCholesky(Method method = Method::Supernodal);
     ~SparseCholesky() override;
     SparseCholesky(const SparseCholesky&) = delete;
     SparseCholesky& operator=(const SparseCholesky&) = delete;
