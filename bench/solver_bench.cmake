@@ -3,5 +3,5 @@
 #   ./bench/solver_bench --benchmark_filter=Solve
 kestra_add_bench(solver_bench
     SOURCES solver_bench.cpp BuildingFrame.cpp
-    LIBS kestra_solver)
+    LIBS kestra_solver ktrgl_project)
 target_include_directories(solver_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

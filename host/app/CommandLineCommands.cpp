@@ -1,6 +1,9 @@
 // The command workers of the command line: demo, solve and render.
 #include "CommandLine.h"
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +27,9 @@ namespace {
 
 // ---- progress bar ---------------------------------------------------------
 
-// "\r[#####...............]  25%  assembling" on err, redrawn when the
-// whole percentage or the stage changes, ended by a line break.
+// "\r[#####...............]  25%  Assembling the stiffness matrix" on err,
+// redrawn when the whole percentage changes. Each stage keeps its own line:
+// when the next one begins, the line is ended with the seconds it took.
 class ProgressBar {
 public:
     explicit ProgressBar(std::ostream& err) : m_err(err) {}
@@ -38,6 +42,10 @@ public:
         const int percent = int(fraction * 100 + 0.5);
         if (percent == m_percent && stage == m_stage)
             return;
+        if (stage != m_stage) {
+            EndStage();
+            m_started = Clock::now();
+        }
         m_percent = percent;
         m_stage = stage;
         const int width = 30, filled = int(fraction * width + 0.5);
@@ -46,7 +54,7 @@ public:
         char text[32];
         std::snprintf(text, sizeof text, "] %3d%%  ", percent);
         std::string line = "\r[" + bar + text + stage;
-        // Blank out what a longer previous stage left behind.
+        // Blank out what a longer previous drawing of this stage left behind.
         const std::size_t length = line.size();
         if (length < m_length)
             line.append(m_length - length, ' ');
@@ -62,7 +70,22 @@ public:
     }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    // Ends the current stage's line with its time.
+    void EndStage()
+    {
+        if (!m_drawn)
+            return;
+        char text[32];
+        std::snprintf(text, sizeof text, "  %.2f s\n",
+                      std::chrono::duration<double>(Clock::now() - m_started).count());
+        m_err << text << std::flush;
+        m_drawn = false;
+        m_length = 0;
+    }
+
     std::ostream& m_err;
+    Clock::time_point m_started = Clock::now();
     int m_percent = -1;
     std::string m_stage;
     std::size_t m_length = 0;
@@ -70,6 +93,16 @@ private:
 };
 
 // ---- solving --------------------------------------------------------------
+
+// The solve that Ctrl+C (SIGINT) cancels: it stops at its next check and
+// removes whatever it had written.
+std::atomic<solver::Solver*> g_interruptible{nullptr};
+
+extern "C" void CancelOnInterrupt(int)
+{
+    if (solver::Solver* s = g_interruptible.load())
+        s->Cancel();
+}
 
 // Solves the current project from its files. The solver reports through
 // its status; nothing is thrown across it.
@@ -79,7 +112,12 @@ solver::SolverStatus SolveCurrentProject(ProgressBar* bar)
     if (bar)
         engine.SetProgress(
             [bar](double fraction, const std::string& stage) { bar->Update(fraction, stage); });
-    return engine.SolveProject();
+    g_interruptible = &engine;
+    void (*previous)(int) = std::signal(SIGINT, CancelOnInterrupt);
+    const solver::SolverStatus status = engine.SolveProject();
+    std::signal(SIGINT, previous);
+    g_interruptible = nullptr;
+    return status;
 }
 
 // Number of load combinations of the current project: the rows of its

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStatusBar>
@@ -13,12 +14,11 @@
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
 #include "ProjectFiles.h"
+#include "SolveJob.h"
 #include "platform/MessageBox.h"
-#include "platform/WaitCursor.h"
 #include "project/Project.h"
 #include "solver/Solver.h"
 #include "view/Geometry.h"
-#include "auxiliary/Minimonitor.h"
 
 bool MainWindow::RefreshView(QString* problem)
 {
@@ -136,20 +136,49 @@ bool MainWindow::SolveProject(QString* error)
             *error = QString::fromStdString(message);
         return false;
     }
-    solver::Solver engine;
+    // The solve runs on a worker thread; this waits for it in an event
+    // loop, so the window repaints and the dialog's Cancel stays live.
     solver::SolverStatus status;
     {
-        platform::WaitCursor wait;
-        CMinimonitor monitor(this);
-        monitor.ShowMonitor(this, "Solve", 0.0, 100.0);
-        engine.SetProgress([&](double fraction, const std::string& stage) {
-            monitor.UpdateStep(fraction * 100.0);
-            statusBar()->showMessage(QString::fromStdString(stage));
+        SolveJob job;
+        QProgressDialog dialog(tr("Reading the model"), tr("Cancel"), 0, 1000, this);
+        dialog.setWindowTitle(tr("Solve"));
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setMinimumDuration(0);
+        dialog.setValue(0);
+        connect(&job, &SolveJob::Progress, &dialog, [this, &dialog](double fraction, const QString& stage) {
+            if (dialog.wasCanceled())
+                return;
+            dialog.setLabelText(stage);
+            dialog.setValue(int(fraction * 999.0));
+            statusBar()->showMessage(stage);
         });
-        status = engine.SolveProject();
-        monitor.HideMonitor();
+        connect(&dialog, &QProgressDialog::canceled, &job, [this, &job, &dialog]() {
+            job.Cancel();
+            dialog.show(); // until the worker has stopped
+            dialog.setLabelText(tr("Cancelling..."));
+            dialog.setCancelButton(nullptr);
+        });
+        QEventLoop loop;
+        connect(&job, &SolveJob::Finished, &loop, &QEventLoop::quit);
+        job.Start();
+        loop.exec();
+        status = job.Status();
     }
     statusBar()->clearMessage();
+    if (status.GetCode() == solver::SolverStatus::Cancelled) {
+        // The user asked for it: no error box, the model view as before.
+        if (error)
+            error->clear();
+        if (m_geometry->m_viewMode >= CGeometry::ModeDisplaced)
+            m_geometry->m_viewMode = CGeometry::ModeModel;
+        RefreshView();
+        UpdateActions();
+        statusBar()->showMessage(QString::fromStdString(status.GetMessage()), 10000);
+        return false;
+    }
     if (!status.IsOk()) {
         QString text = QString::fromStdString(status.GetMessage());
         for (const std::string& p : status.GetProblems())
@@ -189,7 +218,7 @@ void MainWindow::ClearResults()
 void MainWindow::OnSolve()
 {
     QString error;
-    if (!SolveProject(&error))
+    if (!SolveProject(&error) && !error.isEmpty())
         platform::MessageBox(error.toStdString(), "KESTRA solver", platform::MB_OK | platform::MB_ICONERROR);
 }
 

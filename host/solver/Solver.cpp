@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <new>
 
-#include <Eigen/SparseCholesky>
-
 #include "project/Project.h"
 #include "solver/Assembler.h"
 #include "solver/LoadCombination.h"
@@ -15,6 +13,7 @@
 #include "solver/ModelReader.h"
 #include "solver/ResultWriter.h"
 #include "solver/SectionForces.h"
+#include "solver/SparseCholesky.h"
 
 namespace solver {
 
@@ -25,19 +24,6 @@ using Clock = std::chrono::steady_clock;
 double Seconds(Clock::time_point since)
 {
     return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-using Factor = Eigen::SimplicialLDLT<Assembler::SparseMatrix, Eigen::Lower, Eigen::NaturalOrdering<int>>;
-
-// First equation whose pivot of the scaled stiffness is at or below the
-// tolerance (or not a number); -1 when every pivot is sound.
-int FirstBadPivot(const Factor& factor)
-{
-    const Eigen::VectorXd& d = factor.vectorD();
-    for (Eigen::Index i = 0; i < d.size(); ++i)
-        if (!(d(i) > Solver::PivotTolerance))
-            return static_cast<int>(i);
-    return -1;
 }
 
 std::string NodeDof(int node, int dof)
@@ -57,8 +43,10 @@ void Solver::Progress(double fraction, const std::string& stage) const
 SolverStatus Solver::Solve(const Model& model, ResultSink& sink)
 {
     m_timing = Timing();
+    if (m_cancel)
+        return Cancelled();
     try {
-        Progress(0.0, "Checking the model");
+        Progress(0.02, "Checking the model");
         const Clock::time_point start = Clock::now();
         std::vector<MemberData> members;
         SolverStatus status = Check(model, members);
@@ -79,51 +67,91 @@ SolverStatus Solver::Solve(const Model& model, ResultSink& sink)
     }
 }
 
+SolverStatus Solver::Cancelled()
+{
+    return SolverStatus::Failure(SolverStatus::Cancelled,
+                                 "The solve was cancelled. No results were written.");
+}
+
 SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& members,
                                   ResultSink& sink)
 {
-    const int dof = model.Dof();
-    const int nodes = model.NodeCount();
-    const int memberCount = model.MemberCount();
     const int cases = model.LoadCaseCount();
+    if (m_cancel)
+        return Cancelled();
 
-    Progress(0.05, "Numbering equations");
+    Progress(0.05, "Assembling the stiffness matrix");
     Clock::time_point t = Clock::now();
     Assembler assembler(model, members);
     assembler.NumberEquations();
-    const int neq = assembler.EquationCount();
+    assembler.AssembleStiffness();
+    m_timing.assemble = Seconds(t);
+    if (m_cancel)
+        return Cancelled();
 
-    Progress(0.10, "Assembling the stiffness matrix");
-    Assembler::SparseMatrix k = assembler.AssembleStiffness();
-    Eigen::MatrixXd loads = assembler.LoadVectors();
-    // Member loads: their equivalent nodal loads join the node loads.
+    SparseCholesky system;
+    Eigen::VectorXd scale;
+    SolverStatus status = Factorise(assembler, system, scale);
+    m_statistics = system.GetStatistics();
+    if (!status.IsOk())
+        return status;
+    if (m_cancel)
+        return Cancelled();
+
+    Progress(0.80, "Solving " + std::to_string(cases) + " load case" + (cases == 1 ? "" : "s"));
+    t = Clock::now();
     const MemberLoading memberLoading(model, members);
-    for (int c = 0; !memberLoading.IsEmpty() && c < cases; ++c) {
-        const std::vector<double> p = memberLoading.EquivalentNodalLoads(c);
-        for (int i = 0; i < nodes; ++i)
-            for (int d = 0; d < dof; ++d) {
-                const int e = assembler.Equation(i, d);
-                if (e >= 0)
-                    loads(e, c) += p[static_cast<size_t>(i) * dof + d];
-            }
-    }
+    const Eigen::MatrixXd loads = RightHandSides(model, assembler, memberLoading);
+    Eigen::MatrixXd u = scale.asDiagonal() * loads;
+    if (system.Solve(u) != LinearSystem::Outcome::Factorised)
+        return SolverStatus::Failure(SolverStatus::Internal, "The solver stopped: " +
+                                                                 system.ErrorText() +
+                                                                 ". No results were written.");
+    u = scale.asDiagonal() * u;
+    // Combinations: the factored sums of the cases' displacements, recovered
+    // like the cases (records N + 1 .. N + C).
+    if (model.RecordCount() > cases)
+        u = LoadCombination::Extend(u, model);
+    m_timing.solve = Seconds(t);
+    if (!u.allFinite())
+        return SolverStatus::Failure(SolverStatus::Mechanism,
+                                     "The solution is not finite; the structure is unstable. "
+                                     "No results were written.");
+    if (m_cancel)
+        return Cancelled();
 
+    t = Clock::now();
+    status = Recover(model, members, assembler, memberLoading, u, sink);
+    m_timing.recover = Seconds(t);
+    if (!status.IsOk())
+        return status;
+
+    status = SolverStatus::Ok(assembler.EquationCount());
+    const int onSupports = assembler.LoadsOnSupports();
+    if (onSupports > 0)
+        status.AddWarning(std::to_string(onSupports) +
+                          " load value(s) stand on restrained degrees of freedom; they go "
+                          "straight into the support reactions.");
+    return status;
+}
+
+SolverStatus Solver::Factorise(Assembler& assembler, LinearSystem& system, Eigen::VectorXd& scale)
+{
+    const int neq = assembler.EquationCount();
+    Clock::time_point t = Clock::now();
     // A free degree of freedom that no member stiffens: name them all.
     std::vector<int> zero;
-    Eigen::VectorXd scale(neq);
+    scale.resize(neq);
     for (int e = 0; e < neq; ++e) {
-        // Lower triangle, sorted rows: the diagonal opens each column.
-        const double d = k.valuePtr()[k.outerIndexPtr()[e]];
+        const double d = assembler.Diagonal(e);
         if (!(d > 0.0) || !std::isfinite(d))
             zero.push_back(e);
         else
             scale(e) = 1.0 / std::sqrt(d);
     }
     if (!zero.empty()) {
-        std::sort(zero.begin(), zero.end(), [&assembler](int a, int b) {
-            return std::make_pair(assembler.NodeOf(a), assembler.DofOf(a)) <
-                   std::make_pair(assembler.NodeOf(b), assembler.DofOf(b));
-        });
+        // Equations run node by node, so they are already in node and
+        // degree-of-freedom order.
         std::string message = "The structure is unstable: ";
         message += zero.size() == 1 ? "this degree of freedom has" : "these degrees of freedom have";
         message += " no stiffness (no member resists it and it is not restrained):\n";
@@ -136,44 +164,39 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
                    "No results were written.";
         SolverStatus status = SolverStatus::Failure(SolverStatus::Mechanism, message);
         status.SetLocation(0, assembler.NodeOf(zero[0]) + 1, assembler.DofOf(zero[0]) + 1);
-        m_timing.assemble = Seconds(t);
         return status;
     }
     // Scale to a unit diagonal: pivots then read as the fraction of each
     // degree of freedom's own stiffness that survives elimination.
-    for (int j = 0; j < neq; ++j)
-        for (Assembler::SparseMatrix::InnerIterator it(k, j); it; ++it)
-            it.valueRef() *= scale(it.row()) * scale(j);
-    m_timing.assemble = Seconds(t);
-
-    Progress(0.30, "Factorising the stiffness matrix");
-    t = Clock::now();
-    Factor factor;
-    int bad = -1;
-    bool stopped = false;
-    if (neq > 0) {
-        factor.analyzePattern(k);
-        factor.factorize(k);
-        if (factor.info() != Eigen::Success) {
-            // An exactly zero pivot stops the factorisation where it stands;
-            // a tiny shift lets it run through so the pivot can be found.
-            // The shifted factor only locates the fault; it never solves.
-            stopped = true;
-            factor.setShift(PivotTolerance / 10.0);
-            factor.factorize(k);
-            if (factor.info() == Eigen::Success)
-                bad = FirstBadPivot(factor);
-        } else {
-            bad = FirstBadPivot(factor);
-        }
+    assembler.ScaleStiffness(scale);
+    m_timing.assemble += Seconds(t);
+    if (m_cancel)
+        return Cancelled();
+    if (neq == 0) {
+        assembler.ReleaseStiffness();
+        return SolverStatus::Ok(0);
     }
-    m_timing.factor = Seconds(t);
-    if (stopped && bad < 0)
-        return SolverStatus::Failure(SolverStatus::Mechanism,
-                                     "The structure is unstable (a mechanism): the stiffness "
-                                     "matrix is singular. Check the supports and the member end "
-                                     "releases. No results were written.");
-    if (bad >= 0) {
+
+    auto stopped = [&system](LinearSystem::Outcome outcome) {
+        if (outcome == LinearSystem::Outcome::OutOfMemory)
+            throw std::bad_alloc();
+        return SolverStatus::Failure(SolverStatus::Internal, "The solver stopped: " +
+                                                                 system.ErrorText() +
+                                                                 ". No results were written.");
+    };
+    Progress(0.10, "Ordering the equations");
+    LinearSystem::Outcome outcome = system.Analyse(assembler.Stiffness());
+    m_timing.analyse = system.GetStatistics().analyseSeconds;
+    if (outcome != LinearSystem::Outcome::Factorised)
+        return stopped(outcome);
+    if (m_cancel)
+        return Cancelled();
+
+    Progress(0.20, "Factorising the stiffness matrix");
+    outcome = system.Factorise(assembler.Stiffness(), PivotTolerance);
+    m_timing.factor = system.GetStatistics().factorSeconds;
+    if (outcome == LinearSystem::Outcome::NotPositiveDefinite) {
+        const int bad = static_cast<int>(system.FailedEquation());
         const int node = assembler.NodeOf(bad) + 1;
         const int d = assembler.DofOf(bad) + 1;
         SolverStatus status = SolverStatus::Failure(
@@ -185,29 +208,42 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
         status.SetLocation(0, node, d);
         return status;
     }
-    k.resize(0, 0);
-    k.data().squeeze();
+    if (outcome != LinearSystem::Outcome::Factorised)
+        return stopped(outcome);
+    assembler.ReleaseStiffness();
+    return SolverStatus::Ok(neq);
+}
 
-    Progress(0.70, "Solving " + std::to_string(cases) + " load case" + (cases == 1 ? "" : "s"));
-    t = Clock::now();
-    Eigen::MatrixXd u(neq, cases);
-    if (neq > 0) {
-        u = factor.solve(scale.asDiagonal() * loads);
-        u = scale.asDiagonal() * u;
+Eigen::MatrixXd Solver::RightHandSides(const Model& model, const Assembler& assembler,
+                                       const MemberLoading& memberLoading)
+{
+    Eigen::MatrixXd loads = assembler.LoadVectors();
+    if (memberLoading.IsEmpty())
+        return loads;
+    // Member loads: their equivalent nodal loads join the node loads.
+    const int nodes = model.NodeCount();
+    const int dof = model.Dof();
+    for (int c = 0; c < loads.cols(); ++c) {
+        const std::vector<double> p = memberLoading.EquivalentNodalLoads(c);
+        for (int i = 0; i < nodes; ++i)
+            for (int d = 0; d < dof; ++d) {
+                const int e = assembler.Equation(i, d);
+                if (e >= 0)
+                    loads(e, c) += p[static_cast<size_t>(i) * dof + d];
+            }
     }
-    // Combinations: the factored sums of the cases' displacements, recovered
-    // below like the cases (records N + 1 .. N + C).
-    const int records = model.RecordCount();
-    if (records > cases)
-        u = LoadCombination::Extend(u, model);
-    m_timing.solve = Seconds(t);
-    if (!u.allFinite())
-        return SolverStatus::Failure(SolverStatus::Mechanism,
-                                     "The solution is not finite; the structure is unstable. "
-                                     "No results were written.");
+    return loads;
+}
 
-    Progress(0.80, "Writing results");
-    t = Clock::now();
+SolverStatus Solver::Recover(const Model& model, const std::vector<MemberData>& members,
+                             const Assembler& assembler, const MemberLoading& memberLoading,
+                             const Eigen::MatrixXd& u, ResultSink& sink)
+{
+    const int dof = model.Dof();
+    const int nodes = model.NodeCount();
+    const int memberCount = model.MemberCount();
+    const int records = model.RecordCount();
+    Progress(0.85, "Writing results");
     auto writeFailed = [&sink]() {
         return SolverStatus::Failure(SolverStatus::FileError,
                                      sink.ErrorText() + "\nThe results are incomplete.");
@@ -222,6 +258,8 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
     std::vector<double> ku(static_cast<size_t>(nodes) * dof);
     std::vector<LocalLoad> memberLoads;
     for (int c = 0; c < records; ++c) {
+        if (m_cancel)
+            return Cancelled();
         CaseResult r;
         r.nodeDisplacements.SetSize(nodes, dof);
         r.nodeForces.SetSize(nodes, dof);
@@ -239,6 +277,8 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
         double** fe = r.memberForces.GetData();
         LocalVector un(size);
         for (int m = 0; m < memberCount; ++m) {
+            if ((m & 4095) == 4095 && m_cancel)
+                return Cancelled();
             const MemberData& md = members[m];
             for (int d = 0; d < dof; ++d) {
                 un(d) = disp[md.start + 1][d + 1];
@@ -271,21 +311,15 @@ SolverStatus Solver::SolveChecked(const Model& model, std::vector<MemberData>& m
                 const double p = applied(i + 1, d + 1);
                 f[i + 1][d + 1] = e >= 0 ? p : ku[static_cast<size_t>(i) * dof + d] - p;
             }
+        if (m_cancel)
+            return Cancelled();
         if (!sink.WriteCase(c + 1, r))
             return writeFailed();
-        Progress(0.80 + 0.2 * (c + 1) / records, "Writing results");
+        Progress(0.85 + 0.15 * (c + 1) / records, "Writing results");
     }
     if (!sink.Finish())
         return writeFailed();
-    m_timing.recover = Seconds(t);
-
-    SolverStatus status = SolverStatus::Ok(neq);
-    const int onSupports = assembler.LoadsOnSupports();
-    if (onSupports > 0)
-        status.AddWarning(std::to_string(onSupports) +
-                          " load value(s) stand on restrained degrees of freedom; they go "
-                          "straight into the support reactions.");
-    return status;
+    return SolverStatus::Ok(assembler.EquationCount());
 }
 
 SolverStatus Solver::SolveProject()
@@ -312,8 +346,11 @@ SolverStatus Solver::SolveProject()
     SolverStatus status = ModelReader::Read(folder, name, type, cases, model);
     if (!status.IsOk())
         return status;
-    ResultWriter writer(folder, name);
-    status = Solve(model, writer);
+    {
+        // Closed before anything half written is removed.
+        ResultWriter writer(folder, name);
+        status = Solve(model, writer);
+    }
     if (!status.IsOk()) {
         CProject again; // drop whatever was half written
         again.ClearResults();

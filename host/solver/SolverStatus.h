@@ -17,6 +17,7 @@ public:
         FileError,    // a model file is missing or unreadable, or a result cannot be written
         OutOfMemory,
         Internal,     // anything else that stopped the solver
+        Cancelled,    // the user stopped the solve
     };
 
     SolverStatus() = default;

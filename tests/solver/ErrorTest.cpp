@@ -38,6 +38,43 @@ ModelBuilder SquareTruss()
     return b;
 }
 
+// A fixed-based chain of 30 nodes along X with a free-floating beam
+// (nodes 12 and 13) numbered in its middle: nothing holds the beam.
+ModelBuilder FloatingBeam()
+{
+    ModelBuilder b;
+    b.Property(2e10, 0.01, 8e9, 1e-6, 2e-5, 3e-5);
+    for (int i = 0; i < 30; ++i) {
+        if (i == 11) {
+            b.Node(4, 5, 0);
+            b.Node(7, 5, 1);
+        }
+        b.Node(2.0 * i, 0, 0, i == 0 ? ModelBuilder::Fixed : ModelBuilder::Free);
+    }
+    for (int i = 1; i < 32; ++i)
+        if (i != 12 && i != 13)
+            b.Member(i, i == 11 ? 14 : i + 1, 0, 1, 0);
+    b.Member(12, 13, 0, 9, 0);
+    b.Load(1, 30, 2, -100);
+    return b;
+}
+
+// Bars from two pinned supports to node 3, all in one plane through the
+// origin with normal (nx, ny, nz): node 3 can leave the plane.
+ModelBuilder TrussNodeOutOfPlane(const Eigen::Vector3d& normal)
+{
+    ModelBuilder b(solver::Model::Type::Truss3D);
+    const Eigen::Vector3d u = normal.unitOrthogonal(), v = normal.cross(u).normalized();
+    const Eigen::Vector3d p[3] = {Eigen::Vector3d::Zero(), 4.0 * u, 2.0 * u + 3.0 * v};
+    for (int i = 0; i < 3; ++i)
+        b.Node(p[i].x(), p[i].y(), p[i].z(), i < 2 ? ModelBuilder::Fixed : ModelBuilder::Free);
+    b.Property(2e10, 0.01, 0, 0, 0, 0);
+    b.Member(1, 3, 0, 0, 0);
+    b.Member(2, 3, 0, 0, 0);
+    b.Load(1, 3, 1, 500);
+    return b;
+}
+
 } // namespace
 
 TEST(ErrorTest, MechanismsNameTheNodeAndDegreeOfFreedom)
@@ -66,7 +103,16 @@ TEST(ErrorTest, MechanismsNameTheNodeAndDegreeOfFreedom)
                                    b.Release({1, 1, 1, 1, 0, 0, 1, 1, 1, 1, 1, 1});
                                    b.Member(1, 2, 0, 1, 0, 1, 1); return b; },
          2, 2, {2, 3, 5, 6}, {"The structure is unstable (a mechanism): node 2, "}},
-        {"truss without diagonal", SquareTruss, 3, 4, {1, 2}, {"(a mechanism)"}},
+        {"truss without diagonal", SquareTruss, 3, 4, {1}, {"(a mechanism)"}},
+        // Stiffness on every diagonal, yet the floating beam moves freely.
+        {"free rigid-body motion", FloatingBeam, 12, 13, {1, 2, 3, 4, 5, 6},
+         {"The structure is unstable (a mechanism): node 1", " is not held;"}},
+        {"truss node out of plane Z", [] { return TrussNodeOutOfPlane(Eigen::Vector3d::UnitZ()); },
+         3, 3, {3}, {"node 3, Uz (translation Z)", "no stiffness"}},
+        // A skew plane gives every translation of node 3 some stiffness.
+        {"truss node out of a skew plane",
+         [] { return TrussNodeOutOfPlane(Eigen::Vector3d(1.0, 2.0, 3.0)); },
+         3, 3, {1, 2, 3}, {"(a mechanism): node 3, "}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -231,3 +231,35 @@ TEST(ProjectSolveTest, NoProjectOpenIsRefusedBeforeAnythingIsDeleted)
               "No project is open: the settings name no project folder and name to solve.");
     EXPECT_FALSE(std::filesystem::exists(dir.Ini())) << "the settings were written";
 }
+
+TEST(ProjectSolveTest, CancelAtAnyStageLeavesNoResults)
+{
+    TempDir dir;
+    WriteProject(dir, Frame());
+    // Stage and how many times it has been announced when Cancel comes:
+    // the second "Writing results" follows the first load case written.
+    const std::vector<std::pair<std::string, int>> points = {
+        {"Reading the model", 1},        {"Checking the model", 1},
+        {"Assembling the stiffness matrix", 1}, {"Ordering the equations", 1},
+        {"Factorising the stiffness matrix", 1}, {"Solving 3 load cases", 1},
+        {"Writing results", 1},          {"Writing results", 2},
+        {"Writing results", 3}};
+    for (const auto& [stage, occurrence] : points) {
+        SCOPED_TRACE(stage + " #" + std::to_string(occurrence));
+        ASSERT_TRUE(solver::Solver().SolveProject().IsOk());
+        solver::Solver s;
+        int seen = 0;
+        std::vector<std::string> after;
+        s.SetProgress([&, stage = stage, occurrence = occurrence](double, const std::string& now) {
+            if (s.IsCancelled())
+                after.push_back(now);
+            else if (now == stage && ++seen == occurrence)
+                s.Cancel();
+        });
+        const SolverStatus status = s.SolveProject();
+        EXPECT_EQ(status.GetCode(), SolverStatus::Cancelled) << status.GetMessage();
+        EXPECT_EQ(status.GetMessage(), "The solve was cancelled. No results were written.");
+        EXPECT_TRUE(after.empty()) << after.front();
+        ExpectNoResults(dir);
+    }
+}
