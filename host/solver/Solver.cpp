@@ -301,8 +301,10 @@ SolverStatus Solver::Recover(const Model& model, const std::vector<MemberData>& 
                 ku[static_cast<size_t>(md.end) * dof + d] += global(dof + d);
             }
         }
-        // Node forces: the applied loads where the node is free, the support
-        // reaction (K u less any load standing on the support) where it is held.
+        // Node forces: the node loads where the node is free, the support
+        // reaction where it is held: the members' end forces (K u less the
+        // equivalent nodal loads of member loads) less any node load
+        // standing on the support.
         const CdMatrix applied = LoadCombination::NodeLoads(model, c);
         double** f = r.nodeForces.GetData();
         for (int i = 0; i < nodes; ++i)
