@@ -292,7 +292,12 @@ void MainWindow::UpdateTitle()
         }
         if (HasProject()) {
             CProject project;
-            mode += tr("   load case %1 of %2").arg(project.GetActiveLoadCase()).arg(project.GetLoadCaseCount());
+            const int k = project.GetActiveLoadCase();
+            const int cases = project.GetLoadCaseCount();
+            if (k > cases && cases > 0)
+                mode += tr("   combination %1").arg(k - cases);
+            else
+                mode += tr("   load case %1 of %2").arg(k).arg(cases);
         }
         m_modeLabel->setText(mode);
     }

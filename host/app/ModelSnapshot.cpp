@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "project/Project.h"
+#include "tables/element/CombinationTable.h"
 #include "view/Geometry.h"
 
 namespace fs = std::filesystem;
@@ -46,9 +47,10 @@ bool ModelSnapshot::IsTableFile(const std::string& fileName, const std::string& 
         fileName[name.size()] != '.')
         return false;
     const std::string ext = fileName.substr(name.size() + 1);
-    if (ext == "pro" || ext == "res")
+    if (ext == "pro" || ext == "res" || ext == "cmb")
         return true;
-    if (ext.size() > 3 && ext.compare(0, 3, "lod") == 0) {
+    // Node loads and member loads of a case.
+    if (ext.size() > 3 && (ext.compare(0, 3, "lod") == 0 || ext.compare(0, 3, "mld") == 0)) {
         for (std::size_t i = 3; i < ext.size(); ++i)
             if (ext[i] < '0' || ext[i] > '9')
                 return false;
@@ -108,7 +110,9 @@ bool ModelSnapshot::Restore(CGeometry& geometry, std::string& error) const
         project.GetMaterialCount() = materialCount;
         project.GetReleaseCount() = releaseCount;
         project.GetLoadCaseCount() = loadCaseCount;
-        if (project.GetActiveLoadCase() > loadCaseCount)
+        // Cases and then combinations (rows of the restored ".cmb").
+        const int combinations = loadCaseCount > 0 ? CombinationTable::Count() : 0;
+        if (project.GetActiveLoadCase() > loadCaseCount + combinations)
             project.GetActiveLoadCase() = loadCaseCount > 0 ? loadCaseCount : 1;
         project.Settings(true);
     }

@@ -1,6 +1,7 @@
 // One state of the model for undo: the model view's node and member tables,
 // the library's table files of the current project (property groups
-// N + ".pro", release sets N + ".res", node loads N + ".lod" + k) and the
+// N + ".pro", release sets N + ".res", node loads N + ".lod" + k, member
+// loads N + ".mld" + k, load combinations N + ".cmb") and the
 // project counts that size them. Taken before and after a table command;
 // restoring one puts the files, the counts and the tables back (the caller
 // rebuilds the view and refills the tables).
