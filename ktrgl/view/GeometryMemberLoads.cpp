@@ -150,7 +150,7 @@ void CGeometry::UpdateMemberLoad(CdMatrix loads)
             const double w = w1 + (w2 - w1) * t;
             const glyph::Vec3 tip = p1 + (x0 + (x1 - x0) * t) * e1;
             const glyph::Vec3 tail = w != 0.0 ? arrow(x0 + (x1 - x0) * t, w) : tip;
-            glPassThrough(0.0f); // keeps the arrows apart in feedback
+            glPassThrough(static_cast<GLfloat>(i)); // keeps the arrows apart in feedback
             if (n == 0)
                 first = tail;
             if (n == arrows - 1)
