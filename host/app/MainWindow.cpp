@@ -23,6 +23,7 @@
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
 #include "project/Project.h"
+#include "tables/element/CombinationTable.h"
 #include "tables/MenuResource.h"
 #include "view/Geometry.h"
 
@@ -344,6 +345,15 @@ void MainWindow::UpdateLoadCaseMenu()
         a->setChecked(k == project.GetActiveLoadCase());
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, k]() { SetActiveLoadCase(k); });
+    }
+    // The combinations follow the cases: combination c is result record N + c.
+    const int combinations = CombinationTable::Count();
+    for (int c = 1; c <= combinations; ++c) {
+        QAction* a = m_loadCaseMenu->addAction(QString::fromStdString(CombinationTable::Name(c)));
+        a->setCheckable(true);
+        a->setChecked(count + c == project.GetActiveLoadCase());
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, k = count + c]() { SetActiveLoadCase(k); });
     }
 }
 

@@ -129,7 +129,7 @@ void CombinationTable::FillGrid(CMSFlexGrid& grid, const GridEditing& editing) c
     grid.SetTextMatrix(0, 0, " combination ");
     for (int j = 1; j <= Cases(); ++j) {
         grid.SetTextMatrix(0, j, GridEditing::Format("  Load case:%d", j));
-        grid.SetColWidth(j, 1200);
+        grid.SetColWidth(j, 1400);
     }
     grid.SetColWidth(0, 1400);
     editing.FillRows(Rows(), [&](long row) { ShowRow(grid, static_cast<int>(row)); });

@@ -1,16 +1,19 @@
 // The member load and combination tables on real widgets: the refusals with
 // their messages (the row keeps its values), the bytes of the ".mld" and
-// ".cmb" files, self weight generation in the project's units, and the
-// page and bar sharing the active case's file.
+// ".cmb" files, self weight generation in the project's units, the page
+// and bar sharing the active case's file, and a deleted case taking its
+// member loads and combination column along.
 #include "ElementTestSupport.h"
 #include "tables/TablesTestSupport.h"
 #include "tables/element/CombinationBar.h"
 #include "tables/element/MemberLoadBar.h"
 #include "tables/element/MemberLoadPage.h"
+#include "tables/node/LoadCaseWorker.h"
 
 #include <QLabel>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 
 using tablestest::Key;
 using tablestest::Type;
@@ -217,4 +220,29 @@ TEST_F(MemberLoads, CombinationFileHoldsOneFactorPerCase)
     EXPECT_EQ(combinations.Grid()->GetTextMatrix(2, 0), "Combination 2");
     EXPECT_EQ(CombinationTable::Count(), 2);
     EXPECT_EQ(testsupport::TempDir::Read(dir.Folder() + "demo.cmb"), Bytes({2, 2}, {0, 1.35, 1.5, 1, 0}));
+}
+
+TEST_F(MemberLoads, DeletingACaseTakesItsMemberLoadsAndCombinationColumn)
+{
+    SetCount("Number load case ", 3);
+    for (int k = 1; k <= 3; ++k)
+        ASSERT_TRUE(CdMatrix(0, 3).Save(dir.Folder() + "demo.lod" + std::to_string(k)));
+    CdMatrix loads(1, 7);
+    loads(1, 1) = 2;
+    loads(1, 2) = 1;
+    loads(1, 3) = 5;
+    loads(1, 6) = -3;
+    ASSERT_TRUE(loads.Save(CaseFile(3))); // case 2 has no member loads
+    const std::string third = testsupport::TempDir::Read(CaseFile(3));
+    CdMatrix factors(1, 3);
+    factors(1, 1) = 1.35;
+    factors(1, 2) = 1.5;
+    factors(1, 3) = 0.9;
+    ASSERT_TRUE(factors.Save(dir.Folder() + "demo.cmb"));
+
+    LoadCaseWorker worker(geo.get());
+    ASSERT_TRUE(worker.DeleteCase(2));
+    EXPECT_TRUE(testsupport::TempDir::Read(CaseFile(2)) == third);
+    EXPECT_FALSE(std::filesystem::exists(CaseFile(3)));
+    EXPECT_EQ(testsupport::TempDir::Read(dir.Folder() + "demo.cmb"), Bytes({1, 2}, {0, 1.35, 0.9}));
 }
