@@ -16,6 +16,7 @@
 #include "DemoProjects.h"
 #include "HeadlessRenderer.h"
 #include "ProjectFiles.h"
+#include "tables/element/MemberLoadTable.h"
 #include "platform/Profile.h"
 #include "project/Project.h"
 #include "solver/Solver.h"
@@ -198,6 +199,12 @@ bool PrepareView(CGeometry& g, int mode, int component, int k, std::string& erro
         if (!ProjectFiles::ReadLoads(k, nodes, loads, error))
             return false;
         g.UpdateLoad(loads);
+        // Member loads of the case, when it has any.
+        CdMatrix memberLoads;
+        const std::string memberLoadFile = MemberLoadTable::CasePath(k);
+        if (fs::is_regular_file(memberLoadFile) && memberLoads.Load(memberLoadFile) &&
+            memberLoads.GetCols() == MemberLoadTable::kColumns)
+            g.UpdateMemberLoad(memberLoads);
     } else if (mode == CGeometry::ModeDisplaced || mode == CGeometry::ModeForces) {
         if (project.GetSolution() == 0) {
             error = "project " + project.GetName() +
@@ -217,6 +224,13 @@ bool PrepareView(CGeometry& g, int mode, int component, int k, std::string& erro
             if (!ProjectFiles::ReadResult(".elf", k, members, 2 * dof, record, error))
                 return false;
             g.UpdateMemberForec(record);
+            // The section forces at the stations draw the diagrams along
+            // the members when the solver wrote them.
+            CdMatrix stations;
+            std::string stationError;
+            if (fs::is_regular_file(ProjectFiles::ProjectPath(".mfs")) &&
+                ProjectFiles::ReadResult(".mfs", k, members * CGeometry::kStations, dof, stations, stationError))
+                g.UpdateMemberStations(stations);
             g.m_forceComponent = component;
         }
     }

@@ -19,6 +19,9 @@
 #include "tables/node/ActiveLoadCase.h"
 #include "tables/element/ElementBar2.h"
 #include "tables/element/ElementBar3.h"
+#include "tables/element/CombinationBar.h"
+#include "tables/element/CombinationTable.h"
+#include "tables/element/MemberLoadBar.h"
 
 namespace {
 // Version of the saved dock layout; a layout of another version is ignored.
@@ -61,7 +64,12 @@ void DockManager::CreateDocks()
         return;
     Add<CNodeBar1>("nodeBar1", tr("Node coordinates"), "node", Qt::LeftDockWidgetArea);
     Add<CNodeBar2>("nodeBar2", tr("Node restraints"), "DOF", Qt::LeftDockWidgetArea);
-    Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
+    CNodeBar3* nodeLoads = Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
+    // A case chosen in the node load bar is the active case of every view.
+    connect(nodeLoads->CaseList(), QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) { emit activeLoadCaseChosen(index + 1); });
+    Add<CMemberLoadBar>("memberLoadBar", tr("Member loads"), "", Qt::LeftDockWidgetArea);
+    Add<CCombinationBar>("combinationBar", tr("Load combinations"), "", Qt::LeftDockWidgetArea);
     {
         auto* bar = new CActiveLoadCase;
         bar->Create();
@@ -81,8 +89,12 @@ void DockManager::CreateDocks()
             const QSignalBlocker block(list);
             CProject project;
             list->clear();
-            for (int k = 1; k <= project.GetLoadCaseCount(); ++k)
-                list->addItem(QString::number(k));
+            // The cases, then the combinations: item k - 1 is result record k.
+            const int cases = project.GetLoadCaseCount();
+            for (int k = 1; k <= cases; ++k)
+                list->addItem(QString("Load case:%1").arg(k));
+            for (int c = 1; c <= CombinationTable::Count(); ++c)
+                list->addItem(QString::fromStdString(CombinationTable::Name(c)));
             list->setCurrentIndex(project.GetActiveLoadCase() - 1);
         };
         entry.command = [](int) { return false; };
@@ -143,9 +155,27 @@ QDockWidget* DockManager::Dock(const QString& name) const
 
 void DockManager::RefreshAll()
 {
+    // The node load bar shows the active case like the member load bar.
+    if (auto* nodeLoads = BarOf<CNodeBar3>("nodeBar3")) {
+        const int k = CProject().GetActiveLoadCase();
+        if (k >= 1 && k <= LoadCaseWorker::CaseCount() && nodeLoads->Worker().CurrentCase() != k)
+            nodeLoads->Worker().Choose(k);
+    }
     for (const Bar& b : m_bars)
         if (b.refresh)
             b.refresh();
+    ApplyLoadBarState();
+}
+
+void DockManager::ApplyLoadBarState()
+{
+    // While a combination is active its loads are those of its cases: the
+    // load bars only show.
+    CProject project;
+    const bool combination = project.GetActiveLoadCase() > project.GetLoadCaseCount();
+    for (const char* name : {"nodeBar3", "memberLoadBar"})
+        if (const Bar* b = Find(name))
+            b->bar->setEnabled(m_enabled && !combination);
 }
 
 bool DockManager::Forward(const QString& name, int id)
@@ -156,8 +186,11 @@ bool DockManager::Forward(const QString& name, int id)
 
 void DockManager::SetEnabled(bool enabled)
 {
+    m_enabled = enabled;
     for (const Bar& b : m_bars)
         b.bar->setEnabled(enabled);
+    if (enabled)
+        ApplyLoadBarState();
 }
 
 void DockManager::AddToggleActions(QMenu* menu) const

@@ -1,6 +1,7 @@
 // The docked bars of the main window: the node coordinate, restraint and
 // load bars, the active load case bar and the member connectivity,
-// reference point and property bars, each in a QDockWidget and each given
+// reference point and property bars, the member load and load combination
+// bars, each in a QDockWidget and each given
 // the one CGeometry before it is created. The manager refills the bars when
 // the model changes behind them (a project opened, an undo), forwards the
 // host's menu commands to them and keeps the dock layout in Qt's settings.
@@ -69,10 +70,14 @@ signals:
     void activeLoadCaseChosen(int k);
 
 private:
+    // The load bars grey while a combination is the active load case.
+    void ApplyLoadBarState();
+
     template <class T>
     T* Add(const QString& name, const QString& title, const QString& popup, int area);
 
     QMainWindow& m_window;
     CGeometry& m_geometry;
     std::vector<Bar> m_bars;
+    bool m_enabled = true;
 };

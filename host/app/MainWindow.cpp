@@ -23,6 +23,7 @@
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
 #include "project/Project.h"
+#include "tables/element/CombinationTable.h"
 #include "tables/MenuResource.h"
 #include "view/Geometry.h"
 
@@ -292,7 +293,12 @@ void MainWindow::UpdateTitle()
         }
         if (HasProject()) {
             CProject project;
-            mode += tr("   load case %1 of %2").arg(project.GetActiveLoadCase()).arg(project.GetLoadCaseCount());
+            const int k = project.GetActiveLoadCase();
+            const int cases = project.GetLoadCaseCount();
+            if (k > cases && cases > 0)
+                mode += tr("   combination %1").arg(k - cases);
+            else
+                mode += tr("   load case %1 of %2").arg(k).arg(cases);
         }
         m_modeLabel->setText(mode);
     }
@@ -339,6 +345,15 @@ void MainWindow::UpdateLoadCaseMenu()
         a->setChecked(k == project.GetActiveLoadCase());
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, k]() { SetActiveLoadCase(k); });
+    }
+    // The combinations follow the cases: combination c is result record N + c.
+    const int combinations = CombinationTable::Count();
+    for (int c = 1; c <= combinations; ++c) {
+        QAction* a = m_loadCaseMenu->addAction(QString::fromStdString(CombinationTable::Name(c)));
+        a->setCheckable(true);
+        a->setChecked(count + c == project.GetActiveLoadCase());
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, k = count + c]() { SetActiveLoadCase(k); });
     }
 }
 

@@ -116,6 +116,11 @@ private:
     void UpdateActions();
     void UpdateRecentMenu();
     void UpdateLoadCaseMenu();
+    // Member load glyphs of case k (none for a combination or without a
+    // file) and, after a solve, the station-based diagrams of record k
+    // (when the solver wrote ".mfs"; otherwise the straight ones stay).
+    void ShowMemberLoads(int k);
+    void ShowStationDiagrams(int k);
     void AddRecent(const QString& path);
     // Asks to save a changed model: false when the user cancels.
     bool MaybeSave();

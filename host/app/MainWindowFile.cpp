@@ -228,6 +228,15 @@ bool MainWindow::CreateProject(const QString& path, QString* error)
             *error = tr("Cannot create %1").arg(QString::fromStdString(projectFile));
         return false;
     }
+    // A project of the same name that was here leaves no member loads or
+    // combinations to the new one.
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string file = entry.path().filename().string();
+        const bool mine = file.size() >= name.size() + 4 && file.compare(0, name.size() + 1, name + ".") == 0;
+        const std::string ext = mine ? file.substr(name.size() + 1) : std::string();
+        if (ext == "cmb" || (ext.size() > 3 && ext.compare(0, 3, "mld") == 0))
+            fs::remove(entry.path(), ec);
+    }
     // The wizard has written type, title and units; the rest starts empty.
     CProject project;
     project.GetLocation() = folder;

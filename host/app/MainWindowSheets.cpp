@@ -33,6 +33,9 @@
 #include "settings/pages/OptionPage5Widget.h"
 #include "setup/GeometryWizard.h"
 #include "setup/GlobalPage1.h"
+#include "tables/element/CombinationPage.h"
+#include "tables/element/EnvelopePage.h"
+#include "tables/element/MemberLoadPage.h"
 
 namespace {
 
@@ -74,6 +77,8 @@ void MainWindow::OnInputSheet()
     AddPage<CElementPage2>(sheet, pages, m_geometry.get());
     AddPage<CElementPage3>(sheet, pages, m_geometry.get());
     AddPage<CElementPage7>(sheet, pages, m_geometry.get());
+    AddPage<CMemberLoadPage>(sheet, pages, m_geometry.get());
+    AddPage<CCombinationPage>(sheet, pages, m_geometry.get());
     sheet.resize(760, 560);
     sheet.DoModal();
     // The pages leave the sheet before their owners go.
@@ -98,6 +103,7 @@ void MainWindow::OnOutputSheet()
     AddPage<CNodePage5>(sheet, pages, m_geometry.get());
     AddPage<CElementPage4>(sheet, pages, m_geometry.get());
     AddPage<CElementPage5>(sheet, pages, m_geometry.get());
+    AddPage<CEnvelopePage>(sheet, pages, m_geometry.get());
     if (pages.empty()) {
         ShowError(tr("The result tables are not part of this build."), tr("Output"));
         return;
@@ -117,7 +123,7 @@ void MainWindow::OnSettings()
     CGeometry& g = *m_geometry;
     OptionPage1Widget page1(&g.m_nodeOptions);
     OptionPage2Widget page2(&g.m_memberOptions);
-    OptionPage3Widget page3(&g.m_loadOptions);
+    OptionPage3Widget page3(&g.m_loadOptions, nullptr, &g.m_memberLoadOptions);
     OptionPage4Widget page4(&g.m_forceOptions);
     OptionPage5Widget page5(&g.m_viewOptions);
     for (PropertyPage* page : std::initializer_list<PropertyPage*>{&page1, &page2, &page3, &page4, &page5})

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <filesystem>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStatusBar>
@@ -19,6 +20,9 @@
 #include "project/Project.h"
 #include "solver/Solver.h"
 #include "view/Geometry.h"
+#include "auxiliary/Minimonitor.h"
+#include "tables/element/CombinationTable.h"
+#include "tables/element/MemberLoadTable.h"
 
 bool MainWindow::RefreshView(QString* problem)
 {
@@ -48,6 +52,7 @@ bool MainWindow::RefreshView(QString* problem)
         else
             trouble = QString::fromStdString(error);
     }
+    ShowMemberLoads(k);
     if (HasProject() && project.GetSolution() != 0 && nodes > 0 && k >= 1) {
         CdMatrix record;
         if (ProjectFiles::ReadResult(".disn", k, nodes, dof, record, error))
@@ -59,6 +64,9 @@ bool MainWindow::RefreshView(QString* problem)
                 g.UpdateMemberForec(record);
             else
                 trouble = QString::fromStdString(error);
+            // Section forces at the stations, when the solver wrote them,
+            // draw the diagrams along the members instead of straight lines.
+            ShowStationDiagrams(k);
         }
     }
     g.m_viewMode = mode;
@@ -110,7 +118,8 @@ bool MainWindow::SetForceComponent(int id)
 bool MainWindow::SetActiveLoadCase(int k)
 {
     CProject project;
-    if (!HasProject() || k < 1 || k > project.GetLoadCaseCount())
+    // Records N + 1 .. N + C are the combinations.
+    if (!HasProject() || k < 1 || k > project.GetLoadCaseCount() + CombinationTable::Count())
         return false;
     if (project.GetActiveLoadCase() != k) {
         project.GetActiveLoadCase() = k;
@@ -228,4 +237,33 @@ void MainWindow::AfterModelChange(const QString& undoText)
     m_docks->RefreshAll();
     m_undo->Checkpoint(undoText);
     UpdateActions();
+}
+
+void MainWindow::ShowMemberLoads(int k)
+{
+    CProject project;
+    CdMatrix loads;
+    if (HasProject() && k >= 1 && k <= project.GetLoadCaseCount() &&
+        std::filesystem::exists(MemberLoadTable::CasePath(k))) {
+        if (!loads.Load(MemberLoadTable::CasePath(k)) || loads.GetCols() != MemberLoadTable::kColumns) {
+            statusBar()->showMessage(tr("Member loads of load case %1 cannot be read").arg(k), 10000);
+            loads = CdMatrix();
+        }
+    }
+    m_geometry->UpdateMemberLoad(loads);
+}
+
+void MainWindow::ShowStationDiagrams(int k)
+{
+    CProject project;
+    const std::string path = ProjectFiles::ProjectPath(".mfs");
+    const int members = m_geometry->m_memberTable.GetRows();
+    if (!std::filesystem::exists(path) || members < 1)
+        return;
+    CdMatrix stations;
+    std::string error;
+    if (ProjectFiles::ReadResult(".mfs", k, members * CGeometry::kStations, project.GetDof(), stations, error))
+        m_geometry->UpdateMemberStations(stations);
+    else
+        statusBar()->showMessage(QString::fromStdString(error), 10000);
 }

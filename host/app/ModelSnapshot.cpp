@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "project/Project.h"
+#include "tables/element/CombinationTable.h"
 #include "view/Geometry.h"
 
 namespace fs = std::filesystem;
@@ -109,7 +110,9 @@ bool ModelSnapshot::Restore(CGeometry& geometry, std::string& error) const
         project.GetMaterialCount() = materialCount;
         project.GetReleaseCount() = releaseCount;
         project.GetLoadCaseCount() = loadCaseCount;
-        if (project.GetActiveLoadCase() > loadCaseCount)
+        // Cases and then combinations (rows of the restored ".cmb").
+        const int combinations = loadCaseCount > 0 ? CombinationTable::Count() : 0;
+        if (project.GetActiveLoadCase() > loadCaseCount + combinations)
             project.GetActiveLoadCase() = loadCaseCount > 0 ? loadCaseCount : 1;
         project.Settings(true);
     }

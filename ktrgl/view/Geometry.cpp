@@ -48,6 +48,7 @@ void CGeometry::LoadLibraryA()
     m_loadOptions.LoadLibraryA();
     m_forceOptions.LoadLibraryA();
     m_viewOptions.LoadLibraryA();
+    m_memberLoadOptions.LoadLibraryA();
     // Re-reading the settings must not leak the quadric of the last read.
     if (m_quadric)
         gluDeleteQuadric(m_quadric);

@@ -20,6 +20,7 @@
 #include "settings/OptionPage3.h"
 #include "settings/OptionPage4.h"
 #include "settings/OptionPage5.h"
+#include "settings/MemberLoadOptions.h"
 #include "view/OpenGL.h"
 
 class GLUquadric;
@@ -45,6 +46,7 @@ public:
         ListMemberFx = 16,       // 16..21: Fx, Fy, Fz, Mx, My, Mz diagrams
         ListMemberMz = 21,
         ListSupports = 24,
+        ListMemberLoads = 30,    // member load glyphs of the active load case
     };
     // Values of m_viewMode.
     enum ViewMode : int { ModeModel = 0, ModeLoads = 1, ModeDisplaced = 2, ModeForces = 3 };
@@ -85,6 +87,18 @@ public:
     // Member end forces of the active load case (one row per member,
     // D start columns then D end columns): lists 16 to 21; deletes list 13.
     void UpdateMemberForec(CdMatrix forces);
+
+    // ---- Member loads and station diagrams (GeometryMemberLoads.cpp,
+    // GeometryStations.cpp)
+    // Member loads of the active load case (one row per load, the seven
+    // columns of the member load table in stored units): list 30.
+    void UpdateMemberLoad(CdMatrix loads);
+    // Section forces of the active load case at kStations equally spaced
+    // stations per member (row (m - 1) x kStations + s, DOF columns, the
+    // member end force convention): lists 16 to 21 follow the stations
+    // instead of a straight line between the ends; deletes list 13.
+    void UpdateMemberStations(CdMatrix stations);
+    static constexpr int kStations = 21;
 
     // ---- Renumbering (Geometry.cpp) -----------------------------------
     // Merges the member ends of coincident nodes, asks "Check node if not
@@ -187,6 +201,7 @@ public:
     COptionPage3 m_loadOptions;    // load glyph settings
     COptionPage4 m_forceOptions;   // member force diagram settings
     COptionPage5 m_viewOptions;    // background colour and the host's view steps
+    CMemberLoadOptions m_memberLoadOptions; // member load glyph switch and colour
 
 private:
     // Load glyphs, lists 7 to 12 (GeometryLoads.cpp).
@@ -234,5 +249,8 @@ private:
     numerics::RecordSet* m_memberAxes = nullptr;
     // Plane, axes, arrowheads and K point of member k in list 13.
     void DrawMemberRefPoint(int k);
+    // One station-based diagram list (GeometryStations.cpp).
+    struct StationStyle;
+    void CreateStationDiagram(const CdMatrix& stations, const StationStyle& style);
     // ---- end glyph helpers ----
 };

@@ -52,6 +52,7 @@ void CGeometry::CreateDisplayList()
 void CGeometry::ClearView()
 {
     glDeleteLists(1, 21);
+    glDeleteLists(ListMemberLoads, 1);
 }
 
 void CGeometry::Rendering()
@@ -67,6 +68,7 @@ void CGeometry::Rendering()
         static const GLuint order[] = {7, 8, 9, 10, 11, 12, 3, 1, 2, 4, 5};
         for (GLuint list : order)
             glCallList(list);
+        glCallList(ListMemberLoads);
         break;
     }
     case ModeDisplaced: {

@@ -191,7 +191,7 @@ TEST_F(HostSheets, ProjectPropertiesWriteTheProjectAndTheTitleFollows)
     EXPECT_EQ(window->windowTitle().toStdString(), "Bridge (Truss3D) - KESTRA");
 }
 
-TEST_F(HostSheets, OutputSheetNeedsResultsThenShowsTheFiveResultTables)
+TEST_F(HostSheets, OutputSheetNeedsResultsThenShowsTheResultTablesAndTheEnvelope)
 {
     QStringList captions;
     auto record = [&captions](PropertySheet& sheet) {
@@ -206,7 +206,7 @@ TEST_F(HostSheets, OutputSheetNeedsResultsThenShowsTheFiveResultTables)
     OnNextSheet(record);
     window->OnOutputSheet();
     EXPECT_EQ(captions, QStringList({"Node Displacement", "Node Force", "Support reaction",
-                                     "Element Displacement", "Element Force"}));
+                                     "Element Displacement", "Element Force", "Envelope"}));
 }
 
 TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)

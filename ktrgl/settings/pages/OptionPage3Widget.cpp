@@ -5,10 +5,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent)
+OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent, CMemberLoadOptions* memberLoads)
     : OptionPageForm(QStringLiteral("Loads setting"), parent),
       m_own(settings ? nullptr : std::make_unique<COptionPage3>()),
-      m_settings(settings ? settings : m_own.get())
+      m_settings(settings ? settings : m_own.get()),
+      m_memberLoads(memberLoads)
 {
     auto group = [this](const char* title) {
         auto* box = new QGroupBox(QString::fromLatin1(title), this);
@@ -23,6 +24,8 @@ OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent)
     AddCheck(directions, 12018, "My direction", "My line show");
     AddCheck(directions, 12019, "Mz direction", "Mz line show");
     AddCheck(directions, 12044, "Value", "load number show");
+    if (m_memberLoads)
+        AddCheck(directions, 12045, "Member loads", "member load show");
 
     QGridLayout* colours = group("Colour");
     AddColour(colours, 12010, "Fx", "Fx red", "Fx green", "Fx blue");
@@ -31,6 +34,8 @@ OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent)
     AddColour(colours, 12013, "Mx", "Mx red", "Mx green", "Mx blue");
     AddColour(colours, 12111, "My", "My red", "My green", "My blue");
     AddColour(colours, 12112, "Mz", "Mz red", "Mz green", "Mz blue");
+    if (m_memberLoads)
+        AddColour(colours, 12113, "Member", "member load red", "member load green", "member load blue");
 
     QGridLayout* scale = group("Scale");
     AddRealEdit(scale, 12116, "Loads scale ", "load scale");
@@ -45,3 +50,24 @@ OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent)
 }
 
 OptionPage3Widget::~OptionPage3Widget() = default;
+
+void OptionPage3Widget::ReadGroup()
+{
+    m_settings->LoadLibraryA();
+    if (m_memberLoads)
+        m_memberLoads->LoadLibraryA();
+}
+
+void OptionPage3Widget::WriteGroup() const
+{
+    m_settings->WriteSettings();
+    if (m_memberLoads)
+        m_memberLoads->WriteSettings();
+}
+
+int* OptionPage3Widget::IntMember(const char* key)
+{
+    if (int* member = KeyMember(*m_settings, key))
+        return member;
+    return m_memberLoads ? KeyMember(*m_memberLoads, key) : nullptr;
+}

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 const char* const LoadCaseWorker::kInactiveText = "Inactive DOF(support) can't apply any load";
 const char* const LoadCaseWorker::kInactiveCaption = "KESTRA Wizard";
@@ -151,11 +152,37 @@ bool LoadCaseWorker::DeleteCase(int k)
         if (std::rename(from.c_str(), to.c_str()) != 0)
             trace(from, errno);
     }
+    DeleteCaseCompanions(k, count);
     // The shown case's file now holds another case (or none): editing on
     // would write into the wrong case.
     if (m_case >= k)
         Unchoose();
     return true;
+}
+
+void LoadCaseWorker::DeleteCaseCompanions(int k, int count)
+{
+    CProject project;
+    const std::string base = project.GetLocation() + project.GetName();
+    // Member loads of the cases follow their node loads; a case without
+    // member loads has no file, which is no failure.
+    auto memberLoads = [&](int j) { return base + GridEditing::Format(".mld%d", j); };
+    std::error_code ec;
+    std::filesystem::remove(memberLoads(k), ec);
+    for (int j = k + 1; j <= count; ++j)
+        if (std::filesystem::exists(memberLoads(j), ec))
+            std::filesystem::rename(memberLoads(j), memberLoads(j - 1), ec);
+    // The combinations lose the deleted case's column.
+    const std::string combinations = base + ".cmb";
+    CdMatrix factors;
+    if (!std::filesystem::exists(combinations, ec) || !factors.Load(combinations) || factors.GetCols() < k)
+        return;
+    CdMatrix kept(factors.GetRows(), factors.GetCols() - 1);
+    for (int i = 1; i <= factors.GetRows(); ++i)
+        for (int j = 1, c = 0; j <= factors.GetCols(); ++j)
+            if (j != k)
+                kept(i, ++c) = factors(i, j);
+    kept.Save(combinations);
 }
 
 // ---- loads -------------------------------------------------------------------------------

@@ -80,6 +80,10 @@ public:
     // When the shown case was among the renumbered ones it is forgotten.
     // False when k is outside 1 .. N.
     bool DeleteCase(int k);
+    // What else belongs to case k of count when it is deleted: its member
+    // loads (".mld" + k, later cases renumbered one down like the node
+    // loads) and its column of the load combinations (".cmb").
+    static void DeleteCaseCompanions(int k, int count);
     // The failure code traced for errno (the codes of the original file
     // exceptions: 2 not found, 3 bad path, 5 access denied, ...).
     static int FailureCause(int error);

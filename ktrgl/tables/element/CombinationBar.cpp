@@ -1,0 +1,20 @@
+#include "tables/element/CombinationBar.h"
+
+#include <QVBoxLayout>
+
+CCombinationBar::CCombinationBar(QWidget* parent) : DialogBar("Combinations", parent)
+{
+    m_panel = new CombinationPanel(GridEditing::Bar, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_panel);
+}
+
+CCombinationBar::~CCombinationBar() = default;
+
+bool CCombinationBar::OnInitDialog()
+{
+    m_panel->Editing()->CreateEditor(m_panel);
+    m_panel->UpdateTable();
+    return true;
+}

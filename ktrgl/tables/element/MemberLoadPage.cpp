@@ -1,0 +1,27 @@
+#include "tables/element/MemberLoadPage.h"
+
+#include <QVBoxLayout>
+
+CMemberLoadPage::CMemberLoadPage(QWidget* parent) : PropertyPage("Member Loads", parent)
+{
+    m_panel = new MemberLoadPanel(GridEditing::Page, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_panel);
+}
+
+CMemberLoadPage::~CMemberLoadPage() = default;
+
+bool CMemberLoadPage::OnSetActive()
+{
+    m_panel->Editing()->CreateEditor(m_panel);
+    m_panel->UpdateTable();
+    return true;
+}
+
+bool CMemberLoadPage::OnKillActive()
+{
+    m_panel->Editing()->Commit();
+    m_panel->Editing()->DestroyEditor();
+    return true;
+}
