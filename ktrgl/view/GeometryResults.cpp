@@ -12,6 +12,7 @@
 #include "numerics/RecordSet.h"
 #include "platform/WaitCursor.h"
 #include "project/Project.h"
+#include "view/DiagramStripBatch.h"
 #include "view/GlyphMath.h"
 
 namespace {
@@ -202,6 +203,8 @@ void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& 
     const int stations = style.subdivisions;
     const double s = style.scale / largest;
 
+    DiagramStripBatch batch;
+    batch.SetColour(style.red, style.green, style.blue);
     glNewList(style.list, style.mode);
     for (int k = 1; k <= forces.GetRows(); ++k) {
         const double f1 = forces(k, c);
@@ -227,22 +230,10 @@ void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& 
         const double h = length / stations;
 
         glPassThrough(static_cast<GLfloat>(k));
-        for (double j = 1; j <= stations; ++j) {
-            const glyph::DiagramStrip strip = glyph::MakeDiagramStrip(
-                p1, e1, e2, s, f1, f2, length, h, static_cast<int>(j));
-            glPushMatrix();
-            glTranslated(strip.origin.x, strip.origin.y, strip.origin.z);
-            glBegin(GL_QUADS);
-            glColor3d(1.0, 1.0, 1.0);
-            Vertex(strip.corner[0]);
-            Colour(style.red, style.green, style.blue);
-            Vertex(strip.corner[1]);
-            Vertex(strip.corner[2]);
-            glColor3d(1.0, 1.0, 1.0);
-            Vertex(strip.corner[3]);
-            glEnd();
-            glPopMatrix();
-        }
+        for (double j = 1; j <= stations; ++j)
+            batch.Add(glyph::MakeDiagramStrip(p1, e1, e2, s, f1, f2, length, h,
+                                              static_cast<int>(j)));
+        batch.Flush();
     }
     glEndList();
 }
