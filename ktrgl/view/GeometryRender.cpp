@@ -52,6 +52,7 @@ void CGeometry::CreateDisplayList()
 void CGeometry::ClearView()
 {
     glDeleteLists(1, 21);
+    glDeleteLists(ListLabelFx, 6);
 }
 
 void CGeometry::Rendering()
@@ -76,8 +77,10 @@ void CGeometry::Rendering()
         break;
     }
     case ModeForces: {
-        if (m_forceComponent >= ForceFx && m_forceComponent <= ForceMz)
+        if (m_forceComponent >= ForceFx && m_forceComponent <= ForceMz) {
             glCallList(static_cast<GLuint>(ListMemberFx + (m_forceComponent - ForceFx)));
+            glCallList(static_cast<GLuint>(ListLabelFx + (m_forceComponent - ForceFx)));
+        }
         static const GLuint order[] = {3, 1, 2, 4};
         for (GLuint list : order)
             glCallList(list);

@@ -1,8 +1,9 @@
 // CGeometry: results of the active load case. The displaced shape (list 15)
 // is scaled so that the largest nodal translation is drawn at "disp factor"
-// model units; the member force diagrams (lists 16 to 21) lay the straight
-// line between a member's two scaled end values off along its local axis 2,
-// in strips that fade from white on the member to the diagram colour.
+// model units (5 % of the model's size while the user has set none); the
+// member force diagrams (lists 16 to 21) lay the straight line between a
+// member's two scaled end values off along its local axis 2, in strips
+// that fade from white on the member to the diagram colour.
 #include "view/Geometry.h"
 
 #include <GL/gl.h>
@@ -43,7 +44,8 @@ void CGeometry::UpdateDisp(CdMatrix displacements)
 {
     glDeleteLists(ListRefPoints, 1);
     glDeleteLists(ListDisplacedShape, 1);
-    const double factor = m_nodeOptions.m_dispFactor;
+    UpdateDisplacedLegend(displacements);
+    const double factor = DisplacedShapeSize();
     const COptionPage1& nodes = m_nodeOptions;
     const COptionPage2& members = m_memberOptions;
 
@@ -126,6 +128,7 @@ void CGeometry::UpdateMemberForec(CdMatrix forces)
     if (o.m_memberMzShow == 1)
         CreateMemberMz(forces);
     m_memberAxes = nullptr;
+    UpdateDiagramLabels(forces);
 }
 
 void CGeometry::CreateMemberFx(CdMatrix forces)
