@@ -179,6 +179,9 @@ public:
     // member's two end values near its ends; the legend lines of the
     // diagrams. Called by UpdateMemberForec with the same table.
     void UpdateDiagramLabels(const CdMatrix& forces);
+    // Shows or hides every member's end values: lists 25 to 30 again from
+    // the table the last UpdateDiagramLabels was given.
+    void ShowEndValues(bool show);
     // The legend lines of the displaced shape (largest translation, its
     // node and the drawing scale). Called by UpdateDisp before scaling.
     void UpdateDisplacedLegend(const CdMatrix& displacements);
@@ -194,6 +197,7 @@ public:
     std::vector<std::string> m_displacedLegend;
     std::vector<std::string> m_diagramLegend[6];
     bool m_showEndValues = false;
+    CdMatrix m_labelForces; // the member end forces the labels were made from
 
     // ---- Model state, in declaration order ----------------------------
     CdMatrix m_nodeTable;     // N x (3 + DOF): X, Y, Z [m], restraint codes (1 free, 0 fixed)

@@ -33,8 +33,17 @@ inline bool Finite(double x, double y, double z)
 
 } // namespace
 
+void CGeometry::ShowEndValues(bool show)
+{
+    m_showEndValues = show;
+    if (m_labelForces.GetRows() > 0)
+        UpdateDiagramLabels(m_labelForces);
+}
+
 void CGeometry::UpdateDiagramLabels(const CdMatrix& forces)
 {
+    if (&forces != &m_labelForces)
+        m_labelForces = forces;
     CProject project;
     const int dof = project.GetDof();
     const bool frame = project.GetElementType() == "Frame3D";
