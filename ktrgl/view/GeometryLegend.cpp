@@ -89,9 +89,9 @@ void CGeometry::UpdateDiagramLabels(const CdMatrix& forces)
         const double shown = forces(where, end * dof + c) * factor;
         legend.push_back("scale: " + Number(scales[c - 1] * GetLengthFactor()) + " " +
                          lengthUnit + " = " + Number(largest * factor) + " " + unit);
-        legend.push_back("max |" + std::string(kComponentNames[c - 1]) + "| = " + Number(shown) +
-                         " " + unit + " at member " + std::to_string(where) +
-                         (end == 0 ? ", start" : ", end"));
+        legend.push_back("largest |" + std::string(kComponentNames[c - 1]) + "| at member " +
+                         std::to_string(where) + (end == 0 ? ", start: " : ", end: ") +
+                         Number(shown) + " " + unit);
 
         glNewList(ListLabelFx + GLuint(c - 1), GL_COMPILE);
         glColor3d(1.0, 1.0, 0.0);

@@ -162,3 +162,49 @@ TEST_F(ViewPick, ShiftDragRectangleSelectsTheMembersInside)
     // The camera did not turn while the rectangle was drawn.
     EXPECT_EQ(DrawnNodes()[1], drawn[1]);
 }
+
+TEST_F(ViewPick, ClickOnAMemberOfTheSolvedModelShowsItsRowForcesAndLegend)
+{
+    CGeometry& g = window->Geometry();
+    QString error;
+    ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
+    ASSERT_TRUE(window->SetForceComponent(CGeometry::ForceMz));
+    EXPECT_EQ(g.m_diagramLegend[5].at(0).rfind("Mz [", 0), 0u);
+    const std::vector<QPointF> drawn = DrawnNodes();
+    // The midpoint of a member drawn apart from every node.
+    int member = 0;
+    QPointF middle;
+    for (int k = 2; k <= g.m_memberTable.GetRows() && member == 0; ++k) {
+        middle = (drawn[size_t(g.m_memberTable(k, 1))] + drawn[size_t(g.m_memberTable(k, 2))]) / 2;
+        bool apart = QLineF(drawn[size_t(g.m_memberTable(k, 1))], drawn[size_t(g.m_memberTable(k, 2))]).length() > 60;
+        for (int k2 = 1; k2 <= g.m_memberTable.GetRows() && apart; ++k2) {
+            const QPointF other = (drawn[size_t(g.m_memberTable(k2, 1))] + drawn[size_t(g.m_memberTable(k2, 2))]) / 2;
+            apart = k2 == k || QLineF(middle, other).length() > 25;
+        }
+        for (size_t i = 1; i < drawn.size() && apart; ++i)
+            apart = QLineF(middle, drawn[i]).length() > 25;
+        if (apart && window->View()->rect().adjusted(20, 20, -20, -20).contains(middle.toPoint()))
+            member = k;
+    }
+    ASSERT_GT(member, 0);
+    QTest::mouseClick(window->View(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    QApplication::processEvents();
+    CMSFlexGrid* grid = window->Docks()->BarOf<CElementBar1>("elementBar1")->Grid();
+    EXPECT_EQ(grid->GetRow(), member);
+    EXPECT_EQ(SelectedRows(grid), std::set<int>{member});
+    EXPECT_EQ(g.m_selMemberFrom, member);
+
+    const QString tip = window->View()->Describe(window->View()->PickAt(middle.toPoint()));
+    EXPECT_TRUE(tip.startsWith(QString("Member %1: node ").arg(member))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("end forces")) << tip.toStdString();
+
+    EXPECT_EQ(g.m_forceComponent, CGeometry::ForceMz);
+    if (const char* shots = std::getenv("KESTRA_SCREENSHOT_DIR"); shots && *shots) {
+        std::filesystem::create_directories(shots);
+        window->View()->repaint();
+        window->grab().save(QString("%1/view-forces-picked-member.png").arg(shots));
+        ASSERT_TRUE(window->SetViewMode(CGeometry::ModeDisplaced));
+        window->View()->repaint();
+        window->View()->grab().save(QString("%1/view-displaced-legend.png").arg(shots));
+    }
+}

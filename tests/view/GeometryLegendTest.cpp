@@ -126,7 +126,7 @@ TEST_F(GeometryLegend, LargestValueAtItsMemberEndAndLegendTextReachOpenGL)
 
     // Mz: -1000 kgf.m at member 2's start = -9.81 kN.m, written there.
     const std::vector<std::string> mz = {"Mz [kN.m]  load case 1", "scale: 2 m = 9.81 kN.m",
-                                         "max |Mz| = -9.81 kN.m at member 2, start"};
+                                         "largest |Mz| at member 2, start: -9.81 kN.m"};
     EXPECT_EQ(geo.m_diagramLegend[5], mz);
     const Records label = FeedbackOfList(CGeometry::ListLabelMz);
     const Records bitmaps = Of(label, GL_BITMAP_TOKEN);
