@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QTest>
@@ -194,9 +196,14 @@ TEST_F(ViewPick, ClickOnAMemberOfTheSolvedModelShowsItsRowForcesAndLegend)
     EXPECT_EQ(SelectedRows(grid), std::set<int>{member});
     EXPECT_EQ(g.m_selMemberFrom, member);
 
-    const QString tip = window->View()->Describe(window->View()->PickAt(middle.toPoint()));
+    // Hovering: the tooltip names the member and its end forces.
+    QHelpEvent hover(QEvent::ToolTip, middle.toPoint(), window->View()->mapToGlobal(middle.toPoint()));
+    QApplication::sendEvent(window->View(), &hover);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    const QString tip = QToolTip::text();
     EXPECT_TRUE(tip.startsWith(QString("Member %1: node ").arg(member))) << tip.toStdString();
     EXPECT_TRUE(tip.contains("end forces")) << tip.toStdString();
+    QToolTip::hideText();
 
     EXPECT_EQ(g.m_forceComponent, CGeometry::ForceMz);
     if (const char* shots = std::getenv("KESTRA_SCREENSHOT_DIR"); shots && *shots) {
