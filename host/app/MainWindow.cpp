@@ -22,6 +22,7 @@
 #include "DockManager.h"
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
+#include "PickSelection.h"
 #include "project/Project.h"
 #include "tables/element/CombinationTable.h"
 #include "tables/MenuResource.h"
@@ -66,6 +67,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_geometry(std::m
     m_docks->SetEnabled(false);
     connect(m_docks, &DockManager::activeLoadCaseChosen, this,
             [this](int k) { SetActiveLoadCase(k); });
+    // A pick in the view selects the picked rows of the tables.
+    connect(m_view, &ModelViewWidget::nodesPicked, this, [this](const QVector<int>& nodes) {
+        PickSelection::SelectNodes(*m_docks, *m_geometry, *m_view, nodes);
+    });
+    connect(m_view, &ModelViewWidget::membersPicked, this, [this](const QVector<int>& members) {
+        PickSelection::SelectMembers(*m_docks, *m_geometry, *m_view, members);
+    });
 
     CreateActions();
     CreateMenus();
@@ -181,6 +189,8 @@ void MainWindow::CreateMenus()
     QMenu* components = view->addMenu(tr("Member force &component"));
     for (QAction* a : m_componentActions)
         components->addAction(a);
+    components->addSeparator();
+    components->addAction(m_view->EndValuesAction());
     m_loadCaseMenu = view->addMenu(tr("Active &load case"));
     view->addSeparator();
     QAction* fit = view->addAction(tr("&Fit to model"), m_view, &ModelViewWidget::FitToModel);

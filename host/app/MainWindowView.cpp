@@ -30,6 +30,7 @@ bool MainWindow::RefreshView(QString* problem)
         return true; // the lists are built when the context comes
     CGeometry& g = *m_geometry;
     const int mode = g.m_viewMode;
+    const int component = g.m_forceComponent; // UpdateDisp clears it
     QString trouble;
 
     // Nodes, members, property numbers and supports belong to every mode.
@@ -70,6 +71,7 @@ bool MainWindow::RefreshView(QString* problem)
         }
     }
     g.m_viewMode = mode;
+    g.m_forceComponent = component;
     if (!trouble.isEmpty())
         statusBar()->showMessage(trouble, 10000);
     if (problem)

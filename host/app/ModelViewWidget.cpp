@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QRubberBand>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWheelEvent>
@@ -22,6 +24,16 @@ ModelViewWidget::ModelViewWidget(CGeometry& geometry, QWidget* parent)
     setFormat(Format());
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
+    m_endValuesAction = new QAction(tr("Member &end values"), this);
+    m_endValuesAction->setCheckable(true);
+    m_endValuesAction->setToolTip(tr("Write every member's end values on the force diagrams (E in the view)"));
+    connect(m_endValuesAction, &QAction::toggled, this, [this](bool on) {
+        if (MakeListsCurrent())
+            m_geometry.ShowEndValues(on);
+        else
+            m_geometry.m_showEndValues = on;
+        update();
+    });
     // Table commands rebuild display lists from the bars' own events; the
     // view's context is made current before any input reaches them.
     qApp->installEventFilter(this);
@@ -137,22 +149,36 @@ void ModelViewWidget::SwapBuffers()
 
 void ModelViewWidget::SetTimer(unsigned id, unsigned periodMs, std::function<void()> tick)
 {
+    // The library's repaint timer: one tick per burst of user activity
+    // (ArmRepaint) instead of one every periodMs while nothing happens.
     QTimer*& timer = m_timers[id];
     if (!timer)
         timer = new QTimer;
+    timer->stop();
     timer->disconnect();
+    timer->setSingleShot(true);
+    timer->setInterval(int(periodMs));
     QObject::connect(timer, &QTimer::timeout, this, [tick]() {
         if (tick)
             tick();
     });
-    timer->start(int(periodMs));
+    timer->setProperty("armed", true);
 }
 
 void ModelViewWidget::KillTimer(unsigned id)
 {
     auto it = m_timers.find(id);
-    if (it != m_timers.end() && it->second)
+    if (it != m_timers.end() && it->second) {
         it->second->stop();
+        it->second->setProperty("armed", false);
+    }
+}
+
+void ModelViewWidget::ArmRepaint()
+{
+    for (auto& timer : m_timers)
+        if (timer.second && timer.second->property("armed").toBool() && !timer.second->isActive())
+            timer.second->start();
 }
 
 void ModelViewWidget::Invalidate(bool)
@@ -223,6 +249,7 @@ void ModelViewWidget::paintGL()
     if (v.m_axisShow == 1)
         DrawGlobalAxes();
     m_geometry.Rendering();
+    m_geometry.RenderLegend(width(), height());
 }
 
 void ModelViewWidget::DrawGroundGrid()
@@ -341,6 +368,8 @@ void ModelViewWidget::StepZoom(int sign)
 void ModelViewWidget::mousePressEvent(QMouseEvent* event)
 {
     m_lastMouse = event->position().toPoint();
+    m_pressPoint = m_lastMouse;
+    m_dragged = false;
     setFocus();
 }
 
@@ -349,14 +378,42 @@ void ModelViewWidget::mouseMoveEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     const QPoint d = p - m_lastMouse;
     m_lastMouse = p;
+    if ((p - m_pressPoint).manhattanLength() > 3)
+        m_dragged = true;
     const Qt::MouseButtons b = event->buttons();
-    if ((b & Qt::LeftButton) && !(event->modifiers() & Qt::ShiftModifier))
+    if ((b & Qt::LeftButton) && (event->modifiers() & Qt::ShiftModifier)) {
+        // Shift + drag: the selection rectangle.
+        if (!m_band)
+            m_band = new QRubberBand(QRubberBand::Rectangle, this);
+        m_band->setGeometry(QRect(m_pressPoint, p).normalized());
+        m_band->show();
+        return;
+    }
+    if (b & Qt::LeftButton)
         m_camera.Orbit(d.x(), d.y());
-    else if (b & (Qt::LeftButton | Qt::MiddleButton | Qt::RightButton))
+    else if (b & (Qt::MiddleButton | Qt::RightButton))
         m_camera.Pan(d.x(), d.y(), height());
     else
         return;
     update();
+}
+
+void ModelViewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_band && m_band->isVisible()) {
+        m_band->hide();
+        FinishRectangle(QRect(m_pressPoint, event->position().toPoint()).normalized());
+        return;
+    }
+    if (m_dragged)
+        return;
+    const ViewPicker::Hit hit = PickAt(event->position().toPoint());
+    if (hit.kind == ViewPicker::Node)
+        emit nodesPicked({hit.number});
+    else if (hit.kind == ViewPicker::Member)
+        emit membersPicked({hit.number});
 }
 
 void ModelViewWidget::wheelEvent(QWheelEvent* event)
@@ -388,6 +445,7 @@ void ModelViewWidget::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Plus:
     case Qt::Key_Equal: StepZoom(1); break;
     case Qt::Key_Minus: StepZoom(-1); break;
+    case Qt::Key_E: m_endValuesAction->toggle(); break;
     default: QOpenGLWidget::keyPressEvent(event); return;
     }
 }
@@ -402,6 +460,11 @@ bool ModelViewWidget::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ContextMenu:
     case QEvent::Shortcut:
         MakeListsCurrent();
+        ArmRepaint();
+        break;
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+        ArmRepaint();
         break;
     default:
         break;

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 namespace {
 
@@ -139,13 +138,27 @@ void ViewCamera::Translate(double x, double y, double z)
     target[2] -= z;
 }
 
-void ViewCamera::LoadProjection(double aspect) const
+void ViewCamera::ProjectionMatrix(double aspect, double m[16]) const
 {
+    // A 45 degree perspective (as gluPerspective) with clipping planes from
+    // the distance and the model size.
     const double zNear = std::max(distance - 4.0 * radius, distance * 1e-3);
     const double zFar = distance + 8.0 * radius + 1.0;
+    const double f = 1.0 / std::tan(FieldOfView / 2 * kPi / 180);
+    std::fill(m, m + 16, 0.0);
+    m[0] = f / (aspect > 0 ? aspect : 1.0);
+    m[5] = f;
+    m[10] = (zFar + zNear) / (zNear - zFar);
+    m[11] = -1.0;
+    m[14] = 2.0 * zFar * zNear / (zNear - zFar);
+}
+
+void ViewCamera::LoadProjection(double aspect) const
+{
+    double m[16];
+    ProjectionMatrix(aspect, m);
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(FieldOfView, aspect > 0 ? aspect : 1.0, zNear, zFar);
+    glLoadMatrixd(m);
     glMatrixMode(GL_MODELVIEW);
 }
 

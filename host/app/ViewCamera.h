@@ -41,6 +41,8 @@ public:
     void LoadModelView() const;
     // The model-view matrix as LoadModelView builds it (column-major).
     void ModelViewMatrix(double m[16]) const;
+    // The projection matrix as LoadProjection builds it (column-major).
+    void ProjectionMatrix(double aspect, double m[16]) const;
 
     double target[3] = {0.0, 0.0, 0.0};
     double distance = 10.0;

@@ -46,7 +46,9 @@ public:
         ListMemberFx = 16,       // 16..21: Fx, Fy, Fz, Mx, My, Mz diagrams
         ListMemberMz = 21,
         ListSupports = 24,
-        ListMemberLoads = 30,    // member load glyphs of the active load case
+        ListLabelFx = 25,        // 25..30: largest value and end values of Fx .. Mz
+        ListLabelMz = 30,
+        ListMemberLoads = 31,    // member load glyphs of the active load case
     };
     // Values of m_viewMode.
     enum ViewMode : int { ModeModel = 0, ModeLoads = 1, ModeDisplaced = 2, ModeForces = 3 };
@@ -177,8 +179,39 @@ public:
     // Printing the view is not provided: does nothing.
     void Print(void* deviceContext, void* printInfo, void* view);
     using MatrixViewerHook = void (*)(const CdMatrix& table, const std::string& title);
+    // Lists 3 and 6 for a set of nodes or members picked in the view, which
+    // need not be one range of rows (numbers outside the table are skipped).
+    // The selection ranges are set to the set's first and last number.
+    void HighlightNodes(const std::vector<int>& nodes);
+    void HighlightMembers(const std::vector<int>& members);
     // Installs the hook; returns the previous one (nullptr: none).
     static MatrixViewerHook SetMatrixViewerHook(MatrixViewerHook hook);
+
+    // ---- Result labels and legend (GeometryLegend.cpp) ----------------
+    // Lists 25 to 30: for each force component, its largest absolute end
+    // value written at that member end, and with m_showEndValues every
+    // member's two end values near its ends; the legend lines of the
+    // diagrams. Called by UpdateMemberForec with the same table.
+    void UpdateDiagramLabels(const CdMatrix& forces);
+    // Shows or hides every member's end values: lists 25 to 30 again from
+    // the table the last UpdateDiagramLabels was given.
+    void ShowEndValues(bool show);
+    // The legend lines of the displaced shape (largest translation, its
+    // node and the drawing scale). Called by UpdateDisp before scaling.
+    void UpdateDisplacedLegend(const CdMatrix& displacements);
+    // Model units at which UpdateDisp draws the largest translation: the
+    // "disp factor" the user set, or without one in the settings file 5 %
+    // of the model's largest extent.
+    double DisplacedShapeSize();
+    // The legend of the current view mode (diagrams in mode 3, displaced
+    // shape in mode 2) in the top left corner of a width x height window;
+    // restores the matrices it changes.
+    void RenderLegend(int width, int height);
+    // Legend lines of mode 2 and of the six diagrams (index 0..5).
+    std::vector<std::string> m_displacedLegend;
+    std::vector<std::string> m_diagramLegend[6];
+    bool m_showEndValues = false;
+    CdMatrix m_labelForces; // the member end forces the labels were made from
 
     // ---- Model state, in declaration order ----------------------------
     CdMatrix m_nodeTable;     // N x (3 + DOF): X, Y, Z [m], restraint codes (1 free, 0 fixed)

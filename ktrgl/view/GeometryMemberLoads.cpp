@@ -1,4 +1,4 @@
-// CGeometry: member load glyphs of the active load case, display list 30.
+// CGeometry: member load glyphs of the active load case, display list 31.
 // A distributed load (uniform, linear, self weight) is a row of arrows
 // along the loaded part of the member, each ending on the member and
 // pointing in the load's sense, with a line joining their tails: the

@@ -52,11 +52,14 @@ void CGeometry::CreateDisplayList()
 void CGeometry::ClearView()
 {
     glDeleteLists(1, 21);
+    glDeleteLists(ListLabelFx, 6);
     glDeleteLists(ListMemberLoads, 1);
 }
 
 void CGeometry::Rendering()
 {
+    // The member highlight (list 6) is drawn in every mode, so that a
+    // member picked in the view or the table shows over results too.
     switch (m_viewMode) {
     case ModeModel: {
         static const GLuint order[] = {3, 1, 2, 13, 6, 4, 5, 14, 24};
@@ -65,22 +68,24 @@ void CGeometry::Rendering()
         break;
     }
     case ModeLoads: {
-        static const GLuint order[] = {7, 8, 9, 10, 11, 12, 3, 1, 2, 4, 5};
+        static const GLuint order[] = {7, 8, 9, 10, 11, 12, 3, 1, 2, 6, 4, 5};
         for (GLuint list : order)
             glCallList(list);
         glCallList(ListMemberLoads);
         break;
     }
     case ModeDisplaced: {
-        static const GLuint order[] = {3, 1, 2, 4, 15};
+        static const GLuint order[] = {3, 1, 2, 6, 4, 15};
         for (GLuint list : order)
             glCallList(list);
         break;
     }
     case ModeForces: {
-        if (m_forceComponent >= ForceFx && m_forceComponent <= ForceMz)
+        if (m_forceComponent >= ForceFx && m_forceComponent <= ForceMz) {
             glCallList(static_cast<GLuint>(ListMemberFx + (m_forceComponent - ForceFx)));
-        static const GLuint order[] = {3, 1, 2, 4};
+            glCallList(static_cast<GLuint>(ListLabelFx + (m_forceComponent - ForceFx)));
+        }
+        static const GLuint order[] = {3, 1, 2, 6, 4};
         for (GLuint list : order)
             glCallList(list);
         break;

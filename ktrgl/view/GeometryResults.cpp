@@ -1,8 +1,9 @@
 // CGeometry: results of the active load case. The displaced shape (list 15)
 // is scaled so that the largest nodal translation is drawn at "disp factor"
-// model units; the member force diagrams (lists 16 to 21) lay the straight
-// line between a member's two scaled end values off along its local axis 2,
-// in strips that fade from white on the member to the diagram colour.
+// model units (5 % of the model's size while the user has set none); the
+// member force diagrams (lists 16 to 21) lay the straight line between a
+// member's two scaled end values off along its local axis 2, in strips
+// that fade from white on the member to the diagram colour.
 #include "view/Geometry.h"
 
 #include <GL/gl.h>
@@ -12,6 +13,7 @@
 #include "numerics/RecordSet.h"
 #include "platform/WaitCursor.h"
 #include "project/Project.h"
+#include "view/DiagramStripBatch.h"
 #include "view/GlyphMath.h"
 
 namespace {
@@ -42,7 +44,8 @@ void CGeometry::UpdateDisp(CdMatrix displacements)
 {
     glDeleteLists(ListRefPoints, 1);
     glDeleteLists(ListDisplacedShape, 1);
-    const double factor = m_nodeOptions.m_dispFactor;
+    UpdateDisplacedLegend(displacements);
+    const double factor = DisplacedShapeSize();
     const COptionPage1& nodes = m_nodeOptions;
     const COptionPage2& members = m_memberOptions;
 
@@ -125,6 +128,7 @@ void CGeometry::UpdateMemberForec(CdMatrix forces)
     if (o.m_memberMzShow == 1)
         CreateMemberMz(forces);
     m_memberAxes = nullptr;
+    UpdateDiagramLabels(forces);
 }
 
 void CGeometry::CreateMemberFx(CdMatrix forces)
@@ -202,6 +206,8 @@ void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& 
     const int stations = style.subdivisions;
     const double s = style.scale / largest;
 
+    DiagramStripBatch batch;
+    batch.SetColour(style.red, style.green, style.blue);
     glNewList(style.list, style.mode);
     for (int k = 1; k <= forces.GetRows(); ++k) {
         const double f1 = forces(k, c);
@@ -227,22 +233,10 @@ void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& 
         const double h = length / stations;
 
         glPassThrough(static_cast<GLfloat>(k));
-        for (double j = 1; j <= stations; ++j) {
-            const glyph::DiagramStrip strip = glyph::MakeDiagramStrip(
-                p1, e1, e2, s, f1, f2, length, h, static_cast<int>(j));
-            glPushMatrix();
-            glTranslated(strip.origin.x, strip.origin.y, strip.origin.z);
-            glBegin(GL_QUADS);
-            glColor3d(1.0, 1.0, 1.0);
-            Vertex(strip.corner[0]);
-            Colour(style.red, style.green, style.blue);
-            Vertex(strip.corner[1]);
-            Vertex(strip.corner[2]);
-            glColor3d(1.0, 1.0, 1.0);
-            Vertex(strip.corner[3]);
-            glEnd();
-            glPopMatrix();
-        }
+        for (double j = 1; j <= stations; ++j)
+            batch.Add(glyph::MakeDiagramStrip(p1, e1, e2, s, f1, f2, length, h,
+                                              static_cast<int>(j)));
+        batch.Flush();
     }
     glEndList();
 }

@@ -1,5 +1,6 @@
 // CGeometry: the red highlights of the node and member ranges selected in
-// the tables (lists 3 and 6), and the two Print operations.
+// the tables or picked in the view (lists 3 and 6), and the two Print
+// operations.
 #include "view/Geometry.h"
 
 #include <GL/gl.h>
@@ -64,6 +65,60 @@ void CGeometry::OnSelSelectMember()
         const double ex = m_memberLine(k, 4), ey = m_memberLine(k, 5), ez = m_memberLine(k, 6);
         const double mx = m_memberLine(k, 7), my = m_memberLine(k, 8), mz = m_memberLine(k, 9);
         glColor3d(1.0, 0.0, 0.0);
+        if (Finite(sx, sy, sz) && Finite(ex, ey, ez)) {
+            glBegin(GL_LINES);
+            glVertex3d(sx, sy, sz);
+            glVertex3d(ex, ey, ez);
+            glEnd();
+        }
+        if (Finite(mx, my, mz))
+            RenderString(mx, my, mz, LabelAt(m_memberOptions.m_memberLabels, k, k));
+    }
+    glEndList();
+    RenderRefPoint();
+}
+
+void CGeometry::HighlightNodes(const std::vector<int>& nodes)
+{
+    DeleteHighlights();
+    if (nodes.empty())
+        return;
+    m_selNodeFrom = nodes.front();
+    m_selNodeTo = nodes.back();
+    const int n = m_nodeTable.GetRows();
+    glNewList(ListNodeHighlight, GL_COMPILE);
+    glColor3d(1.0, 0.0, 0.0);
+    glPointSize(6.0f);
+    for (int k : nodes) {
+        if (k < 1 || k > n)
+            continue;
+        const double x = m_nodeTable(k, 1), y = m_nodeTable(k, 2), z = m_nodeTable(k, 3);
+        if (!Finite(x, y, z))
+            continue;
+        glBegin(GL_POINTS);
+        glVertex3d(x, y, z);
+        glEnd();
+        RenderString(x, y, z, LabelAt(m_nodeOptions.m_nodeLabels, k, k));
+    }
+    glEndList();
+}
+
+void CGeometry::HighlightMembers(const std::vector<int>& members)
+{
+    DeleteHighlights();
+    if (members.empty())
+        return;
+    m_selMemberFrom = members.front();
+    m_selMemberTo = members.back();
+    const int m = m_memberTable.GetRows();
+    glNewList(ListMemberHighlight, GL_COMPILE);
+    glColor3d(1.0, 0.0, 0.0);
+    for (int k : members) {
+        if (k < 1 || k > m)
+            continue;
+        const double sx = m_memberLine(k, 1), sy = m_memberLine(k, 2), sz = m_memberLine(k, 3);
+        const double ex = m_memberLine(k, 4), ey = m_memberLine(k, 5), ez = m_memberLine(k, 6);
+        const double mx = m_memberLine(k, 7), my = m_memberLine(k, 8), mz = m_memberLine(k, 9);
         if (Finite(sx, sy, sz) && Finite(ex, ey, ez)) {
             glBegin(GL_LINES);
             glVertex3d(sx, sy, sz);

@@ -26,7 +26,7 @@ protected:
 // order in which they are called can be read back.
 void MarkLists()
 {
-    for (GLuint list = 1; list <= 24; ++list) {
+    for (GLuint list = 1; list <= 30; ++list) {
         glNewList(list, GL_COMPILE);
         glPassThrough(static_cast<GLfloat>(list));
         glEndList();
@@ -218,9 +218,9 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
     using L = std::vector<int>;
     // {view mode, force component, lists called}
     const std::tuple<int, int, L> table[] = {
-        {0, 0, L{3, 1, 2, 13, 6, 4, 5, 14, 24}}, {1, 0, L{7, 8, 9, 10, 11, 12, 3, 1, 2, 4, 5}},
-        {2, 0, L{3, 1, 2, 4, 15}},               {3, 1006, L{3, 1, 2, 4}},
-        {3, 0, L{3, 1, 2, 4}},                   {4, 0, L{}},
+        {0, 0, L{3, 1, 2, 13, 6, 4, 5, 14, 24}}, {1, 0, L{7, 8, 9, 10, 11, 12, 3, 1, 2, 6, 4, 5}},
+        {2, 0, L{3, 1, 2, 6, 4, 15}},            {3, 1006, L{3, 1, 2, 6, 4}},
+        {3, 0, L{3, 1, 2, 6, 4}},                {4, 0, L{}},
         {-1, 0, L{}}};
     for (const auto& row : table) {
         SCOPED_TRACE(std::get<0>(row));
@@ -231,14 +231,18 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
     geo.m_viewMode = 3;
     for (int component = 1007; component <= 1012; ++component) {
         geo.m_forceComponent = component;
-        EXPECT_EQ(CalledLists(render), (L{component - 1007 + 16, 3, 1, 2, 4}));
+        // The diagram, then its largest-value labels (25..30).
+        EXPECT_EQ(CalledLists(render), (L{component - 1007 + 16, component - 1007 + 25, 3, 1, 2, 6, 4}));
     }
     geo.m_viewMode = 2; // RenderScene ignores the mode
     EXPECT_EQ(CalledLists([&geo] { geo.RenderScene(); }), (L{3, 1, 2, 13, 6, 4, 5, 14}));
 
-    // ClearView keeps the supports (22), list 24 and the font.
+    // ClearView keeps the supports (22), list 24 and the font; the result
+    // labels (25..30) go with the results.
     geo.ClearView();
     for (GLuint list = 1; list <= 21; ++list)
+        EXPECT_FALSE(glIsList(list)) << list;
+    for (GLuint list = 25; list <= 30; ++list)
         EXPECT_FALSE(glIsList(list)) << list;
     EXPECT_TRUE(glIsList(22) && glIsList(24) && glIsList(1000 + 'A'));
 }

@@ -136,6 +136,7 @@ TEST_F(GlyphResults, DisplacedShapeShowSwitches)
 
 TEST_F(GlyphResults, NoTranslationLeavesTheShapeUndrawnWithoutDividingByZero)
 {
+    Option("disp factor", 1); // the user's scale: one model unit
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
     geo.UpdateDisp(Table(3, 6, {{2, 1, 0.01}}));

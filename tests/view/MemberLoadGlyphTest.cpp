@@ -1,4 +1,4 @@
-// What OpenGL receives from the member load glyphs (list 30) and from the
+// What OpenGL receives from the member load glyphs (list 31) and from the
 // force diagrams drawn through the section forces at the 21 stations of a
 // member (the ".mfs" results).
 #include "ViewTestSupport.h"
