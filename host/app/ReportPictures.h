@@ -1,0 +1,31 @@
+// The pictures of the calculation report, drawn headless by the same code
+// as `kestra render`: a HeadlessRenderer of the print size, the model view's
+// tables read once, and CommandLine::PrepareView for each view.
+#pragma once
+#include <memory>
+#include <string>
+
+#include <QImage>
+
+class HeadlessRenderer;
+
+class ReportPictures {
+public:
+    // Picture size in pixels.
+    ReportPictures(int width, int height);
+    ~ReportPictures();
+
+    // Opens the offscreen view and reads the model; false with `error`
+    // when there is no EGL display or the model cannot be read.
+    bool Open(std::string& error);
+
+    // One view: mode 0..3 (model, loads, displaced shape, forces), the
+    // force component 1007..1012, load case or result record k. A null
+    // picture with `error` set when it cannot be drawn.
+    QImage Draw(int mode, int component, int k, std::string& error);
+
+private:
+    int m_width, m_height;
+    std::unique_ptr<HeadlessRenderer> m_renderer;
+    bool m_open = false;
+};
