@@ -24,6 +24,9 @@ QFont MakeFont(double points, bool bold = false, bool italic = false)
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
+    // No ligatures: "fixed" must stay five letters when the text is
+    // searched or copied out of the PDF (and plain glyphs are faster).
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

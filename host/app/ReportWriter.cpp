@@ -335,12 +335,14 @@ bool ReportWriter::Run::ModelSection()
         return false;
 
     m_doc->Heading(2, S + ".3 Properties");
+    m_doc->Paragraph("E modulus of elasticity, A area, G shear modulus, I1 torsion constant, I2 and I3 second "
+                     "moments of area about the member's local axes 2 and 3.");
     ReportTable props;
     props.AddColumn("Group", "", ReportTable::Kind::Integer);
     props.AddColumn("E", u.stressUnit, ReportTable::Kind::Number);
     props.AddColumn("A", u.areaUnit, ReportTable::Kind::Number);
     props.AddColumn("G", u.stressUnit, ReportTable::Kind::Number);
-    props.AddColumn("I1 (torsion)", u.inertiaUnit, ReportTable::Kind::Number);
+    props.AddColumn("I1", u.inertiaUnit, ReportTable::Kind::Number);
     props.AddColumn("I2", u.inertiaUnit, ReportTable::Kind::Number);
     props.AddColumn("I3", u.inertiaUnit, ReportTable::Kind::Number);
     for (int g = 1; g <= m.properties.GetRows(); ++g) {
