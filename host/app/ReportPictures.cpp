@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "HeadlessRenderer.h"
 #include "ProjectFiles.h"
+#include "view/Geometry.h"
 
 ReportPictures::ReportPictures(int width, int height) : m_width(width), m_height(height) {}
 
@@ -15,6 +16,7 @@ bool ReportPictures::Open(std::string& error)
     auto renderer = std::make_unique<HeadlessRenderer>(m_width, m_height);
     if (!renderer->Open(error) || !ProjectFiles::ReadModel(renderer->Geometry(), error))
         return false;
+    renderer->MakeCurrent(false);
     m_renderer = std::move(renderer);
     m_open = true;
     return true;
@@ -26,7 +28,25 @@ QImage ReportPictures::Draw(int mode, int component, int k, std::string& error)
         error = "the offscreen view is not open";
         return QImage();
     }
-    if (!CommandLine::PrepareView(m_renderer->Geometry(), mode, component, k, error))
+    // The context is current only while a picture is drawn.
+    if (!m_renderer->MakeCurrent(true)) {
+        error = "cannot make the offscreen view's OpenGL context current";
         return QImage();
-    return m_renderer->Capture();
+    }
+    CGeometry& g = m_renderer->Geometry();
+    QImage image;
+    if (mode == CGeometry::ModeForces && k == m_forcesOf) {
+        g.m_viewMode = mode;
+        g.m_forceComponent = component;
+        image = m_renderer->Capture();
+    } else {
+        m_forcesOf = 0;
+        if (CommandLine::PrepareView(g, mode, component, k, error)) {
+            if (mode == CGeometry::ModeForces)
+                m_forcesOf = k;
+            image = m_renderer->Capture();
+        }
+    }
+    m_renderer->MakeCurrent(false);
+    return image;
 }

@@ -21,11 +21,13 @@ public:
 
     // One view: mode 0..3 (model, loads, displaced shape, forces), the
     // force component 1007..1012, load case or result record k. A null
-    // picture with `error` set when it cannot be drawn.
+    // picture with `error` set when it cannot be drawn. The diagrams of one
+    // record are built once for all its components.
     QImage Draw(int mode, int component, int k, std::string& error);
 
 private:
     int m_width, m_height;
     std::unique_ptr<HeadlessRenderer> m_renderer;
     bool m_open = false;
+    int m_forcesOf = 0; // record whose force diagrams the view holds
 };
