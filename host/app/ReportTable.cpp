@@ -39,6 +39,28 @@ void ReportTable::AddText(const std::string& text)
     m_values.push_back(Value{0, int(m_texts.size()) - 1});
 }
 
+void ReportTable::ChopNoise(double relative)
+{
+    double largest = 0;
+    for (const Column& c : m_columns)
+        if (c.kind == Kind::Number)
+            largest = std::max(largest, c.largest);
+    const double noise = relative * largest;
+    const std::size_t columns = m_columns.size();
+    for (Column& c : m_columns)
+        c.largest = 0;
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        Value& v = m_values[i];
+        Column& c = m_columns[i % columns];
+        if (v.text >= 0 || c.kind != Kind::Number)
+            continue;
+        if (std::fabs(v.number) < noise)
+            v.number = 0;
+        if (std::isfinite(v.number))
+            c.largest = std::max(c.largest, std::fabs(v.number));
+    }
+}
+
 std::string ReportTable::Heading(int column) const
 {
     const Column& c = m_columns[column];
@@ -51,6 +73,8 @@ std::string ReportTable::FormatNumber(double value, double columnMax)
     if (!std::isfinite(value))
         return std::isnan(value) ? "-" : (value > 0 ? "inf" : "-inf");
     if (columnMax >= 1e9 || (columnMax > 0 && columnMax < 1e-4)) {
+        if (value == 0)
+            return "0";
         std::snprintf(text, sizeof text, "%.*e", kSignificant - 1, value);
         return text;
     }

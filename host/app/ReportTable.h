@@ -20,6 +20,10 @@ public:
     void AddInteger(long long value);
     void AddText(const std::string& text);
 
+    // Round-off of a solution is not a value: numbers smaller than
+    // `relative` times the table's largest number become 0.
+    void ChopNoise(double relative = 1e-10);
+
     int Columns() const { return int(m_columns.size()); }
     int Rows() const { return m_rows; }
     std::string Heading(int column) const;

@@ -555,6 +555,7 @@ void ReportWriter::Run::Equilibrium(int record, const CdMatrix& nodeForces, cons
             table.AddNumber(u.NodeForce(j + 1, v));
         }
     }
+    table.ChopNoise();
     m_doc->Table(table);
     const double relative = std::max(scaleF > 0 ? residualF / scaleF : residualF, scaleM > 0 ? residualM / scaleM : residualM);
     m_doc->Paragraph("Equilibrium: residual force " + Format("%.3g", u.Force(residualF)) + " " + u.forceUnit +
@@ -657,6 +658,7 @@ bool ReportWriter::Run::ResultsOf(int record, bool print)
                 reactions.AddText("");
         }
     }
+    reactions.ChopNoise();
     m_doc->Paragraph("Support reactions (forces of the supports on the structure, global axes):");
     if (reactions.Rows() == 0)
         m_doc->Paragraph("The model has no supports.");
@@ -681,6 +683,7 @@ bool ReportWriter::Run::ResultsOf(int record, bool print)
                 forces.AddNumber(j <= 3 ? u.Force(v) : u.Moment(v));
             }
         }
+    forces.ChopNoise();
     if (!m_doc->Table(forces, [this, &stage](int) { return Step(1, stage); }))
         return false;
 
