@@ -17,7 +17,6 @@ void ReportTable::AddColumn(const std::string& name, const std::string& unit, Ki
 void ReportTable::NewRow()
 {
     ++m_rows;
-    m_values.reserve(std::size_t(m_rows) * m_columns.size());
 }
 
 void ReportTable::AddNumber(double value)
