@@ -16,6 +16,15 @@ bool ReportPictures::Open(std::string& error)
     auto renderer = std::make_unique<HeadlessRenderer>(m_width, m_height);
     if (!renderer->Open(error) || !ProjectFiles::ReadModel(renderer->Geometry(), error))
         return false;
+    CGeometry& g = renderer->Geometry();
+    m_labelled = g.m_nodeTable.GetRows() <= kLabelledNodes;
+    if (!m_labelled) {
+        // For these pictures only; the settings file is not touched.
+        g.m_nodeOptions.m_nodeNumberShow = 0;
+        g.m_nodeOptions.m_nodeCoordinateShow = 0;
+        g.m_memberOptions.m_memberNumberShow = 0;
+        g.m_loadOptions.m_loadNumberShow = 0;
+    }
     renderer->MakeCurrent(false);
     m_renderer = std::move(renderer);
     m_open = true;

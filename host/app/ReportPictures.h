@@ -11,6 +11,11 @@ class HeadlessRenderer;
 
 class ReportPictures {
 public:
+    // Models with more nodes than this are drawn without number labels
+    // (node, member, coordinate and load numbers): at print size they would
+    // be an unreadable blot, and the tables carry the numbers.
+    static constexpr int kLabelledNodes = 500;
+
     // Picture size in pixels.
     ReportPictures(int width, int height);
     ~ReportPictures();
@@ -25,9 +30,13 @@ public:
     // record are built once for all its components.
     QImage Draw(int mode, int component, int k, std::string& error);
 
+    // Whether the pictures show number labels (after Open).
+    bool Labelled() const { return m_labelled; }
+
 private:
     int m_width, m_height;
     std::unique_ptr<HeadlessRenderer> m_renderer;
     bool m_open = false;
+    bool m_labelled = true;
     int m_forcesOf = 0; // record whose force diagrams the view holds
 };

@@ -270,6 +270,9 @@ void ReportWriter::Run::TitleBlock()
     for (int r : m_records)
         cases += (cases.empty() ? "" : ", ") + Short(r);
     m_doc->Field("Reported", cases.empty() ? "no load case" : cases);
+    if (m_options.pictures && m_picturesOk && !m_pictures->Labelled())
+        m_doc->Field("Pictures", "without node, member and load numbers (more than " +
+                                     std::to_string(ReportPictures::kLabelledNodes) + " nodes); the tables give them");
     if (m_options.pictures) {
         m_doc->Space(10);
         PicturePage(CGeometry::ModeModel, 0, 1, "The model: nodes, members and supports");
