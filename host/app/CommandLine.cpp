@@ -132,7 +132,25 @@ bool CommandLine::Parse(const std::vector<std::string>& args, Options& options, 
                 return false;
             options.output = value;
             haveOutput = true;
-        } else if (verb == "solve" && (name == "--quiet" || name == "-q") && !inlineValue) {
+        } else if (verb == "report" && name == "--cases") {
+            if (!takeValue() || !ReportOptions::ParseCases(value, options.report.cases, error))
+                return false;
+        } else if (verb == "report" && name == "--sections") {
+            if (!takeValue() || !options.report.ParseSections(value, error))
+                return false;
+        } else if (verb == "report" && name == "--paper") {
+            if (!takeValue())
+                return false;
+            if (!ReportOptions::ParsePaper(value, options.report.paper)) {
+                error = "paper must be A4 or Letter, not '" + value + "'";
+                return false;
+            }
+        } else if (verb == "report" && name == "--picture-size") {
+            if (!takeValue() || !options.report.ParsePictureSize(value, error))
+                return false;
+        } else if (verb == "report" && name == "--no-combinations" && !inlineValue) {
+            options.report.combinations = false;
+        } else if ((verb == "solve" || verb == "report") && (name == "--quiet" || name == "-q") && !inlineValue) {
             options.quiet = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option '" + arg + "' for '" + verb + "'";
@@ -149,6 +167,17 @@ bool CommandLine::Parse(const std::vector<std::string>& args, Options& options, 
         }
         options.command = Command::Demo;
         options.folder = positional.empty() ? std::string("kestra-demo") : positional[0];
+        return true;
+    }
+    if (verb == "report") {
+        if (positional.empty() || positional.size() > 2) {
+            error = "report needs a project file and at most one output (DIR/NAME.KTR [OUT.pdf])";
+            return false;
+        }
+        options.project = positional[0];
+        if (positional.size() == 2)
+            options.output = positional[1];
+        options.command = Command::Report;
         return true;
     }
     if (verb == "solve" || verb == "render") {
@@ -187,6 +216,8 @@ std::string CommandLine::HelpText()
          "  kestra solve DIR/NAME.KTR [--quiet]\n"
          "  kestra render DIR/NAME.KTR --mode model|loads|disp|forces [--component Fx..Mz]\n"
          "                [--case K] [--size WxH] -o FILE.png\n"
+         "  kestra report DIR/NAME.KTR [OUT.pdf] [--cases LIST] [--sections LIST]\n"
+         "                [--paper A4|Letter] [--picture-size WxH] [--no-combinations] [--quiet]\n"
          "  kestra --help\n"
          "\n"
          "demo [DIR]\n"
@@ -201,6 +232,7 @@ std::string CommandLine::HelpText()
          "  the building also member loads NAME.mld1 and combinations NAME.cmb.\n"
          "  Both are solved and rendered to PNG pictures beside them: NAME-model.png,\n"
          "  NAME-loads-K.png, NAME-disp-K.png and NAME-forces-C-K.png per load case K.\n"
+         "  Each project's calculation report is written as NAME.pdf (see report).\n"
          "  The demo uses its own settings file DIR/KESTRA.INI, never yours. Every\n"
          "  file written is listed, then the largest displacement of each case.\n"
          "\n"
@@ -230,6 +262,21 @@ std::string CommandLine::HelpText()
          "    -o FILE.png      the picture to write\n"
          "  Colours, scales and what is shown come from section \"OPTION\" of the\n"
          "  settings file.\n"
+         "\n"
+         "report DIR/NAME.KTR [OUT.pdf]\n"
+         "  Writes the calculation report of the project as one PDF (default\n"
+         "  DIR/NAME.pdf): title block, model tables, the loads of every load case,\n"
+         "  the results of every load case and load combination (largest\n"
+         "  displacement, support reactions with the equilibrium check, member end\n"
+         "  forces, pictures of the loads, the displaced shape and the force\n"
+         "  diagrams) and a summary of the extreme values, all in the project's\n"
+         "  units. Shows a progress line on stderr (not with --quiet).\n"
+         "    --cases LIST         load cases to report, e.g. 1,3-5 (default all)\n"
+         "    --sections LIST      sections to include of title, model, loads,\n"
+         "                         results, summary, pictures (default all)\n"
+         "    --paper A4|Letter    paper size (default A4)\n"
+         "    --picture-size WxH   size of the pictures in millimetres (default 170x105)\n"
+         "    --no-combinations    leave the load combinations out\n"
          "\n"
          "Options of every command:\n"
          "  --ini FILE        use FILE as the settings file KESTRA.INI for this run\n"
@@ -263,6 +310,8 @@ int CommandLine::Run(const std::vector<std::string>& args, std::ostream& out, st
         return Solve(options.project, !options.quiet, out, err);
     case Command::Render:
         return Render(options, out, err);
+    case Command::Report:
+        return Report(options, out, err);
     }
     return Usage;
 }

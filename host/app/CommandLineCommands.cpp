@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@
 #include "HeadlessRenderer.h"
 #include "ProjectFiles.h"
 #include "tables/element/MemberLoadTable.h"
+#include "ReportWriter.h"
 #include "platform/Profile.h"
 #include "project/Project.h"
 #include "solver/Solver.h"
@@ -177,8 +179,11 @@ std::string DefaultComponent(const std::string& elementType)
     return elementType == "Truss3D" ? "Fx" : "Mz";
 }
 
-// Fills the model view's display lists for one view of load case k.
-bool PrepareView(CGeometry& g, int mode, int component, int k, std::string& error)
+} // namespace
+
+// Fills the model view's display lists for one view of load case k, or of
+// result record k (a load combination) for the displaced shape and forces.
+bool CommandLine::PrepareView(CGeometry& g, int mode, int component, int k, std::string& error)
 {
     CProject project;
     const int nodes = g.m_nodeTable.GetRows(), members = g.m_memberTable.GetRows();
@@ -189,7 +194,7 @@ bool PrepareView(CGeometry& g, int mode, int component, int k, std::string& erro
     g.CreateDisplayList();
     g.RenderSupport();
 
-    if (mode != CGeometry::ModeModel && (k < 1 || k > project.GetLoadCaseCount())) {
+    if (mode == CGeometry::ModeLoads && (k < 1 || k > project.GetLoadCaseCount())) {
         error = "load case " + std::to_string(k) + " does not exist; the project has " +
                 std::to_string(project.GetLoadCaseCount()) + " load case(s)";
         return false;
@@ -237,6 +242,8 @@ bool PrepareView(CGeometry& g, int mode, int component, int k, std::string& erro
     g.m_viewMode = mode;
     return true;
 }
+
+namespace {
 
 // Makes k the active load case of the current project ("LOADS CASE").
 bool ActivateLoadCase(int k, std::string& error)
@@ -349,6 +356,34 @@ int CommandLine::Render(const Options& options, std::ostream& out, std::ostream&
     return Success;
 }
 
+int CommandLine::Report(const Options& options, std::ostream& out, std::ostream& err)
+{
+    std::string error;
+    if (!ProjectFiles::OpenProject(options.project, error)) {
+        err << "kestra: " << error << "\n";
+        return Failure;
+    }
+    const std::string path = options.output.empty() ? ReportWriter::DefaultPath() : options.output;
+    ReportWriter writer(options.report);
+    std::unique_ptr<ProgressBar> bar(options.quiet ? nullptr : new ProgressBar(err));
+    if (bar)
+        writer.SetProgress([&bar](double fraction, const std::string& stage) {
+            bar->Update(fraction, stage);
+            return true;
+        });
+    const bool ok = writer.Write(path, error);
+    bar.reset();
+    std::istringstream warnings(writer.Warnings());
+    for (std::string line; std::getline(warnings, line);)
+        err << "kestra: warning: " << line << "\n";
+    if (!ok) {
+        err << "kestra: " << error << "\n";
+        return Failure;
+    }
+    out << path << " (" << writer.PageCount() << " pages)\n";
+    return Success;
+}
+
 int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream& err)
 {
     std::error_code ec;
@@ -423,6 +458,16 @@ int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream
             return Failure;
         }
         ActivateLoadCase(1, error);
+        // The calculation report, where the fonts of a GUI application exist.
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            ReportWriter writer{ReportOptions()};
+            const std::string pdf = projectFolder + p.name + ".pdf";
+            if (!writer.Write(pdf, error)) {
+                err << "kestra: " << error << "\n";
+                return Failure;
+            }
+            out << pdf << "\n";
+        }
         PrintSummary(out);
     }
     out << "\nOpen the pictures in " << base << "Building/ and " << base << "Bridge/\n";

@@ -57,6 +57,13 @@ bool HeadlessRenderer::Open(std::string& error)
     return true;
 }
 
+bool HeadlessRenderer::MakeCurrent(bool current)
+{
+    if (!m_open)
+        return false;
+    return m_surface->MakeCurrent(current ? m_geometry->m_hRC : nullptr);
+}
+
 HeadlessRenderer::Camera HeadlessRenderer::FitCamera(const CdMatrix& nodes, double aspect, double margin)
 {
     Camera camera;

@@ -33,6 +33,11 @@ public:
     // EGL display or context is available.
     bool Open(std::string& error);
 
+    // Makes the view's context current on this thread, or releases it, so
+    // that a window's own OpenGL context can be current in between (one
+    // thread cannot hold an EGL and a GLX context at once).
+    bool MakeCurrent(bool current);
+
     // The model view; valid after a successful Open.
     CGeometry& Geometry() { return *m_geometry; }
 

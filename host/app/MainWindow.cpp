@@ -147,6 +147,7 @@ void MainWindow::CreateMenus()
     m_projectActions << file->addAction(tr("&Geometry wizard..."), this, &MainWindow::OnGeometryWizard);
     m_projectActions << file->addAction(tr("S&ummary"), this, &MainWindow::OnSummary);
     m_projectActions << file->addAction(tr("&Clear results"), this, &MainWindow::OnClearResults);
+    m_projectActions << file->addAction(tr("E&xport report..."), this, &MainWindow::OnExportReport);
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 

@@ -93,6 +93,7 @@ public:
     void OnFileSaveAs();
     void OnSummary();
     void OnClearResults();
+    void OnExportReport();
     void OnProjectProperties();
     void OnGeometryWizard();
     void OnInputSheet();

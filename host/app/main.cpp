@@ -12,6 +12,7 @@
 #include "CommandLine.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 #include "GuiStartup.h"
@@ -87,6 +88,14 @@ int main(int argc, char** argv)
         // that no display is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
+        UseCNumericLocale();
+        return CommandLine::Run(args, std::cout, std::cerr);
+    }
+    if (args[0] == "report") {
+        // The report's text needs fonts: a GUI application on the
+        // offscreen platform.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
         UseCNumericLocale();
         return CommandLine::Run(args, std::cout, std::cerr);
     }

@@ -1,0 +1,242 @@
+// `kestra report` of a small solved portal frame in kN and mm, read back
+// with pdftotext: the numbers a checking engineer reads must be the model's
+// and the solver's, converted to the project's units.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "DemoProjects.h"
+#include "numerics/dMatrix.h"
+#include "support/TempDir.h"
+
+using testsupport::TempDir;
+
+namespace {
+
+constexpr double kKilonewtonPerKgf = 0.00981; // force factor of "kN"
+constexpr double kMillimetrePerMetre = 1000;  // length factor of "mm"
+
+int Shell(const std::string& command)
+{
+    const int status = std::system((command + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Two bays of a portal frame: fixed and pinned column bases, a load case
+// with sway and gravity, one with a moment and an out-of-plane push.
+DemoProject Portal()
+{
+    DemoProject p;
+    p.name = "Portal";
+    p.title = "Portal frame for the report";
+    p.engineer = "Test";
+    p.elementType = "Frame3D";
+    p.forceUnit = "kN";
+    p.lengthUnit = "mm";
+    p.dof = 6;
+    const double fixed[6] = {0, 0, 0, 0, 0, 0}, pinned[6] = {0, 0, 0, 1, 1, 1}, free[6] = {1, 1, 1, 1, 1, 1};
+    auto node = [&p](double x, double y, double z, const double* codes) {
+        p.nodes.push_back({x, y, z, codes[0], codes[1], codes[2], codes[3], codes[4], codes[5]});
+    };
+    node(0, 0, 0, fixed);
+    node(0, 3.2, 0, free);
+    node(4.5, 3.2, 0, free);
+    node(4.5, 0, 0, pinned);
+    node(9.25, 3.2, 0.5, free);
+    node(9.25, 0, 0.5, fixed);
+    const int ends[5][2] = {{1, 2}, {2, 3}, {4, 3}, {3, 5}, {6, 5}};
+    for (const auto& e : ends) {
+        p.members.push_back({double(e[0]), double(e[1]), 0, 0, 0, 1, 1, 1});
+        p.members.back()[2] = DemoProjects::MemberLength(p, int(p.members.size()));
+    }
+    p.properties.push_back({2.1e10, 0.0054, 8.1e9, 2.0e-7, 1.9e-5, 1.9e-5});
+    p.releases.push_back({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    std::vector<std::array<double, 6>> gravity(6, {0, 0, 0, 0, 0, 0}), moment = gravity;
+    gravity[1] = {1200, -3000, 0, 0, 0, 0};
+    gravity[2] = {0, -4500, 0, 0, 0, 0};
+    gravity[4] = {0, -2500, 0, 0, 0, 0};
+    moment[2] = {0, 0, 700, 0, 0, 900};
+    p.loadCases = {gravity, moment};
+    p.loadCaseNames = {"gravity and sway", "moment"};
+    return p;
+}
+
+std::vector<double> Numbers(const std::string& line, std::string* first = nullptr)
+{
+    std::istringstream s(line);
+    std::vector<double> values;
+    std::string token;
+    bool leading = true;
+    while (s >> token) {
+        char* end = nullptr;
+        const double v = std::strtod(token.c_str(), &end);
+        if (end && *end == '\0')
+            values.push_back(v);
+        else if (leading && first)
+            *first += token;
+        if (!values.empty())
+            leading = false;
+    }
+    return values;
+}
+
+// Lines of the text between two headings.
+std::vector<std::string> Between(const std::string& text, const std::string& from, const std::string& to)
+{
+    std::vector<std::string> lines;
+    const auto a = text.find(from);
+    const auto b = text.find(to, a == std::string::npos ? 0 : a);
+    if (a == std::string::npos || b == std::string::npos)
+        return lines;
+    std::istringstream s(text.substr(a, b - a));
+    for (std::string line; std::getline(s, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Rows "N support v1 v2 ..." of a table (node number first, then words,
+// then numbers), by node number.
+std::map<int, std::vector<double>> Rows(const std::vector<std::string>& lines, std::size_t minValues)
+{
+    std::map<int, std::vector<double>> rows;
+    for (const std::string& line : lines) {
+        std::istringstream s(line);
+        int node = 0;
+        if (!(s >> node) || node < 1)
+            continue;
+        std::string rest;
+        std::getline(s, rest);
+        const std::vector<double> values = Numbers(rest);
+        if (values.size() >= minValues)
+            rows[node] = values;
+    }
+    return rows;
+}
+
+// Within 0.05 % of the column's largest value: what four significant
+// digits of the report keep, far below a missed unit factor.
+void ExpectClose(double printed, double expected, double columnMax, const std::string& what)
+{
+    EXPECT_NEAR(printed, expected, 5e-4 * std::max(columnMax, 1e-9) + 1e-12) << what;
+}
+
+class ReportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(Shell("pdftotext -v"), 0) << "pdftotext (poppler-utils) is needed";
+        project = Portal();
+        std::ostringstream log;
+        std::string error;
+        ASSERT_TRUE(DemoProjects::Write(project, dir.Folder() + "Portal/", log, error)) << error;
+        ktr = dir.Folder() + "Portal/Portal.KTR";
+        ASSERT_EQ(Shell(std::string("'") + KESTRA_BINARY + "' solve '" + ktr + "' --quiet"), 0);
+    }
+
+    // Writes the report and returns its text (pages ended by form feeds).
+    std::string Report(const std::string& flags, const std::string& name)
+    {
+        const std::string pdf = dir.File(name + ".pdf"), txt = dir.File(name + ".txt");
+        EXPECT_EQ(Shell(std::string("'") + KESTRA_BINARY + "' report '" + ktr + "' '" + pdf + "' --quiet " + flags), 0);
+        EXPECT_EQ(Shell("pdftotext -layout '" + pdf + "' '" + txt + "'"), 0);
+        return TempDir::Read(txt);
+    }
+
+    TempDir dir;
+    DemoProject project;
+    std::string ktr;
+};
+
+TEST_F(ReportTest, ShowsCoordinatesAndReactionsInProjectUnitsAndBalances)
+{
+    const std::string text = Report("", "full");
+    std::string flat; // the text with every run of blanks and line breaks one blank
+    for (char c : text)
+        if (!(std::isspace((unsigned char)c) && !flat.empty() && flat.back() == ' '))
+            flat += std::isspace((unsigned char)c) ? ' ' : c;
+
+    // Every node's coordinates in millimetres.
+    const auto nodes = Rows(Between(text, "1.1 Nodes", "1.2 Members"), 3);
+    ASSERT_EQ(nodes.size(), project.nodes.size());
+    for (const auto& [i, values] : nodes)
+        for (int j = 0; j < 3; ++j)
+            ExpectClose(values[std::size_t(j)], project.nodes[std::size_t(i - 1)][std::size_t(j)] * kMillimetrePerMetre,
+                        9250, "node " + std::to_string(i) + " coordinate " + std::to_string(j + 1));
+    // Supports as words at the end of their node's row.
+    EXPECT_NE(flat.find(" fixed 2 "), std::string::npos);
+    EXPECT_NE(flat.find(" pinned 5 "), std::string::npos);
+
+    // Every reaction of both load cases: the solver's K u at the restrained
+    // DOFs, in kN and kN-mm.
+    const std::string sys = dir.Folder() + "Portal/Portal.sys";
+    for (int k = 1; k <= 2; ++k) {
+        CdMatrix ku;
+        ASSERT_TRUE(ku.LoadRecord(k, sys));
+        const std::string caseHeading = "\nLoad case " + std::to_string(k) + "\n";
+        const auto results = text.find("Results");
+        const auto lines = Between(text.substr(results), caseHeading, "Equilibrium of");
+        const auto reactions = Rows(lines, 3);
+        ASSERT_EQ(reactions.size(), 3u) << "load case " << k;
+        for (int i : {1, 4, 6}) {
+            ASSERT_TRUE(reactions.count(i)) << "node " << i;
+            const std::vector<double>& printed = reactions.at(i);
+            const int restrained = i == 4 ? 3 : 6;
+            ASSERT_EQ(printed.size(), std::size_t(restrained)) << "node " << i;
+            double forceMax = 0, momentMax = 0;
+            for (int n : {1, 4, 6})
+                for (int j = 1; j <= 6; ++j)
+                    (j <= 3 ? forceMax : momentMax) = std::max(j <= 3 ? forceMax : momentMax,
+                                                               std::fabs(ku(n, j)) * (n == 4 && j > 3 ? 0 : 1));
+            for (int j = 1; j <= restrained; ++j) {
+                const double expected = j <= 3 ? ku(i, j) * kKilonewtonPerKgf
+                                               : ku(i, j) * kKilonewtonPerKgf * kMillimetrePerMetre;
+                const double scale = j <= 3 ? forceMax * kKilonewtonPerKgf
+                                            : momentMax * kKilonewtonPerKgf * kMillimetrePerMetre;
+                ExpectClose(printed[std::size_t(j - 1)], expected, scale,
+                            "case " + std::to_string(k) + " node " + std::to_string(i) + " column " + std::to_string(j));
+            }
+        }
+    }
+
+    // The equilibrium lines: the applied loads balance the reactions.
+    std::size_t at = 0;
+    int checks = 0;
+    while ((at = flat.find("relative residual ", at)) != std::string::npos) {
+        at += 18;
+        EXPECT_LT(std::fabs(std::strtod(flat.c_str() + at, nullptr)), 1e-9);
+        ++checks;
+    }
+    EXPECT_EQ(checks, 2);
+    EXPECT_NE(flat.find("(in equilibrium)"), std::string::npos);
+    EXPECT_EQ(flat.find("NOT in equilibrium"), std::string::npos);
+    // Headings carry the project's units.
+    EXPECT_NE(text.find("X (mm)"), std::string::npos);
+    EXPECT_NE(text.find("Mz (kN-mm)"), std::string::npos);
+    EXPECT_NE(text.find("E (kN/mm^2)"), std::string::npos);
+}
+
+TEST_F(ReportTest, PageCountIsStableAndOptionsChooseTheContent)
+{
+    const std::string first = Report("", "one"), second = Report("", "two");
+    const auto pages = [](const std::string& t) { return std::count(t.begin(), t.end(), '\f'); };
+    EXPECT_EQ(pages(first), 13);
+    EXPECT_EQ(pages(second), pages(first));
+
+    // Model only, on Letter paper, without pictures.
+    const std::string model = Report("--sections model --paper Letter", "model");
+    EXPECT_EQ(pages(model), 1);
+    EXPECT_NE(model.find("1.2 Members"), std::string::npos);
+    EXPECT_EQ(model.find("Results"), std::string::npos);
+    EXPECT_EQ(model.find("Calculation report\n"), std::string::npos);
+}
+
+} // namespace
