@@ -116,37 +116,33 @@ TEST(MatrixViewer, GeometryPrintShowsTheTableInAModalSheet)
     CGeometry::SetMatrixViewerHook(nullptr);
 }
 
-TEST(TableChoicePages, InputPage)
+// The two table-choice pages: caption, which boxes can be ticked, and the
+// message OK shows.
+template <class Page>
+void CheckChoicePage(const char* caption, std::initializer_list<const char*> enabled,
+                     std::initializer_list<const char*> disabled, const char* okText)
 {
+    SCOPED_TRACE(caption);
     platform::MessageRecorder boxes;
-    CList1 page;
-    EXPECT_EQ(page.Caption(), "Input");
-    for (const char* text : {"Coordinate", "Connectivities", "Reference Points", "Properties",
-                             "Restraints"}) {
-        ASSERT_NE(page.Box(text), nullptr) << text;
-        EXPECT_TRUE(page.Box(text)->isEnabled()) << text;
-    }
-    for (const char* text : {"Member Release", "End Zone", "Load Values"}) {
-        ASSERT_NE(page.Box(text), nullptr) << text;
-        EXPECT_FALSE(page.Box(text)->isEnabled()) << text;
-    }
+    Page page;
+    EXPECT_EQ(page.Caption(), caption);
+    for (const char* text : enabled)
+        EXPECT_TRUE(page.Box(text) && page.Box(text)->isEnabled()) << text;
+    for (const char* text : disabled)
+        EXPECT_TRUE(page.Box(text) && !page.Box(text)->isEnabled()) << text;
     page.OnOK();
     ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, "pass1");
+    EXPECT_EQ(boxes.messages[0].text, okText);
     EXPECT_EQ(boxes.messages[0].buttons, unsigned(platform::MB_OK));
 }
 
-TEST(TableChoicePages, OutputPage)
+TEST(TableChoicePages, InputAndOutputPages)
 {
-    platform::MessageRecorder boxes;
-    CList2 page;
-    EXPECT_EQ(page.Caption(), "Output Table");
-    for (const char* text : {"Node Dis...", "Structure Dis...", "Structure Force", "Reactions",
-                             "Node Force", "Element Dis...", "Element Force"})
-        EXPECT_TRUE(page.Box(text) && page.Box(text)->isEnabled()) << text;
-    ASSERT_NE(page.Box("Stress..."), nullptr);
-    EXPECT_FALSE(page.Box("Stress...")->isEnabled());
-    page.OnOK();
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, "pass2");
+    CheckChoicePage<CList1>("Input",
+                            {"Coordinate", "Connectivities", "Reference Points", "Properties", "Restraints"},
+                            {"Member Release", "End Zone", "Load Values"}, "pass1");
+    CheckChoicePage<CList2>("Output Table",
+                            {"Node Dis...", "Structure Dis...", "Structure Force", "Reactions",
+                             "Node Force", "Element Dis...", "Element Force"},
+                            {"Stress..."}, "pass2");
 }

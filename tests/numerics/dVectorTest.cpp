@@ -164,14 +164,6 @@ TEST(dVector, ArithmeticAndItsMessages)
     w /= 0.0; // no message, divides
     EXPECT_TRUE(std::isinf(w(1)));
     EXPECT_TRUE(boxes.messages.empty());
-    w = v;
-    w += CdVector(2, 1.0, 1.0);
-    w -= CdVector(2, 0.5, 0.5);
-    w += 1.0;
-    w -= 0.5;
-    w *= 2.0;
-    w /= 4.0;
-    EXPECT_EQ(Values(w), (std::vector<double>{1, 1.5}));
 }
 
 TEST(dVector, ProductsNormsAndUnitVectors)

@@ -83,20 +83,6 @@ TEST(ProjectDetail, UnsetProjectShowsUndefine)
     EXPECT_NE(box.messages[0].text.find("Total node\t\t\t= 0\tnode\n"), std::string::npos);
 }
 
-TEST(ProjectHousekeeping, TempFilesInOrder)
-{
-    TempDir dir;
-    DeleteRecorder rec;
-    CProject p;
-    p.GetLocation() = "/proj/";
-    p.GetName() = "Frame1";
-    p.DeleteTempFiles();
-    std::vector<std::string> expected;
-    for (const auto& n : kScratch)
-        expected.push_back("/proj/" + n);
-    EXPECT_EQ(g_deleted, expected);
-}
-
 TEST(ProjectHousekeeping, ClearResultsOrderThenSolutionZeroAndSave)
 {
     TempDir dir;

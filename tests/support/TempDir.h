@@ -1,6 +1,7 @@
 // A fresh folder per test and a settings file inside it: every test case
 // gets its own KESTRA_INI, so no case sees another's project.
 #pragma once
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,13 @@ public:
         std::string pattern = std::string(base && *base ? base : "/tmp") + "/case-XXXXXX";
         std::string buf = pattern;
         char* made = mkdtemp(buf.data());
-        path_ = made ? made : "/tmp";
+        if (!made) {
+            // Never fall back to a shared folder: the destructor removes
+            // the folder with everything in it.
+            std::fprintf(stderr, "cannot create a test folder %s\n", pattern.c_str());
+            std::abort();
+        }
+        path_ = made;
         previousIni_ = std::getenv("KESTRA_INI") ? std::getenv("KESTRA_INI") : "";
         setenv("KESTRA_INI", Ini().c_str(), 1);
     }
