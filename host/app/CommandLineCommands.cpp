@@ -349,7 +349,7 @@ int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream
         // The exports of the result pages, one folder per load case, where
         // a QApplication exists (the kestra binary makes one for the demo).
         if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-            !DemoExports::Write(projectFolder, int(p.loadCases.size()), out, error)) {
+            !DemoExports::Write(renderer.Geometry(), projectFolder, int(p.loadCases.size()), out, error)) {
             err << "kestra: " << error << "\n";
             return Failure;
         }
