@@ -452,8 +452,8 @@ int CommandLine::Demo(const std::string& folder, std::ostream& out, std::ostream
         // combination, where
         // a QApplication exists (the kestra binary makes one for the demo).
         if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-            !DemoExports::Write(projectFolder, int(p.loadCases.size()), int(p.combinations.size()),
-                                out, error)) {
+            !DemoExports::Write(renderer.Geometry(), projectFolder, int(p.loadCases.size()),
+                                int(p.combinations.size()), out, error)) {
             err << "kestra: " << error << "\n";
             return Failure;
         }

@@ -51,8 +51,8 @@ std::vector<std::unique_ptr<ResultTablePage>> MakePages()
 
 } // namespace
 
-bool DemoExports::Write(const std::string& projectFolder, int loadCases, int combinations,
-                        std::ostream& log, std::string& error)
+bool DemoExports::Write(CGeometry& model, const std::string& projectFolder, int loadCases,
+                        int combinations, std::ostream& log, std::string& error)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         error = "the result exports need a QApplication";
@@ -73,13 +73,13 @@ bool DemoExports::Write(const std::string& projectFolder, int loadCases, int com
         }
         CollectMessages messages;
         for (const auto& page : MakePages()) {
+            page->SetGeometry(&model);
             page->OnInitDialog();
-            if (!messages.texts.empty()) {
-                error = messages.texts;
+            if (!messages.texts.empty() || !page->OnWord() || !page->OnExcel()) {
+                error = messages.texts.empty() ? "cannot export the results of load case " + std::to_string(k)
+                                               : messages.texts;
                 return false;
             }
-            page->OnWord();
-            page->OnExcel();
         }
         if (!messages.texts.empty()) {
             error = messages.texts;

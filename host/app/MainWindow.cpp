@@ -55,6 +55,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_geometry(std::m
     m_undo = new ModelUndo(*m_geometry, this);
     m_undo->SetWatchInterval(kUndoWatchMs);
     connect(m_undo, &ModelUndo::modelRestored, this, [this]() {
+        // The results belong to the model that was solved, not to the one
+        // put back.
+        if (HasProject() && CProject().GetSolution() != 0)
+            ClearResults();
         RefreshView();
         m_docks->RefreshAll();
         UpdateTitle();

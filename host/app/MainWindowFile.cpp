@@ -126,6 +126,10 @@ bool MainWindow::OpenProject(const QString& path, QString* error)
     AddRecent(m_projectPath);
     ShowProjectModel();
     statusBar()->showMessage(tr("Opened %1").arg(m_projectPath), 5000);
+    const std::vector<int> unfinished = ProjectFiles::UnfinishedMembers(m_geometry->m_memberTable);
+    if (!unfinished.empty())
+        platform::MessageBox(ProjectFiles::UnfinishedText(unfinished), "KESTRA",
+                             platform::MB_OK | platform::MB_ICONWARNING);
     return true;
 }
 

@@ -7,9 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include <QPushButton>
 #include <QStatusBar>
 
 #include "DockManager.h"
+#include "ModelSnapshot.h"
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
 #include "project/Project.h"
@@ -80,10 +82,27 @@ void MainWindow::OnInputSheet()
     AddPage<CMemberLoadPage>(sheet, pages, m_geometry.get());
     AddPage<CCombinationPage>(sheet, pages, m_geometry.get());
     sheet.resize(760, 560);
-    sheet.DoModal();
+    // Cancel puts the model back as it was when the sheet opened (or at its
+    // last Apply): the pages write their tables as they go.
+    m_undo->Checkpoint();
+    ModelSnapshot kept = ModelSnapshot::Capture(*m_geometry);
+    bool keptModel = m_geometry->m_modelChanged, keptGeometry = m_geometry->m_geometryChanged;
+    connect(sheet.ApplyButton(), &QPushButton::clicked, &sheet, [&]() {
+        kept = ModelSnapshot::Capture(*m_geometry);
+        keptModel = m_geometry->m_modelChanged;
+        keptGeometry = m_geometry->m_geometryChanged;
+    });
+    const int result = sheet.DoModal();
     // The pages leave the sheet before their owners go.
     for (auto& page : pages)
         page->setParent(nullptr);
+    if (result != PropertySheet::IdOk) {
+        std::string error;
+        if (!kept.Restore(*m_geometry, error))
+            ShowError(QString::fromStdString(error), tr("Input"));
+        m_geometry->m_modelChanged = keptModel;
+        m_geometry->m_geometryChanged = keptGeometry;
+    }
     AfterModelChange(tr("Input tables"));
 }
 
@@ -161,6 +180,9 @@ void MainWindow::OnGeometryWizard()
     sheet.AddPage(&page);
     sheet.DoModal();
     page.setParent(nullptr);
+    // A pasted layout is a new model: the old model's results go with it.
+    if (m_undo->Checkpoint(tr("Geometry wizard")) && CProject().GetSolution() != 0)
+        ClearResults();
     AfterModelChange(tr("Geometry wizard"));
     m_view->FitToModel();
 }

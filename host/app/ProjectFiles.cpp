@@ -106,9 +106,11 @@ bool ProjectFiles::ReadModel(CdMatrix& nodes, CdMatrix& members, std::string& er
                 std::to_string(MemberColumns) + " columns";
         return false;
     }
+    // Node 0 is "not yet given" (Add New and Import make such members): the
+    // model opens with them; only the solver refuses them.
     for (int k = 1; k <= m.GetRows(); ++k)
         for (int end = 1; end <= 2; ++end)
-            if (!ValidNodeNumber(m(k, end), n.GetRows())) {
+            if (m(k, end) != 0.0 && !ValidNodeNumber(m(k, end), n.GetRows())) {
                 char text[160];
                 std::snprintf(text, sizeof text, "member %d: %s node %g is not a node of 1..%d", k,
                               end == 1 ? "start" : "end", m(k, end), n.GetRows());
@@ -118,6 +120,26 @@ bool ProjectFiles::ReadModel(CdMatrix& nodes, CdMatrix& members, std::string& er
     nodes = n;
     members = m;
     return true;
+}
+
+std::vector<int> ProjectFiles::UnfinishedMembers(const CdMatrix& members)
+{
+    std::vector<int> unfinished;
+    for (int k = 1; k <= members.GetRows(); ++k)
+        if (members.GetAt(k, 1) == 0.0 || members.GetAt(k, 2) == 0.0)
+            unfinished.push_back(k);
+    return unfinished;
+}
+
+std::string ProjectFiles::UnfinishedText(const std::vector<int>& members)
+{
+    std::string list;
+    for (size_t i = 0; i < members.size() && i < 20; ++i)
+        list += (i ? ", " : "") + std::to_string(members[i]);
+    if (members.size() > 20)
+        list += ", ...";
+    return "The model has unfinished members (a node not yet given): " + list +
+           ". They are shown; the model can be solved once they are complete.";
 }
 
 bool ProjectFiles::ReadModel(CGeometry& geometry, std::string& error)

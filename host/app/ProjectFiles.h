@@ -6,6 +6,7 @@
 // Every reader leaves its targets untouched when it fails.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "numerics/dMatrix.h"
 
@@ -27,10 +28,15 @@ public:
 
     // Reads the ".nod" and ".ele" files of the current project. The node
     // table needs 3 + DOF columns at least, the member table 8; every
-    // member must name nodes 1..N. False with `error`, targets unchanged.
+    // member must name nodes 1..N or 0 ("not yet given"). False with
+    // `error`, targets unchanged.
     static bool ReadModel(CdMatrix& nodes, CdMatrix& members, std::string& error);
     // The same into the model view's tables (the host's "project opens").
     static bool ReadModel(CGeometry& geometry, std::string& error);
+    // Members (1-based) with a node not yet given (0).
+    static std::vector<int> UnfinishedMembers(const CdMatrix& members);
+    // The warning naming them, shown once when such a model opens.
+    static std::string UnfinishedText(const std::vector<int>& members);
     // Writes both files of the current project.
     static bool WriteModel(const CdMatrix& nodes, const CdMatrix& members, std::string& error);
 

@@ -17,6 +17,7 @@
 
 #include "GuiStartup.h"
 #include "MainWindow.h"
+#include "project/ModuleEntry.h"
 
 namespace {
 
@@ -67,10 +68,33 @@ int OpenMainWindow(int argc, char** argv, const std::string& projectFile)
     return app.exec();
 }
 
+// The library is attached for the whole run (its registrations live, its
+// trace says so) and detached on the way out, whichever way that is.
+class LibraryModule {
+public:
+    LibraryModule() : m_attached(KtrglAttach() == 1) {}
+    ~LibraryModule()
+    {
+        if (m_attached)
+            KtrglDetach();
+    }
+    LibraryModule(const LibraryModule&) = delete;
+    LibraryModule& operator=(const LibraryModule&) = delete;
+    bool Attached() const { return m_attached; }
+
+private:
+    bool m_attached;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const LibraryModule library;
+    if (!library.Attached()) {
+        std::cerr << "kestra: the library cannot be attached\n";
+        return CommandLine::Failure;
+    }
     if (argc < 2)
         return OpenMainWindow(argc, argv, std::string());
     if (std::string(argv[1]) == "open") {

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include "platform/AtomicFile.h"
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
@@ -120,13 +121,10 @@ ReadResult ReadTable(const std::string& path, int headerCount, std::size_t width
 bool WriteTable(const std::string& path, const std::int32_t* header, int headerCount,
                 const void* block, std::size_t blockBytes)
 {
-    File f(path, "wb");
-    if (!f)
-        return false;
-    std::fwrite(header, sizeof(std::int32_t), headerCount, f.get());
+    std::string bytes(reinterpret_cast<const char*>(header), sizeof(std::int32_t) * headerCount);
     if (blockBytes > 0)
-        std::fwrite(block, 1, blockBytes, f.get());
-    return true;
+        bytes.append(static_cast<const char*>(block), blockBytes);
+    return platform::AtomicFile::Write(path, bytes);
 }
 
 // Reads and checks the header of a record file: counts that make sense and
@@ -188,33 +186,25 @@ ReadResult ReadRecords(const std::string& path, int count, std::size_t width,
 bool WriteRecord(const std::string& path, int k, const std::int32_t header[2], const void* block,
                  std::size_t blockBytes)
 {
-    if (k == 1) {
-        File create(path, "wb");
-        if (!create)
-            return false;
-    }
-    File f(path, "r+b");
-    if (!f)
+    // Record 1 starts the file afresh; a later record is put into a copy of
+    // the file, which then replaces it as a whole.
+    std::string bytes;
+    if (k != 1 && !platform::AtomicFile::Read(path, bytes))
         return false;
     if (k < 1) // would land on the header
         return true;
     if (k == 1)
-        std::fwrite(header, sizeof(std::int32_t), 2, f.get());
-    const std::int64_t offset =
-        8 + (static_cast<std::int64_t>(k) - 1) * static_cast<std::int64_t>(blockBytes);
-    if (fseeko(f.get(), static_cast<off_t>(offset), SEEK_SET) != 0)
-        return true;
-    std::fwrite(block, 1, blockBytes, f.get());
-    return true;
+        bytes.assign(reinterpret_cast<const char*>(header), 8);
+    const std::size_t offset = 8 + (static_cast<std::size_t>(k) - 1) * blockBytes;
+    if (bytes.size() < offset + blockBytes)
+        bytes.resize(offset + blockBytes, '\0');
+    bytes.replace(offset, blockBytes, static_cast<const char*>(block), blockBytes);
+    return platform::AtomicFile::Write(path, bytes);
 }
 
 bool WriteText(const std::string& path, const std::string& text)
 {
-    File f(path, "wb");
-    if (!f)
-        return false;
-    std::fwrite(text.data(), 1, text.size(), f.get());
-    return true;
+    return platform::AtomicFile::Write(path, text);
 }
 
 void ShowAccessError(const std::string& path)

@@ -1,5 +1,7 @@
 #include "Profile.h"
 
+#include "AtomicFile.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -203,11 +205,7 @@ bool Profile::WriteString(const std::string& section, const std::string& key,
     std::ostringstream text;
     for (const std::string& line : lines)
         text << line << '\n';
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << text.str();
-    return static_cast<bool>(out);
+    return AtomicFile::Write(path, text.str());
 }
 
 } // namespace platform

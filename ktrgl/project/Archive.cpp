@@ -1,5 +1,7 @@
 #include "project/Archive.h"
 
+#include "platform/AtomicFile.h"
+
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -71,25 +73,7 @@ bool CArchive::ReadFile()
 
 bool CArchive::WriteFile(bool create) const
 {
-    int flags = O_WRONLY | O_TRUNC | (create ? O_CREAT : 0);
-    int fd = ::open(m_path.c_str(), flags, 0644);
-    if (fd < 0)
-        return false;
-    const char* data = m_bytes.data();
-    std::size_t left = m_bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        ssize_t n = ::write(fd, data, left);
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (::close(fd) != 0)
-        ok = false;
-    return ok;
+    return platform::AtomicFile::Write(m_path, m_bytes, create);
 }
 
 void CArchive::WriteString(const std::string& text)

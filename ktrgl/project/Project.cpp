@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/MessageBox.h"
 #include "platform/Profile.h"
 
 const char* const CProject::Section = "KESTRA ";
@@ -19,16 +20,16 @@ int ReadInt(const char* key, int def)
     return platform::Profile::GetInt(CProject::Section, key, def);
 }
 
-void Write(const char* key, const std::string& value)
+bool Write(const char* key, const std::string& value)
 {
-    platform::Profile::WriteString(CProject::Section, key, value);
+    return platform::Profile::WriteString(CProject::Section, key, value);
 }
 
-void Write(const char* key, int value)
+bool Write(const char* key, int value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
-    platform::Profile::WriteString(CProject::Section, key, text);
+    return platform::Profile::WriteString(CProject::Section, key, text);
 }
 
 } // namespace
@@ -62,7 +63,7 @@ void CProject::ResetDefaults()
     m_solution = 0;
 }
 
-void CProject::Settings(bool save)
+bool CProject::Settings(bool save)
 {
     if (!save) {
         ResetDefaults();
@@ -83,26 +84,30 @@ void CProject::Settings(bool save)
         m_activeLoadCase = ReadInt("LOADS CASE", 1);
         m_releaseCount = ReadInt("Number releases ", 0);
         m_solution = ReadInt("SOLUTION", 0);
-        return;
+        return true;
     }
-    Write("engineer", m_engineer);
-    Write("File location ", m_location);
-    Write("Project name ", m_name);
-    Write("Element Type ", m_elementType);
-    Write("Current Length ", m_lengthUnit);
-    Write("Current Force ", m_forceUnit);
-    Write("Project Title ", m_title);
-    Write("DOF ", m_dof);
-    Write("Node/Element ", m_nodesPerElement);
-    Write("Total equation number ", m_equationCount);
-    Write("Node ", m_nodeCount);
-    Write(" Element ", m_elementCount);
-    Write("Number load case ", m_loadCaseCount);
-    Write("Number Material ", m_materialCount);
-    Write("LOADS CASE", m_activeLoadCase);
-    Write("Number releases ", m_releaseCount);
-    Write("SOLUTION", m_solution);
-    WriteProjectFile();
+    bool ok = Write("engineer", m_engineer);
+    ok = Write("File location ", m_location) && ok;
+    ok = Write("Project name ", m_name) && ok;
+    ok = Write("Element Type ", m_elementType) && ok;
+    ok = Write("Current Length ", m_lengthUnit) && ok;
+    ok = Write("Current Force ", m_forceUnit) && ok;
+    ok = Write("Project Title ", m_title) && ok;
+    ok = Write("DOF ", m_dof) && ok;
+    ok = Write("Node/Element ", m_nodesPerElement) && ok;
+    ok = Write("Total equation number ", m_equationCount) && ok;
+    ok = Write("Node ", m_nodeCount) && ok;
+    ok = Write(" Element ", m_elementCount) && ok;
+    ok = Write("Number load case ", m_loadCaseCount) && ok;
+    ok = Write("Number Material ", m_materialCount) && ok;
+    ok = Write("LOADS CASE", m_activeLoadCase) && ok;
+    ok = Write("Number releases ", m_releaseCount) && ok;
+    ok = Write("SOLUTION", m_solution) && ok;
+    // One message for the settings file, however many keys failed.
+    if (!ok)
+        platform::MessageBox("Access file " + platform::Profile::FilePath(), "KESTRA detect error in operation ",
+                             platform::MB_OK | platform::MB_ICONERROR);
+    return WriteProjectFile() && ok;
 }
 
 std::string CProject::GetAreaUnit() const

@@ -19,7 +19,9 @@ public:
 
     // false: ResetDefaults, then read the 17 keys of "KESTRA ".
     // true: write the 17 keys (integers as "%d"), then WriteProjectFile.
-    void Settings(bool save);
+    // A failed write of the settings file or of an existing project file
+    // shows "Access file " + path and returns false; the old file stays.
+    bool Settings(bool save);
 
     // Field accessors; callers change a field through the reference and then
     // call Settings(true).
@@ -69,7 +71,7 @@ public:
     std::string GetProjectFilePath() const { return m_location + m_name + ".KTR"; }
     // Rewrites an existing project file; never creates one. A file that cannot
     // be opened writes "Unable to open file\n" to the debug trace.
-    void WriteProjectFile();
+    bool WriteProjectFile();
     // Refreshes from the settings file, takes folder and name from the
     // archive's file and writes the record.
     void SaveToArchive(CArchive& ar);

@@ -2,7 +2,10 @@
 #include "project/Archive.h"
 #include "project/Project.h"
 
+#include "platform/MessageBox.h"
 #include "platform/Trace.h"
+
+#include <sys/stat.h>
 
 void CProject::WriteRecord(CArchive& ar)
 {
@@ -34,14 +37,23 @@ void CProject::TakePathFrom(const CArchive& ar)
     m_name = fileName.size() >= 4 ? fileName.substr(0, fileName.size() - 4) : std::string();
 }
 
-void CProject::WriteProjectFile()
+bool CProject::WriteProjectFile()
 {
-    CArchive ar(CArchive::store, GetProjectFilePath());
+    const std::string path = GetProjectFilePath();
+    CArchive ar(CArchive::store, path);
     WriteRecord(ar);
     // The project file is created by the host when a project is saved; here
-    // it is only ever rewritten.
-    if (!ar.WriteFile(false))
-        platform::Trace("Unable to open file\n");
+    // it is only ever rewritten (atomically: a failed write keeps the old).
+    if (ar.WriteFile(false))
+        return true;
+    platform::Trace("Unable to open file\n");
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) {
+        platform::MessageBox("Access file " + path, "KESTRA detect error in operation ",
+                             platform::MB_OK | platform::MB_ICONERROR);
+        return false;
+    }
+    return true;
 }
 
 void CProject::SaveToArchive(CArchive& ar)

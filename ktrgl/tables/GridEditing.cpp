@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -126,11 +127,13 @@ std::string GridEditing::InitialText(const std::string& cellText) const
     std::string text;
     if (m_client->EditorText(m_lastKey, cellText, text))
         return text;
-    if (m_options.kind == Page)
-        return cellText;
+    // A typed digit, "." or "-" starts the number, on a page as in a bar;
+    // Enter and a double click on a page show the cell's text to change.
     const int key = m_lastKey;
     if ((key >= '0' && key <= '9') || key == '.' || key == '-')
         return std::string(1, static_cast<char>(key));
+    if (m_options.kind == Page)
+        return cellText;
     if (key == 1) // left button: a double click
         return cellText;
     return std::string();
@@ -154,16 +157,19 @@ bool GridEditing::OpenEditor(short /*keyAscii*/)
                      m_grid->TwipsToPixelsY(m_grid->GetCellHeight()));
     m_editor->setGeometry(rect);
     m_editor->SetText(text);
-    if (m_options.kind == Page)
+    const int key = m_lastKey;
+    m_typedStart = (key >= '0' && key <= '9') || key == '.' || key == '-';
+    m_openedText = m_editor->GetText();
+    if (m_options.kind == Page && !m_typedStart)
         m_editor->selectAll();
     else
         m_editor->end(false);
     m_editor->show();
     m_editor->raise();
     m_editor->setFocus(Qt::OtherFocusReason);
-    // The key that opened the editor is spent on opening it: a page shows
-    // the cell's text selected, so what the user types next replaces it; a
-    // bar has already started from the key (InitialText).
+    // The key that opened the editor is spent on opening it: a typed
+    // character has started the text (InitialText); otherwise a page shows
+    // the cell's text selected, so what the user types next replaces it.
     return true;
 }
 
@@ -174,7 +180,10 @@ bool GridEditing::Commit()
     const std::string text = m_editor->GetText();
     if (text.empty() && m_options.emptyText == IgnoreEmpty)
         return false;
-    if (!(text.empty() && m_options.emptyText == SkipEmptyStore))
+    // Nothing typed, nothing stored: an editor closed as it opened would
+    // only write back the cell's rounded text (or an empty cell as 0).
+    const bool untouched = !m_typedStart && text == m_openedText;
+    if (!untouched && !(text.empty() && m_options.emptyText == SkipEmptyStore))
         m_client->StoreCell(m_grid->GetRow(), m_grid->GetCol(), text);
     m_editor->setText(QString());
     m_editor->hide();
@@ -228,8 +237,12 @@ void GridEditing::OnMouseUp(short button, short, long, long y)
     if (button == 2 || !m_selFrom || !m_selTo)
         return;
     *m_selTo = m_grid->GetRowSel();
-    if (*m_selTo < *m_selFrom)
-        *m_selTo = *m_selFrom;
+    if (*m_selTo < *m_selFrom) {
+        if (m_options.orderDraggedRange)
+            std::swap(*m_selFrom, *m_selTo);
+        else
+            *m_selTo = *m_selFrom;
+    }
     // A click on the header row (the top 240 twips) selects the whole table.
     if (*m_selFrom == *m_selTo && y < m_grid->HeaderHeight()) {
         *m_selFrom = 1;

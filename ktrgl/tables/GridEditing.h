@@ -75,6 +75,9 @@ public:
         int activeTableCode = 0;
         // Column of the cursor after Ctrl+A (0: the last data column).
         int selectAllColumn = 0;
+        // A range dragged upwards is kept, put in order (the member tables);
+        // otherwise it becomes the pressed row alone.
+        bool orderDraggedRange = false;
     };
     static Options PageOptions();
     static Options BarOptions();
@@ -152,4 +155,8 @@ private:
     int* m_activeTable = nullptr;
     int m_lastKey = 0;
     bool m_forwarding = false;
+    // The editor's text when it opened, and whether a typed character
+    // started it: an untouched editor that no key started stores nothing.
+    std::string m_openedText;
+    bool m_typedStart = false;
 };

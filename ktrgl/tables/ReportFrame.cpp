@@ -1,5 +1,7 @@
 #include "tables/ReportFrame.h"
 
+#include "platform/AtomicFile.h"
+
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "project/Project.h"
@@ -75,12 +77,7 @@ std::string ReportFrame::ReportPath(const std::string& fileName)
 
 bool ReportFrame::WriteFile(const std::string& path, const std::string& text)
 {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    bool ok = file != nullptr;
-    if (ok) {
-        ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-        ok = std::fclose(file) == 0 && ok;
-    }
+    const bool ok = platform::AtomicFile::Write(path, text);
     if (!ok)
         platform::MessageBox("Access file " + path, "KESTRA detect error in operation ", platform::MB_OK);
     return ok;

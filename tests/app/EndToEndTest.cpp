@@ -211,6 +211,9 @@ TEST_F(KestraDemo, WritesTheResultExportsOfEveryLoadCase)
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text.rfind("KESTRA\nProgrammer\t:\tMr.Danek\n", 0), 0u) << text.substr(0, 80);
     EXPECT_NE(text.find("\tM2 ("), std::string::npos);
+    // The free node 71 carries its load, not a reaction.
+    const std::string reactions = TempDir::Read(Path("Building/case1/Reaction.txt"));
+    EXPECT_NE(reactions.find("\n71\t0\t0\t0\t0\t0\t0\n"), std::string::npos) << reactions;
 }
 
 TEST_F(KestraDemo, UsesItsOwnSettingsFileAndLeavesTheUsersAlone)
@@ -363,3 +366,18 @@ TEST(KestraErrors, MissingModelTableIsReported)
 }
 
 } // namespace
+
+// The program attaches the library at start and detaches it at exit: the
+// library's trace lines frame the run.
+TEST(KestraModule, AttachesTheLibraryAtStartAndDetachesItAtExit)
+{
+    TempDir dir;
+    setenv("KESTRA_TRACE", "1", 1);
+    const RunResult help = Kestra("--help", dir.Folder());
+    unsetenv("KESTRA_TRACE");
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.err.rfind("KTRGL.DLL Initializing!\n", 0), 0u) << help.err;
+    const std::string last = "KTRGL.DLL Terminating!\n";
+    ASSERT_GE(help.err.size(), last.size());
+    EXPECT_EQ(help.err.substr(help.err.size() - last.size()), last) << help.err;
+}

@@ -9,6 +9,7 @@
 #include "ProjectFiles.h"
 #include "platform/MessageBox.h"
 #include "project/Project.h"
+#include "solver/Solver.h"
 #include "support/TempDir.h"
 
 using testsupport::TempDir;
@@ -86,6 +87,28 @@ TEST_F(BuildingFiles, BadMemberTableIsRefusedAndNothingChanges)
     EXPECT_FALSE(ProjectFiles::ReadModel(n, m, error));
     EXPECT_EQ(error, "the node table " + dir.Folder() +
                          "Building.nod has 75 rows of 5 columns; it needs nodes of 9 columns or more");
+}
+
+// What Save writes, Open reads: a member whose node is not yet given (0)
+// opens and is named in the warning; only the solver refuses it, naming it.
+TEST_F(BuildingFiles, UnfinishedMembersOpenAndOnlyTheSolveRefusesThem)
+{
+    CdMatrix members;
+    ASSERT_TRUE(members.Load(dir.Folder() + "Building.ele"));
+    members(7, 2) = 0;
+    members(9, 1) = 0;
+    ASSERT_TRUE(members.Save(dir.Folder() + "Building.ele"));
+    CdMatrix n, m;
+    std::string error;
+    ASSERT_TRUE(ProjectFiles::ReadModel(n, m, error)) << error;
+    EXPECT_EQ(m.GetRows(), 114);
+    EXPECT_EQ(ProjectFiles::UnfinishedMembers(m), (std::vector<int>{7, 9}));
+    EXPECT_EQ(ProjectFiles::UnfinishedText({7, 9}),
+              "The model has unfinished members (a node not yet given): 7, 9. They are shown; the model can be "
+              "solved once they are complete.");
+    const solver::SolverStatus status = solver::Solver().SolveProject();
+    EXPECT_FALSE(status.IsOk());
+    EXPECT_NE(status.GetMessage().find("7"), std::string::npos) << status.GetMessage();
 }
 
 TEST_F(BuildingFiles, ResultRecordsAreCheckedBeforeTheyAreRead)

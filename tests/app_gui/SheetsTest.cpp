@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QApplication>
+#include <filesystem>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -28,6 +29,8 @@
 #include "tables/MenuResource.h"
 #include "tables/PropertyPage.h"
 #include "tables/PropertySheet.h"
+#include "tables/TablesTestSupport.h"
+#include "tables/node/NodePage1.h"
 #include "view/Geometry.h"
 
 using testsupport::TempDir;
@@ -133,6 +136,40 @@ TEST_F(HostSheets, InputSheetHoldsTheNodeAndElementPages)
     EXPECT_EQ(captions[2], "Connextivity");
 }
 
+// In the sheet's tables a click and the typed number edit the cell (the
+// first key is not lost); Cancel puts the model back as it was when the
+// sheet opened, OK keeps the edit as one undo step.
+TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
+{
+    CGeometry& g = window->Geometry();
+    const double x = g.m_nodeTable(3, 1);
+    const int steps = window->Undo()->Stack()->count();
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        double typed = 0.0;
+        OnNextSheet([&](PropertySheet& sheet) {
+            auto* page = dynamic_cast<CNodePage1*>(sheet.GetPage(0));
+            ASSERT_NE(page, nullptr);
+            CMSFlexGrid* grid = page->Grid();
+            QApplication::setActiveWindow(&sheet);
+            (void)QTest::qWaitForWindowActive(&sheet);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, tablestest::CellCentre(grid, 3, 1));
+            ASSERT_TRUE(grid->hasFocus());
+            tablestest::Type(grid, "75");
+            tablestest::Key(grid, Qt::Key_Return);
+            typed = g.m_nodeTable(3, 1);
+            if (ok)
+                sheet.PressOk();
+            else
+                sheet.PressCancel();
+        });
+        window->OnInputSheet();
+        EXPECT_DOUBLE_EQ(typed, 75.0 / CGeometry::LengthFactorOf(CProject().GetLengthUnit()));
+        EXPECT_DOUBLE_EQ(g.m_nodeTable(3, 1), ok ? typed : x);
+        EXPECT_EQ(window->Undo()->Stack()->count(), ok ? steps + 1 : steps);
+    }
+}
+
 TEST_F(HostSheets, SettingsSheetWritesTheOptionsAndTheViewReadsThemBack)
 {
     int pages = 0;
@@ -156,6 +193,11 @@ TEST_F(HostSheets, GeometryWizardPutsALayoutIntoTheModelAsOneUndoableStep)
 {
     CGeometry& g = window->Geometry();
     const int nodesBefore = g.m_nodeTable.GetRows();
+    // The old model's results go with the paste.
+    QString error;
+    ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
+    const std::string disn = CProject().GetLocation() + "Bridge.disn";
+    ASSERT_TRUE(std::filesystem::exists(disn));
     bool pasted = false;
     OnNextSheet([&](PropertySheet& sheet) {
         auto* wizard = dynamic_cast<CGeometryWizard*>(sheet.GetPage(0));
@@ -174,8 +216,17 @@ TEST_F(HostSheets, GeometryWizardPutsALayoutIntoTheModelAsOneUndoableStep)
     EXPECT_EQ(CProject().GetNodeCount(), nodes.GetRows());
     ASSERT_EQ(window->Undo()->Stack()->count(), 1);
     EXPECT_EQ(window->Undo()->Stack()->undoText(), "Geometry wizard");
+    EXPECT_EQ(CProject().GetSolution(), 0);
+    EXPECT_FALSE(std::filesystem::exists(disn));
+    EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
+
+    // Undo after a solve: the results of the pasted layout go too.
+    ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
     window->Undo()->Undo();
     EXPECT_EQ(g.m_nodeTable.GetRows(), nodesBefore);
+    EXPECT_EQ(CProject().GetSolution(), 0);
+    EXPECT_FALSE(std::filesystem::exists(disn));
+    EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
 }
 
 TEST_F(HostSheets, ProjectPropertiesWriteTheProjectAndTheTitleFollows)

@@ -97,23 +97,22 @@ public:
 
 } // namespace
 
-TEST(GridEditing, PageKeyOpensWithTheCellTextSelectedAndEnterCommits)
+TEST(GridEditing, PageKeyStartsTheEditorWithItselfAndEnterCommits)
 {
     TestTable page(5, GridEditing::PageOptions());
     page.ShowActive();
     page.grid->SetRow(4);
     page.grid->SetCol(1);
-    // The key that opens the editor is spent on opening it: the cell's text
-    // waits selected and what is typed next replaces it.
-    Type(page.grid, "9");
+    // The typed key starts the number, as in a bar: no keystroke is lost.
+    Type(page.grid, "2");
     ASSERT_TRUE(page.editing->IsEditing());
-    EXPECT_EQ(page.Editor()->GetText(), "4100.000");
-    EXPECT_EQ(page.Editor()->selectedText().toStdString(), "4100.000");
+    EXPECT_EQ(page.Editor()->GetText(), "2");
+    EXPECT_EQ(page.Editor()->selectedText().toStdString(), "");
     EXPECT_TRUE(page.Editor()->hasFocus());
     // The editor lies over the cell.
     const QRect cell = page.grid->CellRect(4, 1).translated(page.grid->pos());
     EXPECT_EQ(page.Editor()->geometry(), cell);
-    Type(page.grid, "2.5");
+    Type(page.grid, ".5");
     Key(page.grid, Qt::Key_Return);
     EXPECT_FALSE(page.editing->IsEditing());
     EXPECT_EQ(page.grid->GetTextMatrix(4, 1), "2.5");
@@ -150,6 +149,10 @@ TEST(GridEditing, PageEnterOpensWithTheCellTextSelected)
     ASSERT_TRUE(page.editing->IsEditing());
     EXPECT_EQ(page.Editor()->GetText(), "1200.000");
     EXPECT_EQ(page.Editor()->selectedText().toStdString(), "1200.000");
+    // Enter again with nothing typed stores nothing.
+    Key(page.grid, Qt::Key_Return);
+    EXPECT_FALSE(page.editing->IsEditing());
+    EXPECT_EQ(page.stores, 0);
 }
 
 TEST(GridEditing, EscapeStoresNothing)

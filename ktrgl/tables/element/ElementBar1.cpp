@@ -25,6 +25,7 @@ CElementBar1::CElementBar1(QWidget* parent) : DialogBar("Connextivity", parent)
     layout->addWidget(m_grid);
 
     GridEditing::Options options = GridEditing::BarOptions();
+    options.orderDraggedRange = true;
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteRight | GridEditing::RouteEnter |
                          GridEditing::RouteDelete;
     options.append = GridEditing::AppendOnDown;
@@ -115,6 +116,7 @@ bool CElementBar1::PasteWithOffset(double dx, double dy, double dz)
 {
     if (m_worker.Paste(dx, dy, dz) == 0)
         return false;
+    Geometry()->m_modelChanged = true;
     Geometry()->UpdateNode();
     Geometry()->UpdateMember();
     UpdateTable();
@@ -130,6 +132,7 @@ bool CElementBar1::MoveWithOffset(double dx, double dy, double dz)
 {
     if (m_worker.Move(dx, dy, dz) == 0)
         return false;
+    Geometry()->m_geometryChanged = true;
     Geometry()->UpdateNode();
     Geometry()->UpdateMember();
     return true;
@@ -141,6 +144,7 @@ void CElementBar1::OnDelete()
     if (!m_worker.Delete())
         return;
     CGeometry* geometry = Geometry();
+    geometry->m_modelChanged = true;
     geometry->UpdateNode();
     geometry->UpdateMember();
     geometry->OnSelSelectMember();
@@ -153,6 +157,7 @@ void CElementBar1::OnAddNew()
     if (!geometry)
         return;
     m_worker.AddNew(1.0);
+    geometry->m_modelChanged = true;
     const int count = m_worker.MemberCount();
     // One empty row below the new member.
     m_grid->SetRows(count + 2);
@@ -167,8 +172,12 @@ void CElementBar1::OnReNumber()
     if (!geometry)
         return;
     m_editing->Commit();
+    const CdMatrix nodes = geometry->m_nodeTable;
+    const CdMatrix members = geometry->m_memberTable;
     m_worker.RemoveZeroLength();
     geometry->ReNumberMember();
+    if (!(nodes == geometry->m_nodeTable) || !(members == geometry->m_memberTable))
+        geometry->m_modelChanged = true;
     UpdateTable();
 }
 
@@ -224,8 +233,10 @@ void CElementBar1::OnGenerate()
 int CElementBar1::GenerateMembers(const MemberTableWorker::Generation& generation)
 {
     const int added = m_worker.Generate(generation);
-    if (added > 0)
+    if (added > 0) {
+        Geometry()->m_modelChanged = true;
         OnReNumber();
+    }
     return added;
 }
 

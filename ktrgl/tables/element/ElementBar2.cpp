@@ -17,6 +17,7 @@ CElementBar2::CElementBar2(QWidget* parent) : DialogBar("Reference point", paren
     layout->addWidget(m_grid);
 
     GridEditing::Options options = GridEditing::BarOptions();
+    options.orderDraggedRange = true;
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
     options.activeTableCode = CGeometry::TableRefPoints;
     options.selectAllColumn = 3;

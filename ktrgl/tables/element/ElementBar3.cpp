@@ -57,7 +57,12 @@ void CElementBar3::UpdateTable()
 {
     if (!m_geometry)
         return;
-    m_properties.LoadIfPresent();
+    // A file that exists but cannot be read has been reported; the bar
+    // shows no groups and writes nothing over it.
+    if (!m_properties.LoadIfPresent() && m_properties.Unreadable()) {
+        FillGrid();
+        return;
+    }
     if (m_properties.Rows() == 0) {
         OnAddNew();
         return;
@@ -86,7 +91,9 @@ void CElementBar3::Reload()
 {
     PropertyTable fresh;
     if (fresh.LoadIfPresent())
-        m_properties.Table() = fresh.Table();
+        m_properties = fresh;
+    else if (fresh.Unreadable())
+        m_properties = fresh; // keeps the file from being written over
 }
 
 void CElementBar3::RowsChanged()

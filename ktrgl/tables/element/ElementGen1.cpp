@@ -1,5 +1,6 @@
 #include "tables/element/ElementGen1.h"
 
+#include "platform/MessageBox.h"
 #include "tables/GridEditing.h"
 #include "view/Geometry.h"
 
@@ -105,6 +106,20 @@ bool CElementGen1::OnSetActive()
 
 bool CElementGen1::OnKillActive()
 {
+    // Text that is no whole number is refused, not read as 0: the page
+    // stays with the field to correct.
+    for (int i = 0; i < 6; ++i) {
+        const QString text = m_edits[i]->text().trimmed();
+        bool number = false;
+        text.toInt(&number);
+        if (!number) {
+            platform::MessageBox(std::string(kFields[i].label) + ": \"" + text.toStdString() +
+                                     "\" is not a whole number.",
+                                 "KESTRA", platform::MB_OK | platform::MB_ICONERROR);
+            m_edits[i]->setFocus();
+            return false;
+        }
+    }
     UpdateData(true);
     return true;
 }

@@ -20,6 +20,7 @@ CElementPage1::CElementPage1(QWidget* parent) : PropertyPage("Connextivity", par
     layout->addWidget(m_grid);
 
     GridEditing::Options options = GridEditing::PageOptions();
+    options.orderDraggedRange = true;
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter | GridEditing::RouteDelete;
     options.append = GridEditing::AppendAfterCommit;
     options.activeTableCode = CGeometry::TableConnectivity;

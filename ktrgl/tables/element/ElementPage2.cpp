@@ -18,6 +18,7 @@ CElementPage2::CElementPage2(QWidget* parent) : PropertyPage("Reference point", 
     layout->addWidget(m_grid);
 
     GridEditing::Options options = GridEditing::PageOptions();
+    options.orderDraggedRange = true;
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
     options.activeTableCode = CGeometry::TableRefPoints;
     options.selectAllColumn = 3;

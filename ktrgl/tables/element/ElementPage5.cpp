@@ -23,10 +23,10 @@ ResultTablePage::Layout CElementPage5::MakeLayout() const
     if (frame) {
         layout.columns = {{"Ps (" + F + ")", force, 1},    {"Vs2 (" + F + ")", force, 2},
                           {"Vs3 (" + F + ")", force, 3},   {"Ts (" + FL + ")", moment, 4},
-                          {"Ms2 (" + FL + ")", moment, 6}, {"Ms3 (" + FL + ")", moment, 5},
+                          {"Ms2 (" + FL + ")", moment, 5}, {"Ms3 (" + FL + ")", moment, 6},
                           {"Pe (" + F + ")", force, 7},    {"Ve2 (" + F + ")", force, 8},
                           {"Ve3 (" + F + ")", force, 9},   {"Te (" + FL + ")", moment, 10},
-                          {"Me2 (" + FL + ")", moment, 12}, {"Me3 (" + FL + ")", moment, 11}};
+                          {"Me2 (" + FL + ")", moment, 11}, {"Me3 (" + FL + ")", moment, 12}};
     } else {
         layout.columns = {{"Ps (" + F + ")", force, 1},  {"Vs2 (" + F + ")", force, 2},
                           {"Vs3 (" + F + ")", force, 3}, {"Pe (" + F + ")", force, 4},

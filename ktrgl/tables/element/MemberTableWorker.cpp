@@ -1,5 +1,6 @@
 #include "tables/element/MemberTableWorker.h"
 
+#include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 #include "project/Project.h"
 #include "tables/ReportFrame.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <unordered_set>
 
 // ---- transformations ----------------------------------------------------------
@@ -296,13 +298,27 @@ bool MemberTableWorker::Import(const std::string& path)
     if (!rows.Load(path))
         return false;
     CdMatrix& members = m_geometry->m_memberTable;
-    // An empty table without columns takes the file's width.
-    if (members.GetRows() == 0 && members.GetCols() == 0)
-        members.SetSize(0, rows.GetCols());
+    // An empty table is a member table all the same: the file must have
+    // its eight columns.
+    EnsureMemberColumns();
     if (rows.GetCols() != members.GetCols()) {
         members.AppendRows(rows); // refuses with the matrix's message
         return false;
     }
+    // Node numbers must name nodes of the model or be 0 ("not yet given").
+    const int nodeCount = m_geometry->m_nodeTable.GetRows();
+    for (int k = 1; k <= rows.GetRows(); ++k)
+        for (int column = ColStart; column <= ColEnd; ++column) {
+            const double node = rows(k, column);
+            if (node == 0.0 || (node >= 1.0 && node <= nodeCount && node == std::floor(node)))
+                continue;
+            char text[200];
+            std::snprintf(text, sizeof text, "Member %d of the file names node %g, not a node of 1..%d", k, node,
+                          nodeCount);
+            platform::MessageBox(std::string(text) + ": nothing imported from " + path,
+                                 "KESTRA detect error in operation ", platform::MB_OK | platform::MB_ICONERROR);
+            return false;
+        }
     members.AppendRows(rows);
     return true;
 }

@@ -20,9 +20,12 @@ bool PropertyTable::Load()
 {
     CdMatrix loaded;
     if (!loaded.Load(FilePath())) {
+        struct stat info;
+        m_unreadable = stat(FilePath().c_str(), &info) == 0;
         m_table.SetSize(0, kColumns);
         return false;
     }
+    m_unreadable = false;
     m_table = loaded;
     return true;
 }
@@ -31,16 +34,19 @@ bool PropertyTable::LoadIfPresent()
 {
     struct stat info;
     if (stat(FilePath().c_str(), &info) != 0) {
+        m_unreadable = false;
         m_table.SetSize(0, kColumns);
         return false;
     }
     return Load();
 }
 
-bool PropertyTable::Save() const { return m_table.Save(FilePath()); }
+bool PropertyTable::Save() const { return !m_unreadable && m_table.Save(FilePath()); }
 
 void PropertyTable::WriteCount() const
 {
+    if (m_unreadable) // the count stays that of the file
+        return;
     CProject project;
     project.GetMaterialCount() = Rows();
     project.Settings(true);
@@ -169,17 +175,21 @@ std::string PropertyTable::Report(const CdMatrix& table, const std::string& elem
     const std::string stress = force + "/" + length + "^2";
     const std::string area = length + "^2";
     const std::string inertia = length + "^4";
+    // The values in the units of the headings, as the cells show them.
+    const double l = CGeometry::LengthFactorOf(length);
+    const double stressFactor = CGeometry::ForceFactorOf(force) / (l * l);
+    const double f[] = {0.0, stressFactor, l * l, stressFactor, l * l * l * l, l * l * l * l, l * l * l * l};
     ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Member properties:\tLast modify  ");
     if (elementType == "Frame3D") {
         report.Append("Property\tE(" + stress + ")\tA(" + area + ")\tG(" + stress + ")\tI1(" + inertia + ")\tI2(" +
                       inertia + ")\tI3(" + inertia + ")\n");
         for (int r = 1; r <= table.GetRows(); ++r)
-            report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\n", r, table(r, 1), table(r, 2), table(r, 3),
-                                table(r, 4), table(r, 5), table(r, 6));
+            report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\n", r, table(r, 1) * f[1], table(r, 2) * f[2],
+                                table(r, 3) * f[3], table(r, 4) * f[4], table(r, 5) * f[5], table(r, 6) * f[6]);
     } else if (elementType == "Truss3D") {
         report.Append("Property\tE(" + stress + ")\tA(" + area + ")\n");
         for (int r = 1; r <= table.GetRows(); ++r)
-            report.AppendFormat("%d\t%.3g\t%.3g\n", r, table(r, 1), table(r, 2));
+            report.AppendFormat("%d\t%.3g\t%.3g\n", r, table(r, 1) * f[1], table(r, 2) * f[2]);
     }
     return report.Text();
 }

@@ -35,7 +35,11 @@ public:
     bool Load();
     // The same without a message when the file does not exist yet.
     bool LoadIfPresent();
+    // False without writing while the file exists but could not be read:
+    // an unreadable file is left alone, never overwritten.
     bool Save() const;
+    // Whether the last load found the file but could not read it.
+    bool Unreadable() const { return m_unreadable; }
     static std::string FilePath();
 
     // An empty table becomes one group: stored values of the given display
@@ -76,4 +80,5 @@ public:
 
 private:
     CdMatrix m_table;
+    bool m_unreadable = false;
 };

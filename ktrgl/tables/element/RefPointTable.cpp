@@ -218,8 +218,9 @@ std::string RefPointTable::Report(const CdMatrix& members, const std::string& le
     ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat,
                        "Member reference point:\tLast modify  ");
     report.Append("Element\tX(" + lengthUnit + ")\tY(" + lengthUnit + ")\tZ(" + lengthUnit + ")\n");
+    const double f = CGeometry::LengthFactorOf(lengthUnit);
     for (int r = 1; r <= members.GetRows(); ++r)
-        report.AppendFormat("%d\t%.3f\t%.3f\t%.3f\n", r, members(r, 4), members(r, 5), members(r, 6));
+        report.AppendFormat("%d\t%.3f\t%.3f\t%.3f\n", r, members(r, 4) * f, members(r, 5) * f, members(r, 6) * f);
     return report.Text();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "project/Project.h"
 #include "tables/GridEditing.h"
+#include "view/Geometry.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleValidator>
@@ -55,12 +56,14 @@ QLineEdit* CCopyNodeDlg::Field(int controlId) const
 
 void CCopyNodeDlg::UpdateData(bool save)
 {
+    // The fields are in the project's length unit, the offsets stored (m).
+    const double factor = CGeometry::LengthFactorOf(CProject().GetLengthUnit());
     double* values[3] = {&m_dx, &m_dy, &m_dz};
     for (int i = 0; i < 3; ++i) {
         if (save)
-            *values[i] = GridEditing::ParseNumber(m_fields[i]->text().trimmed().toStdString());
+            *values[i] = GridEditing::ParseNumber(m_fields[i]->text().trimmed().toStdString()) / factor;
         else
-            m_fields[i]->setText(QString::fromStdString(GridEditing::Format("%g", *values[i])));
+            m_fields[i]->setText(QString::fromStdString(GridEditing::Format("%g", *values[i] * factor)));
     }
 }
 

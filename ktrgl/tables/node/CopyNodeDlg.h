@@ -1,5 +1,7 @@
 // The offset dialog (resource 12002): three numbers dx, dy, dz added to the
-// pasted or moved rows of the node and member tables. The caller builds it,
+// pasted or moved rows of the node and member tables. The fields show and
+// take the project's length unit (named beside them); m_dx, m_dy, m_dz are
+// stored units (metres), as the tables keep them. The caller builds it,
 // runs DoModal and reads m_dx, m_dy, m_dz after OK.
 #pragma once
 #include <QDialog>

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "project/Project.h"
 #include "tables/GridEditing.h"
+#include "view/Geometry.h"
 
 #include <QCheckBox>
 #include <QDoubleValidator>
@@ -120,11 +121,14 @@ QWidget* CLinearJointGenerate::Control(int controlId) const
 
 void CLinearJointGenerate::UpdateData(bool save)
 {
+    // The steps are typed in the project's length unit (their labels name
+    // it) and kept in stored units (metres).
+    const double factor = CGeometry::LengthFactorOf(CProject().GetLengthUnit());
     if (save) {
         m_start = static_cast<int>(GridEditing::ParseInteger(m_startEdit->text().toStdString()));
-        m_dx = GridEditing::ParseNumber(m_dxEdit->text().trimmed().toStdString());
-        m_dy = GridEditing::ParseNumber(m_dyEdit->text().trimmed().toStdString());
-        m_dz = GridEditing::ParseNumber(m_dzEdit->text().trimmed().toStdString());
+        m_dx = GridEditing::ParseNumber(m_dxEdit->text().trimmed().toStdString()) / factor;
+        m_dy = GridEditing::ParseNumber(m_dyEdit->text().trimmed().toStdString()) / factor;
+        m_dz = GridEditing::ParseNumber(m_dzEdit->text().trimmed().toStdString()) / factor;
         m_count = static_cast<int>(GridEditing::ParseInteger(m_countEdit->text().trimmed().toStdString()));
         m_ratio = GridEditing::ParseNumber(m_ratioEdit->text().trimmed().toStdString());
         for (int j = 0; j < 6; ++j)
@@ -132,9 +136,9 @@ void CLinearJointGenerate::UpdateData(bool save)
         return;
     }
     m_startEdit->setText(QString::number(m_start));
-    m_dxEdit->setText(Number(m_dx));
-    m_dyEdit->setText(Number(m_dy));
-    m_dzEdit->setText(Number(m_dz));
+    m_dxEdit->setText(Number(m_dx * factor));
+    m_dyEdit->setText(Number(m_dy * factor));
+    m_dzEdit->setText(Number(m_dz * factor));
     m_countEdit->setText(QString::number(m_count));
     m_ratioEdit->setText(Number(m_ratio));
     for (int j = 0; j < 6; ++j)

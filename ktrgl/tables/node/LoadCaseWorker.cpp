@@ -248,9 +248,12 @@ int LoadCaseWorker::Paste()
 {
     if (!m_geometry || m_case < 1 || !HasCopy())
         return 0;
-    const int first = std::min(m_geometry->m_selNodeFrom, m_geometry->m_selNodeTo);
+    // The selection's first node; with none selected, row 1.
+    int first = std::min(m_geometry->m_selNodeFrom, m_geometry->m_selNodeTo);
     if (first < 1)
-        return 0;
+        first = std::max(m_geometry->m_selNodeFrom, m_geometry->m_selNodeTo);
+    if (first < 1)
+        first = 1;
     FitToModel();
     const int cols = std::min(m_loads.GetCols(), m_copy.GetCols());
     int written = 0;
@@ -316,8 +319,11 @@ int LoadCaseWorker::Generate(const LoadGeneration& generation)
 // ---- printout -----------------------------------------------------------------------------
 
 std::string LoadCaseWorker::Report(const CdMatrix& loads, int loadCase, bool frame, const std::string& forceUnit,
-                                   const std::string& momentUnit)
+                                   const std::string& lengthUnit)
 {
+    const std::string momentUnit = forceUnit + "-" + lengthUnit;
+    const double force = CGeometry::ForceFactorOf(forceUnit);
+    const double moment = force * CGeometry::LengthFactorOf(lengthUnit);
     ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat,
                        GridEditing::Format("Load case %d:\tLast modify  ", loadCase));
     std::string columns = "node\tFx(" + forceUnit + ")" + "\tFy(" + forceUnit + ")" + "\tFz(" + forceUnit + ")";
@@ -326,10 +332,12 @@ std::string LoadCaseWorker::Report(const CdMatrix& loads, int loadCase, bool fra
     report.Append(columns + "\n");
     for (int i = 1; i <= loads.GetRows(); ++i) {
         if (frame)
-            report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\n", i, loads.GetAt(i, 1), loads.GetAt(i, 2),
-                                loads.GetAt(i, 3), loads.GetAt(i, 4), loads.GetAt(i, 5), loads.GetAt(i, 6));
+            report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\t%.3g\n", i, loads.GetAt(i, 1) * force,
+                                loads.GetAt(i, 2) * force, loads.GetAt(i, 3) * force, loads.GetAt(i, 4) * moment,
+                                loads.GetAt(i, 5) * moment, loads.GetAt(i, 6) * moment);
         else
-            report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\n", i, loads.GetAt(i, 1), loads.GetAt(i, 2), loads.GetAt(i, 3));
+            report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\n", i, loads.GetAt(i, 1) * force, loads.GetAt(i, 2) * force,
+                                loads.GetAt(i, 3) * force);
     }
     return report.Text();
 }
@@ -338,7 +346,7 @@ bool LoadCaseWorker::Print() const
 {
     CProject project;
     const std::string text = Report(m_loads, m_case, project.GetElementType() == "Frame3D", project.GetForceUnit(),
-                                    project.GetMomentUnit());
+                                    project.GetLengthUnit());
     const std::string path = ReportFrame::ReportPath("External load.txt");
     if (!ReportFrame::WriteFile(path, text))
         return false;

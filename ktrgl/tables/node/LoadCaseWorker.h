@@ -27,7 +27,7 @@ public:
 
     // The answers of the load generation dialog.
     struct LoadGeneration {
-        double values[6] = {0, 0, 0, 0, 0, 0}; // Fx, Fy, Fz, Mx, My, Mz as entered
+        double values[6] = {0, 0, 0, 0, 0, 0}; // Fx, Fy, Fz, Mx, My, Mz, stored units
         int start = 0;                         // first node
         double ratio = 0.0;                    // every value is multiplied by it
         int count = 0;                         // nodes to load
@@ -107,8 +107,8 @@ public:
     // every column. Returns the rows copied (0 leaves the buffer).
     int Copy();
     // Buffer row i goes to load row first + i - 1 (first = the first
-    // selected row), rows past the last node skipped; then saved and
-    // redrawn. Returns the rows written.
+    // selected row, 1 when none is selected), rows past the last node
+    // skipped; then saved and redrawn. Returns the rows written.
     int Paste();
 
     // ---- generation ----------------------------------------------------------
@@ -124,8 +124,10 @@ public:
     // ---- printout ------------------------------------------------------------
     // "External load.txt" in the project folder, opened in the text viewer.
     bool Print() const;
+    // The loads in the project's units: forces x the force factor, moments
+    // x the moment factor, under headings naming those units.
     static std::string Report(const CdMatrix& loads, int loadCase, bool frame, const std::string& forceUnit,
-                              const std::string& momentUnit);
+                              const std::string& lengthUnit);
 
     // ---- grid ------------------------------------------------------------------
     // Clear, counts, header, widths, the rows around the scroll position;

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "project/Project.h"
 #include "tables/GridEditing.h"
+#include "view/Geometry.h"
 
 #include <QDoubleValidator>
 #include <QGridLayout>
@@ -126,9 +127,15 @@ QWidget* CLoadGennerate::Control(int controlId) const
 void CLoadGennerate::UpdateData(bool save)
 {
     double* values[6] = {&m_fx, &m_fy, &m_fz, &m_mx, &m_my, &m_mz};
+    // Forces and moments are typed in the project's units (the labels name
+    // them) and kept in stored units (kgf, kgf-m), as the load table.
+    const CProject project;
+    const double force = CGeometry::ForceFactorOf(project.GetForceUnit());
+    const double moment = force * CGeometry::LengthFactorOf(project.GetLengthUnit());
+    const double factors[6] = {force, force, force, moment, moment, moment};
     if (save) {
         for (int j = 0; j < 6; ++j)
-            *values[j] = ReadNumber(m_values[j]);
+            *values[j] = ReadNumber(m_values[j]) / factors[j];
         m_start = ReadInteger(m_startEdit);
         m_ratio = ReadNumber(m_ratioEdit);
         m_count = ReadInteger(m_countEdit);
@@ -136,7 +143,7 @@ void CLoadGennerate::UpdateData(bool save)
         return;
     }
     for (int j = 0; j < 6; ++j)
-        m_values[j]->setText(Number(*values[j]));
+        m_values[j]->setText(Number(*values[j] * factors[j]));
     m_startEdit->setText(QString::number(m_start));
     m_ratioEdit->setText(Number(m_ratio));
     m_countEdit->setText(QString::number(m_count));

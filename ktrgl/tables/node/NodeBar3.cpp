@@ -158,6 +158,10 @@ void CNodeBar3::OnDelete()
     if (position < 0)
         return;
     m_editing->Commit();
+    // The whole case goes with its loads: ask first.
+    if (platform::MessageBox(GridEditing::Format("Delete load case %d and its loads?", position + 1), "KESTRA",
+                             platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
+        return;
     if (!m_worker.DeleteCase(position + 1))
         return;
     // The list shows the cases as they are now.

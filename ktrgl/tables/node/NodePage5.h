@@ -18,4 +18,5 @@ public:
 protected:
     void Prepare(CdMatrix& result) const override;
     Export MakeExport(bool excel) const override;
+    bool NeedsModelNodes() const override { return true; }
 };

@@ -297,8 +297,9 @@ std::string NodeTableWorker::CoordinateReport(const CdMatrix& nodes, const std::
     ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat,
                        "Node coordinate:\tLast modify  ");
     report.Append("Node\tX (" + lengthUnit + ")" + "\tY (" + lengthUnit + ")" + "\tZ (" + lengthUnit + ")\n");
+    const double f = CGeometry::LengthFactorOf(lengthUnit);
     for (int i = 1; i <= nodes.GetRows(); ++i)
-        report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\n", i, nodes(i, 1), nodes(i, 2), nodes(i, 3));
+        report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\n", i, nodes(i, 1) * f, nodes(i, 2) * f, nodes(i, 3) * f);
     return report.Text();
 }
 

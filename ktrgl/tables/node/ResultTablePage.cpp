@@ -1,5 +1,6 @@
 #include "tables/node/ResultTablePage.h"
 
+#include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 #include "project/Project.h"
 #include "tables/CommandIds.h"
@@ -30,6 +31,10 @@ ResultTablePage::ResultTablePage(const QString& caption, QWidget* parent) : Prop
 }
 
 ResultTablePage::~ResultTablePage() = default;
+
+const char* const ResultTablePage::kNoModelText =
+    "The results cannot be exported without their model: open the project first.";
+const char* const ResultTablePage::kErrorCaption = "KESTRA detect error in operation ";
 
 bool ResultTablePage::OnInitDialog()
 {
@@ -77,12 +82,41 @@ bool ResultTablePage::ReadResult()
 void ResultTablePage::FineValue()
 {
     const int cols = m_result.GetCols();
+    const int rows = m_result.GetRows();
     m_min.assign(static_cast<size_t>(cols), 0.0);
     m_max.assign(static_cast<size_t>(cols), 0.0);
+    if (rows < 1)
+        return;
+    // The true extremes: the start value is the first row, so that a column
+    // of negative values has a negative maximum and one row shows that row.
     for (int j = 1; j <= cols; ++j) {
-        m_min[static_cast<size_t>(j - 1)] = m_result.ColumnMin(j);
-        m_max[static_cast<size_t>(j - 1)] = m_result.ColumnMax(j);
+        double low = m_result(1, j);
+        double high = low;
+        for (int i = 2; i <= rows; ++i) {
+            low = std::min(low, m_result(i, j));
+            high = std::max(high, m_result(i, j));
+        }
+        m_min[static_cast<size_t>(j - 1)] = low;
+        m_max[static_cast<size_t>(j - 1)] = high;
     }
+}
+
+double ResultTablePage::StoredFactor(const Layout& layout, int stored)
+{
+    for (const Column& column : layout.columns)
+        if (column.stored == stored)
+            return column.factor;
+    return 1.0;
+}
+
+std::string ResultTablePage::Extreme(const std::vector<double>& extremes, int stored, double factor,
+                                     const char* format)
+{
+    if (stored < 1 || stored > static_cast<int>(extremes.size()))
+        return std::string();
+    // A negative factor would turn a minimum into a maximum; unit factors
+    // are positive, so converting the stored extreme is exact.
+    return GridEditing::Format(format, extremes[static_cast<size_t>(stored - 1)] * factor);
 }
 
 long ResultTablePage::GridColumns(const Layout& layout) const
@@ -129,13 +163,14 @@ void ResultTablePage::UpdateTable()
                                       GridEditing::Format("%.4g", m_result(i, shown[c].stored) * shown[c].factor));
     });
 
-    // The extremes stand under the stored column they come from, unconverted.
+    // The extremes of the column each stands under, in its display units.
     m_grid->SetTextMatrix(rows + 2, 0, " min ");
     m_grid->SetTextMatrix(rows + 3, 0, " max ");
-    const int extremes = std::min({layout.extremeColumns, static_cast<int>(m_min.size()), static_cast<int>(gridCols - 1)});
-    for (int j = 1; j <= extremes; ++j) {
-        m_grid->SetTextMatrix(rows + 2, j, GridEditing::Format("%.4g", m_min[static_cast<size_t>(j - 1)]));
-        m_grid->SetTextMatrix(rows + 3, j, GridEditing::Format("%.4g", m_max[static_cast<size_t>(j - 1)]));
+    const int extremes = std::min(layout.extremeColumns, static_cast<int>(shown.size()));
+    for (int c = 1; c <= extremes; ++c) {
+        const Column& column = shown[static_cast<size_t>(c - 1)];
+        m_grid->SetTextMatrix(rows + 2, c, Extreme(m_min, column.stored, column.factor, "%.4g"));
+        m_grid->SetTextMatrix(rows + 3, c, Extreme(m_max, column.stored, column.factor, "%.4g"));
     }
 }
 
@@ -144,39 +179,56 @@ void ResultTablePage::UpdateTable()
 std::string ResultTablePage::ExportReport(bool excel) const
 {
     const Export texts = MakeExport(excel);
-    const int columns = MakeLayout().exportColumns;
+    const Layout layout = MakeLayout();
+    const int columns = layout.exportColumns;
+    // Stored order, each value in the units of its heading, as the cells.
+    std::vector<double> factors(static_cast<size_t>(columns) + 1, 1.0);
+    for (int j = 1; j <= columns; ++j)
+        factors[static_cast<size_t>(j)] = StoredFactor(layout, j);
     ReportFrame report(ReportFrame::kExportProgrammer, texts.description, texts.title);
     report.Append(texts.columnLine);
     const int rows = m_result.GetRows();
     for (int i = 1; i <= rows; ++i) {
         report.AppendFormat("%d", i);
         for (int j = 1; j <= columns; ++j)
-            report.AppendFormat("\t%g", m_result.GetAt(i, j));
+            report.AppendFormat("\t%g", m_result.GetAt(i, j) * factors[static_cast<size_t>(j)]);
         report.Append("\n");
     }
     report.Append("\n");
-    if (rows >= 1) {
-        report.Append("min");
-        for (int j = 1; j <= columns; ++j)
-            report.AppendFormat("\t%g", m_result.ColumnMin(j));
-        report.Append("\nmax");
-        for (int j = 1; j <= columns; ++j)
-            report.AppendFormat("\t%g", m_result.ColumnMax(j));
-        report.Append("\n");
-    }
+    // The min and max lines are always written; without rows they have no
+    // values.
+    report.Append("min");
+    for (int j = 1; rows >= 1 && j <= columns; ++j)
+        report.Append("\t" + Extreme(m_min, j, factors[static_cast<size_t>(j)], "%g"));
+    report.Append("\nmax");
+    for (int j = 1; rows >= 1 && j <= columns; ++j)
+        report.Append("\t" + Extreme(m_max, j, factors[static_cast<size_t>(j)], "%g"));
+    report.Append("\n");
     return report.Text();
 }
 
-void ResultTablePage::Publish(bool excel) const
+bool ResultTablePage::CanExport() const
 {
-    const std::string path = ReportFrame::ReportPath(MakeExport(excel).file);
-    if (!ReportFrame::WriteFile(path, ExportReport(excel)))
-        return;
-    ReportFrame::Open(path, excel ? ReportFrame::Spreadsheet : ReportFrame::WordProcessor);
+    if (!m_geometry || (NeedsModelNodes() && m_geometry->m_nodeTable.GetRows() < m_result.GetRows())) {
+        platform::MessageBox(kNoModelText, kErrorCaption, platform::MB_OK | platform::MB_ICONERROR);
+        return false;
+    }
+    return true;
 }
 
-void ResultTablePage::OnWord() { Publish(false); }
-void ResultTablePage::OnExcel() { Publish(true); }
+bool ResultTablePage::Publish(bool excel) const
+{
+    if (!CanExport())
+        return false;
+    const std::string path = ReportFrame::ReportPath(MakeExport(excel).file);
+    if (!ReportFrame::WriteFile(path, ExportReport(excel)))
+        return false;
+    ReportFrame::Open(path, excel ? ReportFrame::Spreadsheet : ReportFrame::WordProcessor);
+    return true;
+}
+
+bool ResultTablePage::OnWord() { return Publish(false); }
+bool ResultTablePage::OnExcel() { return Publish(true); }
 
 bool ResultTablePage::OnCommand(int commandId)
 {

@@ -2,8 +2,10 @@
 // reactions, member end displacements, member end forces) share this base:
 // the record of the active load case ("LOADS CASE") read from one result
 // file, the grid with the result in display units around the scroll
-// position, the minimum and maximum rows (column extremes of the stored
-// values), and the Word and Excel exports in the common report frame.
+// position, the minimum and maximum rows (the true extremes of the column
+// each stands under, in its display units), and the Word and Excel exports
+// in the common report frame, in the units their headings name. A page
+// exports only with its model view set (the reactions need its supports).
 // A page class names only what is its own: the file, a preparation of the
 // values, the grid columns (header, unit factor, stored column shown) and
 // the texts of its exports.
@@ -64,17 +66,24 @@ public:
     bool ReadResult();
     // Project folder + project name + the page's extension.
     std::string ResultPath() const;
-    // Column minima and maxima of the stored result for the min/max rows.
+    // Column minima and maxima of the stored result (the first row is the
+    // start value) for the min/max rows and the exports.
     void FineValue();
     // Clear, counts, header row, the rows around the scroll position and
     // the min/max rows.
     void UpdateTable();
 
     // ---- exports (menu 12000, popup "Output") ---------------------------------
-    void OnWord();
-    void OnExcel();
+    // Write the export and open it; false (after a message) when the page
+    // has no model view or the file cannot be written.
+    bool OnWord();
+    bool OnExcel();
     bool OnCommand(int commandId);
-    // The report text of an export.
+    // Shown when an export is refused for want of the model.
+    static const char* const kNoModelText;
+    static const char* const kErrorCaption;
+    // The report text of an export: the stored columns in stored order,
+    // each converted by the factor of the grid column that shows it.
     std::string ExportReport(bool excel) const;
     QMenu* CreateContextMenu();
     void OnContextMenu(const QPoint& globalPos);
@@ -97,6 +106,9 @@ protected:
     // is no result, so that the header row still shows.
     long ResultGridColumns(const Layout& layout) const;
     virtual Export MakeExport(bool excel) const = 0;
+    // Whether the export needs the model view's node table (one row per
+    // result row).
+    virtual bool NeedsModelNodes() const { return false; }
     // Whether the wait cursor shows while the table fills.
     virtual bool WaitWhileFilling() const { return false; }
 
@@ -110,7 +122,12 @@ protected:
     static double MomentFactor();
 
 private:
-    void Publish(bool excel) const;
+    bool CanExport() const;
+    bool Publish(bool excel) const;
+    // The factor of the layout column showing stored column `stored`.
+    static double StoredFactor(const Layout& layout, int stored);
+    // "format" of extremes[stored - 1] x factor; empty for no such column.
+    static std::string Extreme(const std::vector<double>& extremes, int stored, double factor, const char* format);
 
     CGeometry* m_geometry = nullptr;
     CMSFlexGrid* m_grid = nullptr;

@@ -75,6 +75,17 @@ TEST_F(Dialogs, GenerationPageShowsTheSourceMemberAndItsProperty)
     EXPECT_EQ(g.count, 3);
     EXPECT_EQ(g.ratio, 2);
     EXPECT_EQ(g.startIncrement, 1);
+
+    // Text that is no whole number is refused with a message; the page
+    // stays and the last good answers stand.
+    for (const char* bad : {"abc", "", "2.5x"}) {
+        messages.Clear();
+        page.Edit(12032)->setText(bad);
+        EXPECT_FALSE(page.OnKillActive()) << bad;
+        ASSERT_EQ(messages.messages.size(), 1u) << bad;
+        EXPECT_EQ(messages.messages[0].text, std::string("Gen No.: \"") + bad + "\" is not a whole number.");
+        EXPECT_EQ(page.Parameters().count, 3);
+    }
 }
 
 TEST_F(Dialogs, AssignmentListsTheGroups)

@@ -11,6 +11,7 @@
 #include "tables/element/ElementPage6.h"
 
 #include <QAction>
+#include <functional>
 #include <QMenu>
 
 using elementtest::ElementProject;
@@ -182,6 +183,61 @@ TEST_F(Connectivity, PageCommandsWriteTheCountsAndTheMark)
     EXPECT_EQ(geo->m_memberTable.GetRows(), 1);
     EXPECT_EQ(Count(" Element "), 1);
     EXPECT_EQ(page->Grid()->GetRows(), 2);
+}
+
+// Every bar command that changes the model leaves its mark, so that the
+// host asks before the change is thrown away: Paste and the others the
+// model mark, Move the geometry mark.
+TEST_F(Connectivity, BarCommandsMarkTheModelChanged)
+{
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        bool geometry; // the mark expected: geometry, else model
+    } cases[] = {
+        {"Paste", [this]() { Select(1, 1); bar->OnCopy(); ASSERT_TRUE(bar->PasteWithOffset(0, 0, 12)); }, false},
+        {"Move to", [this]() { Select(1, 1); ASSERT_TRUE(bar->MoveWithOffset(1, 0, 0)); }, true},
+        {"Delete", [this]() { Select(2, 2); bar->OnDelete(); }, false},
+        {"Add New", [this]() { bar->OnAddNew(); }, false},
+        {"Re Number", [this]() { geo->m_memberTable = Members({{1, 2}, {2, 1}}); bar->OnReNumber(); }, false},
+        {"Generate", [this]() {
+             MemberTableWorker::Generation g;
+             g.count = 1;
+             g.element = 1;
+             ASSERT_EQ(bar->GenerateMembers(g), 1);
+         }, false},
+        {"Down on the last row", [this]() { GoTo(bar->Grid(), 2, 1); Key(bar->Grid(), Qt::Key_Down); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        geo->m_nodeTable = Nodes({{0, 0, 0}, {3, 4, 0}, {3, 4, 12}});
+        geo->m_memberTable = Members({{1, 2}, {2, 3}});
+        OpenBar();
+        geo->m_modelChanged = geo->m_geometryChanged = false;
+        c.run();
+        EXPECT_TRUE(c.geometry ? geo->m_geometryChanged : geo->m_modelChanged);
+    }
+    // A renumbering that changes nothing leaves no mark.
+    bar->OnReNumber();
+    geo->m_modelChanged = false;
+    bar->OnReNumber();
+    EXPECT_FALSE(geo->m_modelChanged);
+}
+
+// A range dragged upwards in the page or the bar is the whole range, in
+// order.
+TEST_F(Connectivity, DraggingUpwardsSelectsTheWholeRangeInOrder)
+{
+    geo->m_nodeTable = Line(8);
+    geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}});
+    for (CMSFlexGrid* grid : {OpenPage(), OpenBar()}) {
+        tablestest::Drag(grid, 5, 2);
+        EXPECT_EQ(geo->m_selMemberFrom, 2);
+        EXPECT_EQ(geo->m_selMemberTo, 5);
+        tablestest::Drag(grid, 3, 6);
+        EXPECT_EQ(geo->m_selMemberFrom, 3);
+        EXPECT_EQ(geo->m_selMemberTo, 6);
+    }
 }
 
 TEST_F(Connectivity, BarReNumberAndMirrorUseTheModelRenumbering)

@@ -406,6 +406,29 @@ TEST_F(MemberWorker, ImportAppendsMemberFilesAndRefusesOtherWidths)
     EXPECT_EQ(geo->m_memberTable.GetRows(), 3);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Two matrix column not equal");
+
+    // An empty table wants the eight columns too, and node numbers of the
+    // model (or 0, not yet given); a refused file imports nothing.
+    const struct {
+        CdMatrix file;
+        std::string message;
+    } refused[] = {
+        {CdMatrix(2, 5), "Two matrix column not equal"},
+        {Members({{1, 2}, {3, 9}}), "Member 2 of the file names node 9, not a node of 1..4: nothing imported from "},
+        {Members({{-1, 2}}), "Member 1 of the file names node -1, not a node of 1..4: nothing imported from "},
+    };
+    for (const auto& c : refused) {
+        geo->m_memberTable = CdMatrix();
+        messages.messages.clear();
+        ASSERT_TRUE(c.file.Save(dir.File("bad.ele")));
+        EXPECT_FALSE(worker.Import(dir.File("bad.ele")));
+        EXPECT_EQ(geo->m_memberTable.GetRows(), 0);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text.substr(0, c.message.size()), c.message);
+    }
+    ASSERT_TRUE(Members({{0, 2}}).Save(dir.File("unfinished.ele")));
+    EXPECT_TRUE(worker.Import(dir.File("unfinished.ele")));
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 1);
 }
 
 } // namespace

@@ -137,6 +137,25 @@ TEST_F(Properties, TheBarsFirstGroupIsOneInTheCurrentUnits)
     EXPECT_EQ(Count("Number Material "), 2);
 }
 
+// A ".pro" that exists but cannot be read is reported and left alone: the
+// bar writes no default group over it, and neither do its commands or the
+// page.
+TEST_F(Properties, AnUnreadableFileIsReportedAndNeverOverwritten)
+{
+    const std::string path = dir.Folder() + "demo.pro";
+    testsupport::TempDir::Write(path, "not a table");
+    OpenBar();
+    ASSERT_GE(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Access file " + path);
+    EXPECT_EQ(bar->Properties().Rows(), 0);
+    bar->OnAddNew();
+    bar->OnDelete();
+    OpenPage();
+    page->OnAddNew();
+    page->OnKillActive();
+    EXPECT_EQ(testsupport::TempDir::Read(path), "not a table");
+}
+
 TEST_F(Properties, PageAddDeleteAndAMissingFile)
 {
     CMSFlexGrid* grid = OpenPage();
@@ -214,7 +233,7 @@ TEST_F(Properties, BarClickMarksTheTableAndCursorKeysMoveTheMemberRange)
     EXPECT_EQ(bar->Properties().Rows(), 3);
 }
 
-TEST_F(Properties, PrintoutWritesStoredValuesUnderUnitHeaders)
+TEST_F(Properties, PrintoutWritesTheValuesInTheUnitsOfTheirHeaders)
 {
     FixDate();
     UseUnits("Frame3D", "mm", "kN");
@@ -236,11 +255,11 @@ TEST_F(Properties, PrintoutWritesStoredValuesUnderUnitHeaders)
               "Member properties:\tLast modify  Friday, December 04, 2026\n"
               "\n"
               "Property\tE(kN/mm^2)\tA(mm^2)\tG(kN/mm^2)\tI1(mm^4)\tI2(mm^4)\tI3(mm^4)\n"
-              "1\t2.1e+10\t0.0123\t8e+09\t1\t2\t3\n");
+              "1\t206\t1.23e+04\t78.5\t1e+12\t2e+12\t3e+12\n");
     EXPECT_EQ(launches.attempted.at(0), "Notepad " + path);
     EXPECT_EQ(PropertyTable::Report(table, "Truss3D", "T", "m").substr(
                   PropertyTable::Report(table, "Truss3D", "T", "m").find("Property")),
-              "Property\tE(T/m^2)\tA(m^2)\n1\t2.1e+10\t0.0123\n");
+              "Property\tE(T/m^2)\tA(m^2)\n1\t2.1e+07\t0.0123\n");
 }
 
 } // namespace

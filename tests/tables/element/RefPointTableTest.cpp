@@ -29,6 +29,17 @@ protected:
     }
 };
 
+TEST_F(RefPoints, DraggingUpwardsSelectsTheWholeRangeInOrder)
+{
+    geo->m_nodeTable = Line(6);
+    geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}});
+    for (CMSFlexGrid* grid : {OpenPage(), OpenBar()}) {
+        tablestest::Drag(grid, 4, 1);
+        EXPECT_EQ(geo->m_selMemberFrom, 1);
+        EXPECT_EQ(geo->m_selMemberTo, 4);
+    }
+}
+
 TEST_F(RefPoints, ParallelXOfAMemberAlongYPointsUpZ)
 {
     double p[4];
@@ -136,7 +147,7 @@ TEST_F(RefPoints, CommandsWorkOnTheOrderedSelection)
     EXPECT_TRUE(geo->m_modelChanged);
 }
 
-TEST_F(RefPoints, PrintoutListsTheStoredPoints)
+TEST_F(RefPoints, PrintoutListsThePointsInProjectUnits)
 {
     FixDate();
     SetProject("Frame3D", 6, "mm", "Kg");
@@ -154,8 +165,8 @@ TEST_F(RefPoints, PrintoutListsTheStoredPoints)
               "Member reference point:\tLast modify  Friday, December 04, 2026\n"
               "\n"
               "Element\tX(mm)\tY(mm)\tZ(mm)\n"
-              "1\t0.250\t0.000\t0.000\n"
-              "2\t0.000\t0.000\t-1.500\n");
+              "1\t250.000\t0.000\t0.000\n"
+              "2\t0.000\t0.000\t-1500.000\n");
     EXPECT_EQ(launches.attempted.at(0), "Notepad " + path);
 }
 

@@ -247,7 +247,12 @@ TEST_F(LoadBar, DeletingCase2Of4RenumbersTheLaterFiles)
         WriteCase(k, 2, 6, 10.0 * k);
     CMSFlexGrid* grid = OpenBar();
     ChooseCase(2);
+    messages.Clear();
+    messages.Answer(platform::IDYES);
     bar->OnCommand(ID_LOAD_DELETE);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Delete load case 2 and its loads?");
+    EXPECT_EQ(messages.messages[0].buttons & 0xF, unsigned(platform::MB_YESNO));
 
     EXPECT_EQ(GetInt("Number load case "), 3);
     EXPECT_TRUE(geo->m_modelChanged);
@@ -280,6 +285,7 @@ TEST_F(LoadBar, MissingFilesAreTracedAndTheLoopGoesOn)
     OpenBar();
     ChooseCase(1);
     messages.Clear();
+    messages.Answer(platform::IDYES);
     bar->OnDelete();
     EXPECT_NE(trace.Text().find("File " + CaseFile(3) + " not found, cause = 2\n"), std::string::npos);
     EXPECT_EQ(trace.Text().find("lod2 not found"), std::string::npos);
@@ -289,7 +295,7 @@ TEST_F(LoadBar, MissingFilesAreTracedAndTheLoopGoesOn)
     EXPECT_EQ(ReadMatrix(CaseFile(3))(1, 1), 4.0);
 }
 
-TEST_F(LoadBar, DeleteKeyDeletesTheShownCase)
+TEST_F(LoadBar, DeleteKeyAsksThenDeletesTheShownCase)
 {
     geo->m_nodeTable = Line(2);
     SetInt("Number load case ", 2);
@@ -297,6 +303,16 @@ TEST_F(LoadBar, DeleteKeyDeletesTheShownCase)
     WriteCase(2, 2, 6, 2.0);
     CMSFlexGrid* grid = OpenBar();
     ChooseCase(1);
+    messages.Clear();
+    // No keeps the case and its loads.
+    messages.Answer(platform::IDNO);
+    GoTo(grid, 1, 1);
+    Key(grid, Qt::Key_Delete);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Delete load case 1 and its loads?");
+    EXPECT_EQ(GetInt("Number load case "), 2);
+    EXPECT_EQ(ReadMatrix(CaseFile(1))(1, 1), 1.0);
+    messages.Answer(platform::IDYES);
     GoTo(grid, 1, 1);
     Key(grid, Qt::Key_Delete);
     EXPECT_EQ(GetInt("Number load case "), 1);
@@ -356,6 +372,14 @@ TEST_F(LoadBar, CopyPasteWholeRowsAndDropDownEmptiesTheBuffer)
     bar->OnPaste();
     EXPECT_EQ(loads(3, 2), 2.0);
     EXPECT_EQ(loads(4, 2), -2.0);
+
+    // No row selected: the paste starts at row 1.
+    geo->m_selNodeFrom = geo->m_selNodeTo = 0;
+    bar->Worker().Loads()(1, 3) = 99.0;
+    bar->Worker().Loads()(2, 3) = 99.0;
+    bar->OnPaste();
+    EXPECT_EQ(loads(1, 3), 3.0);
+    EXPECT_EQ(loads(2, 3), -3.0);
 
     bar->OnDropdown();
     EXPECT_FALSE(bar->Worker().HasCopy());
@@ -436,9 +460,13 @@ TEST_F(LoadBar, PrintWritesExternalLoad)
     EXPECT_EQ(launches.attempted[0], "Notepad " + path);
 
     SetProject("Truss3D", 3, "m", "T");
-    const std::string truss = LoadCaseWorker::Report(file, 3, false, "T", "T-m");
+    const std::string truss = LoadCaseWorker::Report(file, 3, false, "T", "m");
     EXPECT_EQ(truss.substr(truss.find("node\t")),
-              "node\tFx(T)\tFy(T)\tFz(T)\n1\t1.23e+03\t0\t0\n2\t0\t0\t0\n");
+              "node\tFx(T)\tFy(T)\tFz(T)\n1\t1.23\t0\t0\n2\t0\t0\t0\n");
+    const std::string frame = LoadCaseWorker::Report(file, 3, true, "kN", "mm");
+    EXPECT_EQ(frame.substr(frame.find("node\t")),
+              "node\tFx(kN)\tFy(kN)\tFz(kN)\tMx (kN-mm)\tMy (kN-mm)\tMz (kN-mm)\n"
+              "1\t12.1\t0\t0\t0\t0\t0\n2\t0\t0\t0\t0\t0\t-4.9\n");
 }
 
 TEST_F(LoadBar, ActiveLoadCaseBarHoldsItsList)

@@ -152,17 +152,20 @@ TEST_F(LoadGeneration, DialogFieldsUnitsAndAnswers)
 
     LoadCaseWorker::LoadGeneration seed;
     seed.start = 4;
+    seed.values[0] = 2000.0; // kgf: 2 T
     dialog.Seed(seed);
     EXPECT_EQ(Text(dialog, 12068), "4");
+    EXPECT_EQ(Text(dialog, 12010), "2");
     qobject_cast<QLineEdit*>(dialog.Control(12012))->setText("-12.5");
     qobject_cast<QLineEdit*>(dialog.Control(12015))->setText("3");
     qobject_cast<QLineEdit*>(dialog.Control(12069))->setText("1.5");
     qobject_cast<QLineEdit*>(dialog.Control(12032))->setText("6");
     qobject_cast<QLineEdit*>(dialog.Control(12024))->setText("2");
     dialog.accept();
+    // Typed in T and T-cm, kept in kgf and kgf-m as the load table.
     const LoadCaseWorker::LoadGeneration g = dialog.Parameters();
-    EXPECT_EQ(g.values[2], -12.5);
-    EXPECT_EQ(g.values[5], 3.0);
+    EXPECT_DOUBLE_EQ(g.values[2], -12500.0);
+    EXPECT_DOUBLE_EQ(g.values[5], 30.0);
     EXPECT_EQ(g.start, 4);
     EXPECT_EQ(g.ratio, 1.5);
     EXPECT_EQ(g.count, 6);

@@ -92,8 +92,8 @@ TEST_F(ResultPages, DisplacementUnitsAndTrussColumns)
     EXPECT_EQ(grid->GetTextMatrix(0, 2), " Uy (mm)");
     EXPECT_EQ(grid->GetTextMatrix(1, 1), "1");
     EXPECT_EQ(grid->GetTextMatrix(2, 3), "-2.5");
-    EXPECT_EQ(grid->GetTextMatrix(4, 3), "-0.0025"); // min row: stored value
-    EXPECT_EQ(grid->GetTextMatrix(5, 1), "0.001");
+    EXPECT_EQ(grid->GetTextMatrix(4, 3), "-2.5"); // min row in display units
+    EXPECT_EQ(grid->GetTextMatrix(5, 1), "1");
 
     FixDate();
     page->OnWord();
@@ -103,11 +103,11 @@ TEST_F(ResultPages, DisplacementUnitsAndTrussColumns)
                                                     "Node displacement:\tLast modify  ") +
                                             kDate +
                                             "\nNode\tUx (mm)\tUy (mm)\tUz (mm)\n"
-                                            "1\t0.001\t0\t0\n"
-                                            "2\t0\t0\t-0.0025\n"
+                                            "1\t1\t0\t0\n"
+                                            "2\t0\t0\t-2.5\n"
                                             "\n"
-                                            "min\t0\t0\t-0.0025\n"
-                                            "max\t0.001\t0\t0\n");
+                                            "min\t0\t0\t-2.5\n"
+                                            "max\t1\t0\t0\n");
     ASSERT_EQ(launches.attempted.size(), 1u);
     EXPECT_EQ(launches.attempted[0], platform::kWordProcessorCommand + path);
 
@@ -157,11 +157,11 @@ TEST_F(ResultPages, NodeForcesAreChoppedAndConverted)
                                                  "Node force:\tLast modify  ") +
                                          kDate +
                                          "\nNode\tFx (kN)\tFy (kN)\tFz (kN)\tMx (kN-cm)\tMy (kN-cm)\tMz (kN-cm)\n"
-                                         "1\t0\t1000\t0\t0\t0\t0\n"
-                                         "2\t0\t0\t0\t10\t0\t0\n"
+                                         "1\t0\t9.81\t0\t0\t0\t0\n"
+                                         "2\t0\t0\t0\t9.81\t0\t0\n"
                                          "\n"
                                          "min\t0\t0\t0\t0\t0\t0\n"
-                                         "max\t0\t1000\t0\t10\t0\t0\n");
+                                         "max\t0\t9.81\t0\t9.81\t0\t0\n");
 }
 
 TEST_F(ResultPages, ReactionsOnlyAtSupports)
@@ -243,7 +243,7 @@ TEST_F(ResultPages, MemberDisplacementsRowsUnitsAndExport)
     EXPECT_EQ(grid->GetTextMatrix(2, 4), "0.5");
     EXPECT_EQ(grid->GetTextMatrix(5, 0), " min ");
     EXPECT_EQ(grid->GetTextMatrix(6, 0), " max ");
-    EXPECT_EQ(grid->GetTextMatrix(6, 1), "0.001");
+    EXPECT_EQ(grid->GetTextMatrix(6, 1), "1");
     EXPECT_EQ(grid->GetTextMatrix(5, 12), "-0.25");
     EXPECT_EQ(grid->GetTextMatrix(7, 0), "");
 
@@ -255,18 +255,18 @@ TEST_F(ResultPages, MemberDisplacementsRowsUnitsAndExport)
                   kDate +
                   "\nMember\tUxs (mm)\tUys(mm)\tUzs(mm)\tRxs(rad)\tRys(rad)\tRzs(rad)"
                   "\tUxe(mm)\tUye(mm)\tUze(mm)\tRxe(rad)\tRye(rad)\tRze(rad)\n"
-                  "1\t0.001\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                  "1\t1\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
                   "2\t0\t0\t0\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\n"
                   "3\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t-0.25\n"
                   "\n"
                   "min\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t-0.25\n"
-                  "max\t0.001\t0\t0\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\n");
+                  "max\t1\t0\t0\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\n");
     EXPECT_EQ(launches.attempted.back(), platform::kSpreadsheetCommand + dir.Folder() + "MemberDisplacement.xls");
     page->OnWord();
     EXPECT_EQ(Read("MemberDisplacement.txt"), Read("MemberDisplacement.xls"));
 }
 
-TEST_F(ResultPages, MemberForcesSwapTheBendingMomentsInTheGridOnly)
+TEST_F(ResultPages, MemberForcesNameEachMomentByItsAxisEverywhere)
 {
     SetProject("Frame3D", 6, "m", "T");
     SetInt("LOADS CASE", 3);
@@ -281,14 +281,16 @@ TEST_F(ResultPages, MemberForcesSwapTheBendingMomentsInTheGridOnly)
     EXPECT_EQ(grid->GetTextMatrix(0, 11), "Me2 (T-m)");
     // Record 3 of member 1: stored column j holds 3000 + 100 + j, shown in tonnes.
     EXPECT_EQ(grid->GetTextMatrix(1, 1), "3.101");
-    EXPECT_EQ(grid->GetTextMatrix(1, 5), "3.106");
-    EXPECT_EQ(grid->GetTextMatrix(1, 6), "3.105");
-    EXPECT_EQ(grid->GetTextMatrix(1, 11), "3.112");
-    EXPECT_EQ(grid->GetTextMatrix(1, 12), "3.111");
-    // The extremes keep stored order and stored units.
-    EXPECT_EQ(grid->GetTextMatrix(5, 5), "3105");
-    EXPECT_EQ(grid->GetTextMatrix(6, 5), "3305");
-    EXPECT_EQ(grid->GetTextMatrix(6, 12), "3312");
+    // Stored order P, V2, V3, T, M2, M3: "Ms2" is M2, as the export's "M2".
+    EXPECT_EQ(grid->GetTextMatrix(1, 5), "3.105");
+    EXPECT_EQ(grid->GetTextMatrix(1, 6), "3.106");
+    EXPECT_EQ(grid->GetTextMatrix(1, 11), "3.111");
+    EXPECT_EQ(grid->GetTextMatrix(1, 12), "3.112");
+    // The extremes of the column they stand under, in its units.
+    EXPECT_EQ(grid->GetTextMatrix(5, 5), "3.105");
+    EXPECT_EQ(grid->GetTextMatrix(6, 5), "3.305");
+    EXPECT_EQ(grid->GetTextMatrix(5, 6), "3.106");
+    EXPECT_EQ(grid->GetTextMatrix(6, 12), "3.312");
 
     FixDate();
     page->OnWord();
@@ -298,12 +300,12 @@ TEST_F(ResultPages, MemberForcesSwapTheBendingMomentsInTheGridOnly)
     const std::string body = text.substr(text.find("Element\t"));
     EXPECT_EQ(body, "Element\tP (T)\tV2 (T)\tV3 (T)\tT (T-m)\tM2 (T-m)\tM3 (T-m)"
                     "\tP (T)\tV2 (T)\tV3 (T)\tT (T-m)\tM2 (T-m)\tM3 (T-m)\n"
-                    "1\t3101\t3102\t3103\t3104\t3105\t3106\t3107\t3108\t3109\t3110\t3111\t3112\n"
-                    "2\t3201\t3202\t3203\t3204\t3205\t3206\t3207\t3208\t3209\t3210\t3211\t3212\n"
-                    "3\t3301\t3302\t3303\t3304\t3305\t3306\t3307\t3308\t3309\t3310\t3311\t3312\n"
+                    "1\t3.101\t3.102\t3.103\t3.104\t3.105\t3.106\t3.107\t3.108\t3.109\t3.11\t3.111\t3.112\n"
+                    "2\t3.201\t3.202\t3.203\t3.204\t3.205\t3.206\t3.207\t3.208\t3.209\t3.21\t3.211\t3.212\n"
+                    "3\t3.301\t3.302\t3.303\t3.304\t3.305\t3.306\t3.307\t3.308\t3.309\t3.31\t3.311\t3.312\n"
                     "\n"
-                    "min\t3101\t3102\t3103\t3104\t3105\t3106\t3107\t3108\t3109\t3110\t3111\t3112\n"
-                    "max\t3301\t3302\t3303\t3304\t3305\t3306\t3307\t3308\t3309\t3310\t3311\t3312\n");
+                    "min\t3.101\t3.102\t3.103\t3.104\t3.105\t3.106\t3.107\t3.108\t3.109\t3.11\t3.111\t3.112\n"
+                    "max\t3.301\t3.302\t3.303\t3.304\t3.305\t3.306\t3.307\t3.308\t3.309\t3.31\t3.311\t3.312\n");
     EXPECT_EQ(launches.attempted.back(), platform::kWordProcessorCommand + dir.Folder() + "MemberForce.txt");
 }
 
@@ -361,4 +363,60 @@ TEST_F(ResultPages, OutputPopupAndScrolledFill)
     EXPECT_EQ(grid->GetTextMatrix(p - 27, 1), std::to_string(p - 27));
     EXPECT_EQ(grid->GetTextMatrix(p - 28, 1), "");
     EXPECT_EQ(grid->GetTextMatrix(202, 0), " min "); // the extremes stay
+}
+
+// The extremes are the true ones: a column of negative values has a
+// negative maximum, one row shows that row, and no rows still write the
+// "min" and "max" lines (without values).
+TEST_F(ResultPages, ExtremesAreTrueAndEmptyExportsKeepTheirLines)
+{
+    SetProject("Truss3D", 3, "m", "Kg");
+    const struct {
+        std::vector<double> column; // stored Ux of each node
+        const char* min;
+        const char* max;
+    } cases[] = {{{-3.0, -1.5, -2.0}, "-3", "-1.5"}, {{7.25}, "7.25", "7.25"}, {{2.0, 5.0}, "2", "5"}};
+    for (const auto& c : cases) {
+        CdMatrix disn(static_cast<int>(c.column.size()), 3);
+        for (size_t i = 0; i < c.column.size(); ++i)
+            disn(static_cast<int>(i) + 1, 1) = c.column[i];
+        WriteRecord(".disn", disn);
+        auto page = Open<CNodePage3>();
+        const long rows = static_cast<long>(c.column.size());
+        EXPECT_EQ(page->Grid()->GetTextMatrix(rows + 2, 1), c.min);
+        EXPECT_EQ(page->Grid()->GetTextMatrix(rows + 3, 1), c.max);
+        const std::string text = page->ExportReport(false);
+        EXPECT_NE(text.find(std::string("\nmin\t") + c.min + "\t0\t0\nmax\t" + c.max + "\t0\t0\n"),
+                  std::string::npos)
+            << text;
+    }
+    std::filesystem::remove(dir.Folder() + "demo.disn");
+    auto empty = Open<CNodePage3>();
+    const std::string text = empty->ExportReport(false);
+    EXPECT_EQ(text.substr(text.find("Node\t")), "Node\tUx (m)\tUy (m)\tUz (m)\n\nmin\nmax\n");
+}
+
+// Without its model view a page refuses to export rather than write
+// reactions at free nodes; so does the reaction page whose model lacks
+// the result's nodes.
+TEST_F(ResultPages, APageWithoutItsModelRefusesToExport)
+{
+    WriteRecord(".sys", CdMatrix(2, 6));
+    CNodePage5 orphan;
+    orphan.EnsureInitialized();
+    orphan.OnSetActive();
+    EXPECT_FALSE(orphan.OnExcel());
+    geo->m_nodeTable = Line(1);
+    auto shortModel = Open<CNodePage5>();
+    EXPECT_FALSE(shortModel->OnWord());
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text, ResultTablePage::kNoModelText);
+    EXPECT_FALSE(Exists(dir.Folder() + "Reaction.xls"));
+    EXPECT_FALSE(Exists(dir.Folder() + "Reaction.txt"));
+    EXPECT_TRUE(launches.attempted.empty());
+
+    geo->m_nodeTable = Line(2);
+    auto page = Open<CNodePage5>();
+    EXPECT_TRUE(page->OnWord());
+    EXPECT_TRUE(Exists(dir.Folder() + "Reaction.txt"));
 }

@@ -29,15 +29,17 @@ protected:
 
 TEST_F(LinearGenerate, DialogFieldsTipsAndButtons)
 {
-    SetProject("Frame3D", 6, "ft");
+    SetProject("Frame3D", 6, "mm");
     CLinearJointGenerate dialog;
     NodeTableWorker::LinearGeneration seed;
     seed.start = 4;
+    seed.dy = 0.25; // m
     seed.restrained[1] = true;
     dialog.Seed(seed);
     EXPECT_EQ(Edit(dialog, 12031)->text(), "4");
     EXPECT_FALSE(Edit(dialog, 12031)->isEnabled());
     EXPECT_EQ(Edit(dialog, 12028)->text(), "0");
+    EXPECT_EQ(Edit(dialog, 12026)->text(), "250");
     EXPECT_EQ(Edit(dialog, 12032)->text(), "0");
     EXPECT_EQ(Edit(dialog, 12024)->text(), "1");
     EXPECT_FALSE(Edit(dialog, 12035)->isEnabled());
@@ -47,8 +49,8 @@ TEST_F(LinearGenerate, DialogFieldsTipsAndButtons)
     EXPECT_EQ(Edit(dialog, 12027)->toolTip(), "Increment along Z");
     EXPECT_EQ(Edit(dialog, 12032)->toolTip(), "Number node generate");
     EXPECT_EQ(Edit(dialog, 12024)->toolTip(), "Generate ratio");
-    EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12025))->text(), "X(ft)");
-    EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12030))->text(), "Z(ft)");
+    EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12025))->text(), "X(mm)");
+    EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12030))->text(), "Z(mm)");
     EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(12034))->text(), "GEN");
     EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(12033))->text(), "CANCEL");
     auto* fy = qobject_cast<QCheckBox*>(dialog.Control(12015));
@@ -57,7 +59,7 @@ TEST_F(LinearGenerate, DialogFieldsTipsAndButtons)
     EXPECT_TRUE(fy->isChecked());
     EXPECT_FALSE(qobject_cast<QCheckBox*>(dialog.Control(12014))->isChecked());
 
-    Edit(dialog, 12028)->setText("2");
+    Edit(dialog, 12028)->setText("2000");
     Edit(dialog, 12032)->setText("3");
     Edit(dialog, 12024)->setText("0.5");
     qobject_cast<QCheckBox*>(dialog.Control(12019))->setChecked(true);
@@ -65,7 +67,8 @@ TEST_F(LinearGenerate, DialogFieldsTipsAndButtons)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const NodeTableWorker::LinearGeneration g = dialog.Parameters();
     EXPECT_EQ(g.start, 4);
-    EXPECT_EQ(g.dx, 2.0);
+    EXPECT_DOUBLE_EQ(g.dx, 2.0); // 2000 mm
+    EXPECT_DOUBLE_EQ(g.dy, 0.25);
     EXPECT_EQ(g.count, 3);
     EXPECT_EQ(g.ratio, 0.5);
     EXPECT_TRUE(g.restrained[1]);

@@ -56,15 +56,24 @@ TEST_F(CoordinateTable, TypingOnThePageStoresTheValueOverTheLengthFactor)
 {
     SetProject("Frame3D", 6, "mm");
     geo->m_nodeTable = Line(4);
+    geo->m_nodeTable(2, 1) = 2.0000004;
     CMSFlexGrid* grid = OpenPage();
+    // Enter shows the cell's text; Enter again, untouched, stores nothing
+    // (not the rounded text).
     GoTo(grid, 2, 1);
-    // The first key opens the editor with the cell's text selected; what is
-    // typed next replaces it.
-    Type(grid, "9");
+    Key(grid, Qt::Key_Return);
     ASSERT_TRUE(page->Editing()->IsEditing());
-    EXPECT_EQ(page->Editing()->Editor()->GetText(), "2000.000");
     EXPECT_EQ(page->Editing()->Editor()->selectedText().toStdString(), "2000.000");
-    Type(grid, "2.5");
+    Key(grid, Qt::Key_Return);
+    EXPECT_FALSE(page->Editing()->IsEditing());
+    EXPECT_EQ(geo->m_nodeTable(2, 1), 2.0000004);
+    EXPECT_FALSE(geo->m_modelChanged);
+    GoTo(grid, 2, 1);
+    // The first typed key starts the editor with itself: nothing is lost.
+    Type(grid, "2");
+    ASSERT_TRUE(page->Editing()->IsEditing());
+    EXPECT_EQ(page->Editing()->Editor()->GetText(), "2");
+    Type(grid, ".5");
     EXPECT_EQ(page->Editing()->Editor()->GetText(), "2.5");
     Key(grid, Qt::Key_Return);
     EXPECT_FALSE(page->Editing()->IsEditing());
@@ -222,8 +231,9 @@ TEST_F(CoordinateTable, PasteAndMoveThroughThePage)
     EXPECT_EQ(grid->GetTextMatrix(1, 1), "1.000");
 }
 
-TEST_F(CoordinateTable, PasteHandlerAsksForTheOffset)
+TEST_F(CoordinateTable, PasteHandlerAsksForTheOffsetInProjectUnits)
 {
+    SetProject("Frame3D", 6, "mm");
     geo->m_nodeTable = Nodes({{1, 2, 3}});
     OpenBar();
     geo->m_selNodeFrom = geo->m_selNodeTo = 1;
@@ -235,7 +245,7 @@ TEST_F(CoordinateTable, PasteHandlerAsksForTheOffset)
             return;
         asked = true;
         EXPECT_EQ(dialog->Field(12003)->text(), "0");
-        dialog->Field(12004)->setText("2.5");
+        dialog->Field(12004)->setText("2500"); // mm
         dialog->accept();
     });
     bar->OnPaste();
@@ -316,14 +326,14 @@ TEST_F(CoordinateTable, PrintWritesCoordinateTxtAndOpensIt)
                   ReportFrame::DateLine(when) +
                   "\n"
                   "Node\tX (mm)\tY (mm)\tZ (mm)\n"
-                  "1\t1.5\t-2\t1.23e+03\n"
-                  "2\t0\t0.00123\t0\n");
+                  "1\t1.5e+03\t-2e+03\t1.23e+06\n"
+                  "2\t0\t1.23\t0\n");
     EXPECT_EQ(ReportFrame::DateLine(when), "Friday, December 04, 2026\n");
     ASSERT_EQ(launches.attempted.size(), 1u);
     EXPECT_EQ(launches.attempted[0], "Notepad " + path);
 
     // A second printout replaces the first; the bar prints the same way.
-    geo->m_nodeTable = Nodes({{3, 3, 3}});
+    geo->m_nodeTable = Nodes({{0.003, 0.003, 0.003}});
     OpenBar();
     bar->OnCommand(ID_NODE_PRINT);
     const std::string text = testsupport::TempDir::Read(path);
