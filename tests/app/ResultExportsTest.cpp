@@ -225,7 +225,7 @@ TEST_F(ResultExports, TheDemosExportsAreTheWindowsExports)
 {
     std::ostringstream log;
     std::string error;
-    ASSERT_TRUE(DemoExports::Write(model, dir.Folder(), 1, log, error)) << error;
+    ASSERT_TRUE(DemoExports::Write(model, dir.Folder(), 1, 0, log, error)) << error;
     const std::function<std::unique_ptr<ResultTablePage>(ResultExports&)> pages[] = {
         [](ResultExports& t) { return t.Open<CNodePage3>(); }, [](ResultExports& t) { return t.Open<CNodePage4>(); },
         [](ResultExports& t) { return t.Open<CNodePage5>(); }, [](ResultExports& t) { return t.Open<CElementPage4>(); },
