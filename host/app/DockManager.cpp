@@ -10,6 +10,7 @@
 
 #include "tables/CommandIds.h"
 #include "tables/DialogBar.h"
+#include "tables/EditWnd.h"
 #include "tables/element/ElementBar1.h"
 #include "tables/node/NodeBar1.h"
 #include "tables/node/NodeBar2.h"
@@ -61,7 +62,11 @@ void DockManager::CreateDocks()
         return;
     Add<CNodeBar1>("nodeBar1", tr("Node coordinates"), "node", Qt::LeftDockWidgetArea);
     Add<CNodeBar2>("nodeBar2", tr("Node restraints"), "DOF", Qt::LeftDockWidgetArea);
-    Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
+    {
+        // The load bar keeps the shown case's loads: it reads them again.
+        auto* loads = Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
+        m_bars.back().refresh = [loads]() { loads->Reread(); };
+    }
     {
         auto* bar = new CActiveLoadCase;
         bar->Create();
@@ -143,9 +148,15 @@ QDockWidget* DockManager::Dock(const QString& name) const
 
 void DockManager::RefreshAll()
 {
-    for (const Bar& b : m_bars)
+    for (const Bar& b : m_bars) {
+        // A bar whose editor is open keeps it: the typed text is not lost,
+        // and the bar refills when the edit is committed.
+        const CEditWnd* editor = b.bar->findChild<CEditWnd*>();
+        if (editor && editor->isVisible())
+            continue;
         if (b.refresh)
             b.refresh();
+    }
 }
 
 bool DockManager::Forward(const QString& name, int id)

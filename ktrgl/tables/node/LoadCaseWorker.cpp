@@ -55,7 +55,23 @@ bool LoadCaseWorker::Choose(int k)
         return false;
     project.GetActiveLoadCase() = k;
     project.Settings(true);
+    Read(project, k);
+    return true;
+}
 
+void LoadCaseWorker::Reread()
+{
+    CProject project;
+    const int k = project.GetActiveLoadCase();
+    if (k < 1 || k > project.GetLoadCaseCount()) {
+        Unchoose();
+        return;
+    }
+    Read(project, k);
+}
+
+void LoadCaseWorker::Read(CProject& project, int k)
+{
     // A missing or damaged file is reported by the reader; its loads are 0.
     CdMatrix file;
     file.Load(project.GetName(), CaseExtension(k));
@@ -68,7 +84,6 @@ bool LoadCaseWorker::Choose(int k)
         for (int j = 1; j <= keepCols; ++j)
             m_loads(i, j) = file(i, j);
     m_case = k;
-    return true;
 }
 
 void LoadCaseWorker::Unchoose()
