@@ -32,6 +32,14 @@ public:
     // in point.
     static void ParallelPoint(int axis, const double* start, const double* end, double* point);
     static void GeneratePoint(const double* start, const double* end, double* point);
+    // The reference point a new member gets: the "Parallel Y" rule (the
+    // point beside the member, level with its start node) for a member
+    // with a horizontal extent, the "Parallel X" rule for a vertical one.
+    // Never on the member's line unless its nodes coincide.
+    static void DefaultPoint(const double* start, const double* end, double* point);
+    // Whether point gives the member no cross-section orientation: it lies
+    // on the line through start and end (or the nodes coincide).
+    static bool IsDegenerate(const double* start, const double* end, const double* point);
 
     // ---- selection ------------------------------------------------------------
     // Orders the member range and returns it cut to the table (first > last

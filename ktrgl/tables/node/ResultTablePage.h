@@ -73,6 +73,14 @@ public:
     // ---- exports (menu 12000, popup "Output") ---------------------------------
     void OnWord();
     void OnExcel();
+    // "Copy" (context menu, Ctrl+C): the selected block as tab-separated
+    // text on the clipboard, ready to paste into a spreadsheet.
+    void OnCopy();
+    // That text: a heading line (the number column's and the selected
+    // columns' headers, units included), then per selected row its number
+    // and the values in display units ("%.6g"; rows below the result, the
+    // min/max rows, as the grid shows them).
+    std::string CopyText() const;
     bool OnCommand(int commandId);
     // The report text of an export.
     std::string ExportReport(bool excel) const;
@@ -111,6 +119,8 @@ protected:
 
 private:
     void Publish(bool excel) const;
+    // Grid columns 1.. with the stored column and factor each shows.
+    std::vector<Column> ShownColumns(const Layout& layout, long gridCols) const;
 
     CGeometry* m_geometry = nullptr;
     CMSFlexGrid* m_grid = nullptr;
