@@ -276,6 +276,7 @@ bool MainWindow::CreateProject(const QString& path, QString* error)
     }
     AddRecent(m_projectPath);
     ShowProjectModel();
+    statusBar()->showMessage(tr("New project %1").arg(m_projectPath), 5000);
     return true;
 }
 
