@@ -25,6 +25,7 @@
 #include "ProjectDocument.h"
 #include "project/Project.h"
 #include "tables/MenuResource.h"
+#include "tables/ReportFrame.h"
 #include "view/Geometry.h"
 
 namespace {
@@ -83,6 +84,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_geometry(std::m
     if (!m_docks->RestoreLayout(settings))
         QTimer::singleShot(0, this, [this]() { m_docks->DefaultSizes(); });
 
+    // Reports and exports say where they were written.
+    ReportFrame::SetWrittenNotifier([this](const std::string& path) {
+        statusBar()->showMessage(tr("Written to %1").arg(QString::fromStdString(path)), 15000);
+    });
+
     UpdateTitle();
     UpdateActions();
     statusBar()->showMessage(tr("Open a project (File > Open) or start a new one (File > New)."));
@@ -96,6 +102,7 @@ MainWindow::~MainWindow()
     disconnect(m_undo, nullptr, this, nullptr);
     disconnect(m_document, nullptr, this, nullptr);
     m_undo->SetDocument(nullptr);
+    ReportFrame::SetWrittenNotifier(nullptr);
     // The view releases its context through the model view, which must
     // still exist; the bars hold pointers to it as well.
     delete m_view;

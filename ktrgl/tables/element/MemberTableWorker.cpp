@@ -541,7 +541,9 @@ bool MemberTableWorker::Print() const
 {
     if (!m_geometry)
         return false;
-    const std::string path = ReportFrame::ReportPath("Member.txt");
+    const std::string path = ReportFrame::ChooseReportPath("Member.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, Report(m_geometry->m_memberTable)))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);

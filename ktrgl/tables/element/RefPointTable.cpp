@@ -43,8 +43,10 @@ void RefPointTable::DefaultPoint(const double* start, const double* end, double*
 {
     const double dx = end[1] - start[1], dy = end[2] - start[2], dz = end[3] - start[3];
     const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
-    const double level = std::sqrt(dx * dx + dz * dz);
-    ParallelPoint(level > 1e-3 * length ? 2 : 1, start, end, point);
+    const bool vertical = length > 0.0 && std::fabs(dy) > 0.9 * length;
+    for (int c = 1; c <= 3; ++c)
+        point[c] = start[c];
+    point[vertical ? 1 : 2] += length / 10.0;
 }
 
 bool RefPointTable::IsDegenerate(const double* start, const double* end, const double* point)
@@ -249,7 +251,9 @@ bool RefPointTable::Print() const
 {
     if (!m_geometry)
         return false;
-    const std::string path = ReportFrame::ReportPath("reference point.txt");
+    const std::string path = ReportFrame::ChooseReportPath("reference point.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, Report(m_geometry->m_memberTable, CProject().GetLengthUnit())))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);

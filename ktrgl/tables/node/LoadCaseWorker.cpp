@@ -327,7 +327,9 @@ bool LoadCaseWorker::Print() const
     CProject project;
     const std::string text = Report(m_loads, m_case, project.GetElementType() == "Frame3D", project.GetForceUnit(),
                                     project.GetMomentUnit());
-    const std::string path = ReportFrame::ReportPath("External load.txt");
+    const std::string path = ReportFrame::ChooseReportPath("External load.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, text))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);

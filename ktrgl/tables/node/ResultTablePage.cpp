@@ -226,7 +226,9 @@ std::string ResultTablePage::ExportReport(bool excel) const
 
 void ResultTablePage::Publish(bool excel) const
 {
-    const std::string path = ReportFrame::ReportPath(MakeExport(excel).file);
+    const std::string path = ReportFrame::ChooseReportPath(MakeExport(excel).file);
+    if (path.empty())
+        return;
     if (!ReportFrame::WriteFile(path, ExportReport(excel)))
         return;
     ReportFrame::Open(path, excel ? ReportFrame::Spreadsheet : ReportFrame::WordProcessor);
