@@ -89,6 +89,13 @@ public:
     // Widens every column not resized by the user to its content now.
     void FitColumnsToContents();
     bool IsUserSized(long col) const { return m_userSized.count(col) != 0; }
+    // Width the table last asked for data column `column` (0-based, as
+    // columnWidth), in pixels; the current width when it asked none.
+    int AskedColumnWidth(int column) const
+    {
+        const auto it = m_askedWidth.find(column + 1);
+        return it != m_askedWidth.end() ? it->second : columnWidth(column);
+    }
     long GetColWidth(long col) const;
     long GetRowHeight(long row) const;
     // Height of the header row in pixels (240 twips unless the font needs more).
