@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
@@ -486,6 +487,24 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
         QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(2).center());
         EXPECT_EQ(tabs->currentIndex(), 2);
         shot(sheet, "9-reactions");
+        // Fx and Fy of nodes 1 .. 4 selected and copied for a spreadsheet,
+        // in the units of the headings.
+        CMSFlexGrid* table = nullptr;
+        for (CMSFlexGrid* g : sheet->findChildren<CMSFlexGrid*>())
+            if (g->isVisible())
+                table = g;
+        ASSERT_NE(table, nullptr);
+        Click(table, 1, 1);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(table, Qt::Key_Right, Qt::ShiftModifier);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 5) << QApplication::clipboard()->text().toStdString();
+        EXPECT_EQ(lines[0], "node\tFx (kN)\tFy (kN)");
+        EXPECT_TRUE(lines[1].startsWith("1\t-5.01")) << lines[1].toStdString();
+        EXPECT_EQ(lines[4].split('\t').size(), 3);
         sheet->close();
     });
     window->OnOutputSheet();
