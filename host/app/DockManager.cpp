@@ -10,6 +10,7 @@
 
 #include "tables/CommandIds.h"
 #include "tables/DialogBar.h"
+#include "tables/EditWnd.h"
 #include "tables/element/ElementBar1.h"
 #include "tables/node/NodeBar1.h"
 #include "tables/node/NodeBar2.h"
@@ -64,10 +65,14 @@ void DockManager::CreateDocks()
         return;
     Add<CNodeBar1>("nodeBar1", tr("Node coordinates"), "node", Qt::LeftDockWidgetArea);
     Add<CNodeBar2>("nodeBar2", tr("Node restraints"), "DOF", Qt::LeftDockWidgetArea);
-    CNodeBar3* nodeLoads = Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
-    // A case chosen in the node load bar is the active case of every view.
-    connect(nodeLoads->CaseList(), QOverload<int>::of(&QComboBox::activated), this,
-            [this](int index) { emit activeLoadCaseChosen(index + 1); });
+    {
+        // The load bar keeps the shown case's loads: it reads them again.
+        auto* nodeLoads = Add<CNodeBar3>("nodeBar3", tr("Node loads"), "load", Qt::LeftDockWidgetArea);
+        m_bars.back().refresh = [nodeLoads]() { nodeLoads->Reread(); };
+        // A case chosen in the node load bar is the active case of every view.
+        connect(nodeLoads->CaseList(), QOverload<int>::of(&QComboBox::activated), this,
+                [this](int index) { emit activeLoadCaseChosen(index + 1); });
+    }
     Add<CMemberLoadBar>("memberLoadBar", tr("Member loads"), "", Qt::LeftDockWidgetArea);
     Add<CCombinationBar>("combinationBar", tr("Load combinations"), "", Qt::LeftDockWidgetArea);
     {
@@ -161,9 +166,15 @@ void DockManager::RefreshAll()
         if (k >= 1 && k <= LoadCaseWorker::CaseCount() && nodeLoads->Worker().CurrentCase() != k)
             nodeLoads->Worker().Choose(k);
     }
-    for (const Bar& b : m_bars)
+    for (const Bar& b : m_bars) {
+        // A bar whose editor is open keeps it: the typed text is not lost,
+        // and the bar refills when the edit is committed.
+        const CEditWnd* editor = b.bar->findChild<CEditWnd*>();
+        if (editor && editor->isVisible())
+            continue;
         if (b.refresh)
             b.refresh();
+    }
     ApplyLoadBarState();
 }
 

@@ -23,9 +23,11 @@
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
 #include "PickSelection.h"
+#include "ProjectDocument.h"
 #include "project/Project.h"
 #include "tables/element/CombinationTable.h"
 #include "tables/MenuResource.h"
+#include "tables/ReportFrame.h"
 #include "view/Geometry.h"
 
 namespace {
@@ -52,16 +54,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_geometry(std::m
         m_view->FitToModel();
     });
 
+    m_document = new ProjectDocument(this);
+    connect(m_document, &ProjectDocument::modelChanged, this, &MainWindow::OnModelChanged);
+    connect(m_document, &ProjectDocument::resultsChanged, this, &MainWindow::OnResultsChanged);
+
     m_undo = new ModelUndo(*m_geometry, this);
+    m_undo->SetDocument(m_document);
     m_undo->SetWatchInterval(kUndoWatchMs);
     connect(m_undo, &ModelUndo::modelRestored, this, [this]() {
         // The results belong to the model that was solved, not to the one
         // put back.
         if (HasProject() && CProject().GetSolution() != 0)
             ClearResults();
-        RefreshView();
-        m_docks->RefreshAll();
-        UpdateTitle();
     });
     connect(m_undo, &ModelUndo::restoreFailed, this,
             [this](const QString& message) { ShowError(message, "KESTRA"); });
@@ -81,6 +85,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_geometry(std::m
 
     CreateActions();
     CreateMenus();
+    m_resultsLabel = new QLabel(this);
+    m_resultsLabel->setObjectName("resultsNotice");
+    m_resultsLabel->setStyleSheet("QLabel { color: #b00000; font-weight: bold; }");
+    statusBar()->addPermanentWidget(m_resultsLabel);
     m_modeLabel = new QLabel(this);
     statusBar()->addPermanentWidget(m_modeLabel);
 
@@ -90,6 +98,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_geometry(std::m
         resize(1280, 860);
     if (!m_docks->RestoreLayout(settings))
         QTimer::singleShot(0, this, [this]() { m_docks->DefaultSizes(); });
+
+    // Reports and exports say where they were written.
+    ReportFrame::SetWrittenNotifier([this](const std::string& path) {
+        statusBar()->showMessage(tr("Written to %1").arg(QString::fromStdString(path)), 15000);
+    });
 
     UpdateTitle();
     UpdateActions();
@@ -102,6 +115,9 @@ MainWindow::~MainWindow()
     // call back into them.
     disconnect(m_undo->Stack(), nullptr, this, nullptr);
     disconnect(m_undo, nullptr, this, nullptr);
+    disconnect(m_document, nullptr, this, nullptr);
+    m_undo->SetDocument(nullptr);
+    ReportFrame::SetWrittenNotifier(nullptr);
     // The view releases its context through the model view, which must
     // still exist; the bars hold pointers to it as well.
     delete m_view;
@@ -297,8 +313,12 @@ void MainWindow::UpdateTitle()
                 QString::fromStdString(project.GetElementType()) + ") - KESTRA";
         if (m_geometry->m_modelChanged || m_geometry->m_geometryChanged)
             title = "*" + title;
+        if (m_document->ResultsOutOfDate())
+            title += " - " + QString(ProjectDocument::OutOfDateText);
     }
     setWindowTitle(title);
+    if (m_resultsLabel)
+        m_resultsLabel->setText(ResultsNotice());
     if (m_modeLabel) {
         QString mode = QString(tr(kModeNames[std::clamp(m_geometry->m_viewMode, 0, 3)])).remove('&');
         if (m_geometry->m_viewMode == CGeometry::ModeForces) {
@@ -327,7 +347,8 @@ void MainWindow::UpdateActions()
     m_docks->SetEnabled(open);
     m_undo->SetEnabled(open);
     CProject project;
-    const bool solved = open && project.GetSolution() != 0;
+    // Out-of-date results are not shown: only a solve brings them back.
+    const bool solved = open && project.GetSolution() != 0 && m_document->ResultsCurrent();
     m_modeActions[1]->setEnabled(open);
     m_modeActions[2]->setEnabled(solved);
     m_modeActions[3]->setEnabled(solved);
@@ -341,6 +362,34 @@ void MainWindow::UpdateActions()
         m_componentActions[c]->setChecked(true);
     UpdateLoadCaseMenu();
     UpdateTitle();
+}
+
+QString MainWindow::ResultsNotice() const
+{
+    return HasProject() && m_document->ResultsOutOfDate() ? QString(ProjectDocument::OutOfDateText) : QString();
+}
+
+void MainWindow::OnModelChanged(bool replaced)
+{
+    // A bar that changed the model in place has redrawn its part of the
+    // view already; everything else shows the model again.
+    if (replaced)
+        RefreshView();
+    m_docks->RefreshAll();
+    UpdateActions();
+}
+
+void MainWindow::OnResultsChanged()
+{
+    // Diagrams of results that no longer belong to the model are hidden;
+    // the notice says why.
+    if (!m_document->ResultsCurrent() && m_geometry->m_viewMode >= CGeometry::ModeDisplaced) {
+        m_geometry->m_viewMode = CGeometry::ModeModel;
+        RefreshView();
+    }
+    UpdateActions();
+    if (m_document->ResultsOutOfDate())
+        statusBar()->showMessage(ProjectDocument::OutOfDateText, 10000);
 }
 
 void MainWindow::UpdateLoadCaseMenu()

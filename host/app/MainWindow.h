@@ -24,6 +24,7 @@ class CGeometry;
 class DockManager;
 class ModelUndo;
 class ModelViewWidget;
+class ProjectDocument;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -39,6 +40,9 @@ public:
     ModelViewWidget* View() const { return m_view; }
     DockManager* Docks() const { return m_docks; }
     ModelUndo* Undo() const { return m_undo; }
+    // What changed: every dock, the view, the title and the status bar
+    // follow its signals.
+    ProjectDocument* Document() const { return m_document; }
 
     // ---- projects (MainWindowFile.cpp) -------------------------------------
     // Opens a ".KTR" file: it becomes the current project of the settings
@@ -102,9 +106,12 @@ public:
     void OnSolve();
     void OnAbout();
 
-    // The model and the tables after a change made outside the bars (a
-    // sheet, an undo): view lists, bars, title and the undo history.
+    // After a sheet or a wizard: the change goes into the undo history and
+    // the document, which has everything show the model again.
     void AfterModelChange(const QString& undoText);
+    // "Results out of date - solve again", or "" while the results (if
+    // any) belong to the model as it is.
+    QString ResultsNotice() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +122,10 @@ private:
     QMenu* CreateInputMenu();
     void UpdateTitle();
     void UpdateActions();
+    // The document's signals: refresh from the model, show the results'
+    // state.
+    void OnModelChanged(bool replaced);
+    void OnResultsChanged();
     void UpdateRecentMenu();
     void UpdateLoadCaseMenu();
     // Member load glyphs of case k (none for a combination or without a
@@ -135,6 +146,7 @@ private:
     ModelViewWidget* m_view = nullptr;
     DockManager* m_docks = nullptr;
     ModelUndo* m_undo = nullptr;
+    ProjectDocument* m_document = nullptr;
     QString m_projectPath;
     PathChooser m_choosePath;
 
@@ -146,4 +158,5 @@ private:
     QAction* m_componentActions[6] = {};
     QList<QAction*> m_projectActions; // enabled only with a project open
     QLabel* m_modeLabel = nullptr;
+    QLabel* m_resultsLabel = nullptr;
 };

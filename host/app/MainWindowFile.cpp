@@ -16,6 +16,7 @@
 #include "DockManager.h"
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
+#include "ProjectDocument.h"
 #include "ProjectFiles.h"
 #include "platform/MessageBox.h"
 #include "project/Archive.h"
@@ -89,9 +90,11 @@ void MainWindow::ShowProjectModel()
         m_geometry->m_forceComponent = CGeometry::ForceFx;
     m_geometry->m_selNodeFrom = m_geometry->m_selNodeTo = 0;
     m_geometry->m_selMemberFrom = m_geometry->m_selMemberTo = 0;
-    RefreshView();
+    // Another model: the document has every dock, the view and the status
+    // refresh; results on disk belong to it.
+    CProject project;
+    m_document->Replaced(project.GetSolution() != 0);
     m_view->FitToModel();
-    m_docks->RefreshAll();
     // Filling the view and the bars is not a change of the model.
     m_geometry->m_geometryChanged = false;
     m_geometry->m_modelChanged = false;
@@ -148,6 +151,12 @@ bool MainWindow::SaveProject(QString* error)
     }
     CProject project;
     project.Settings(true);
+    m_undo->Checkpoint();
+    if (m_document->ResultsOutOfDate()) {
+        // Saved with this model, another model's results would be read
+        // as its own when the project is opened again.
+        ClearResults();
+    }
     m_geometry->m_geometryChanged = false;
     m_geometry->m_modelChanged = false;
     m_undo->Stack()->setClean();
@@ -214,7 +223,14 @@ bool MainWindow::SaveProjectAs(const QString& path, QString* error)
     project.Settings(true);
     m_projectPath = QString::fromStdString(projectFile);
     AddRecent(m_projectPath);
-    return SaveProject(error);
+    if (!SaveProject(error))
+        return false;
+    // The copy is the project now: everything shows it (its load files,
+    // its name) and a history of its own starts.
+    m_document->Replaced(CProject().GetSolution() != 0);
+    m_undo->Reset();
+    UpdateActions();
+    return true;
 }
 
 bool MainWindow::CreateProject(const QString& path, QString* error)
@@ -273,6 +289,7 @@ bool MainWindow::CreateProject(const QString& path, QString* error)
     }
     AddRecent(m_projectPath);
     ShowProjectModel();
+    statusBar()->showMessage(tr("New project %1").arg(m_projectPath), 5000);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "ModelSnapshot.h"
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
+#include "ProjectDocument.h"
 #include "project/Project.h"
 #include "tables/PropertySheet.h"
 #include "tables/element/ElementPage1.h"
@@ -113,6 +114,11 @@ void MainWindow::OnOutputSheet()
     CProject project;
     if (project.GetSolution() == 0) {
         statusBar()->showMessage(tr("No results yet: solve the project first (Analysis > Solve)."), 8000);
+        return;
+    }
+    if (!m_document->ResultsCurrent()) {
+        // Tables of another model's results are not shown as if current.
+        statusBar()->showMessage(ProjectDocument::OutOfDateText, 8000);
         return;
     }
     PropertySheet sheet(tr("Output"), this);

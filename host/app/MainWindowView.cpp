@@ -14,6 +14,7 @@
 #include "DockManager.h"
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
+#include "ProjectDocument.h"
 #include "ProjectFiles.h"
 #include "SolveJob.h"
 #include "platform/MessageBox.h"
@@ -54,7 +55,7 @@ bool MainWindow::RefreshView(QString* problem)
             trouble = QString::fromStdString(error);
     }
     ShowMemberLoads(k);
-    if (HasProject() && project.GetSolution() != 0 && nodes > 0 && k >= 1) {
+    if (HasProject() && project.GetSolution() != 0 && m_document->ResultsCurrent() && nodes > 0 && k >= 1) {
         CdMatrix record;
         if (ProjectFiles::ReadResult(".disn", k, nodes, dof, record, error))
             g.UpdateDisp(record);
@@ -87,6 +88,11 @@ bool MainWindow::SetViewMode(int mode)
     CProject project;
     if (mode >= CGeometry::ModeDisplaced && (!HasProject() || project.GetSolution() == 0)) {
         statusBar()->showMessage(tr("No results yet: solve the project first (Analysis > Solve)."), 8000);
+        UpdateActions();
+        return false;
+    }
+    if (mode >= CGeometry::ModeDisplaced && !m_document->ResultsCurrent()) {
+        statusBar()->showMessage(ProjectDocument::OutOfDateText, 8000);
         UpdateActions();
         return false;
     }
@@ -140,6 +146,9 @@ bool MainWindow::SolveProject(QString* error)
             *error = tr("No project is open.");
         return false;
     }
+    // The results will belong to the model as it is now, edits of the
+    // last moments included.
+    m_undo->Checkpoint();
     // The solver reads the model from the project's files.
     std::string message;
     if (!ProjectFiles::WriteModel(m_geometry->m_nodeTable, m_geometry->m_memberTable, message)) {
@@ -206,7 +215,9 @@ bool MainWindow::SolveProject(QString* error)
     if (!status.GetWarnings().empty())
         note += " " + QString::fromStdString(status.GetWarnings().front());
     m_geometry->m_viewMode = CGeometry::ModeDisplaced;
+    m_document->Solved();
     RefreshView();
+    m_docks->RefreshAll();
     UpdateActions();
     statusBar()->showMessage(note, 10000);
     return true;
@@ -222,6 +233,7 @@ void MainWindow::ClearResults()
     std::remove((project.GetLocation() + project.GetName() + ".mfs").c_str());
     if (m_geometry->m_viewMode >= CGeometry::ModeDisplaced)
         m_geometry->m_viewMode = CGeometry::ModeModel;
+    m_document->ResultsCleared();
     RefreshView();
     UpdateActions();
 }
@@ -235,10 +247,11 @@ void MainWindow::OnSolve()
 
 void MainWindow::AfterModelChange(const QString& undoText)
 {
-    RefreshView();
-    m_docks->RefreshAll();
-    m_undo->Checkpoint(undoText);
-    UpdateActions();
+    // A change reaches the history and the document, which has everything
+    // refresh; a sheet that changed only how the model is shown (units,
+    // names) still has it shown again.
+    if (!m_undo->Checkpoint(undoText, true))
+        m_document->Redisplay();
 }
 
 void MainWindow::ShowMemberLoads(int k)

@@ -41,4 +41,6 @@ public:
     int materialCount = 0;
     int releaseCount = 0;
     int loadCaseCount = 0;
+    // The project document's generation of this state (not compared).
+    unsigned long long generation = 0;
 };

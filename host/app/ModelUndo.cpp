@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QUndoCommand>
 
+#include "ProjectDocument.h"
 #include "view/Geometry.h"
 
 namespace {
@@ -27,6 +28,8 @@ public:
         m_owner.Apply(m_after);
     }
 
+    void SetAfterGeneration(unsigned long long generation) { m_after.generation = generation; }
+
 private:
     ModelUndo& m_owner;
     ModelSnapshot m_before;
@@ -48,16 +51,19 @@ void ModelUndo::Reset()
 {
     m_stack.clear();
     m_current = ModelSnapshot::Capture(m_geometry);
+    m_current.generation = m_document ? m_document->Generation() : 0;
 }
 
 void ModelUndo::SetEnabled(bool enabled)
 {
     m_enabled = enabled;
-    if (enabled)
+    if (enabled) {
         m_current = ModelSnapshot::Capture(m_geometry);
+        m_current.generation = m_document ? m_document->Generation() : 0;
+    }
 }
 
-bool ModelUndo::Checkpoint(const QString& text)
+bool ModelUndo::Checkpoint(const QString& text, bool wholeModel)
 {
     if (!m_enabled || m_applying)
         return false;
@@ -72,8 +78,14 @@ bool ModelUndo::Checkpoint(const QString& text)
     }
     ModelSnapshot before = std::move(m_current);
     m_current = now;
-    m_stack.push(new SnapshotCommand(*this, std::move(before), std::move(now),
-                                     text.isEmpty() ? tr("Table edit") : text));
+    auto* command = new SnapshotCommand(*this, std::move(before), now, text.isEmpty() ? tr("Table edit") : text);
+    m_stack.push(command);
+    if (m_document) {
+        // The new state's number goes with it into the history.
+        const unsigned long long generation = m_document->Edited(wholeModel);
+        m_current.generation = generation;
+        command->SetAfterGeneration(generation);
+    }
     return true;
 }
 
@@ -110,8 +122,11 @@ void ModelUndo::Apply(const ModelSnapshot& state)
     std::string error;
     const bool ok = state.Restore(m_geometry, error);
     m_current = ModelSnapshot::Capture(m_geometry);
+    m_current.generation = state.generation;
     m_applying = false;
     if (!ok)
         emit restoreFailed(QString::fromStdString(error));
     emit modelRestored();
+    if (m_document)
+        m_document->Restored(state.generation);
 }

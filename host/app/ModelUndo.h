@@ -14,6 +14,7 @@
 #include "ModelSnapshot.h"
 
 class CGeometry;
+class ProjectDocument;
 class QTimer;
 
 class ModelUndo : public QObject {
@@ -26,9 +27,15 @@ public:
 
     // A new history whose first state is the model as it is now.
     void Reset();
-    // Records the change since the last state as one step named text.
+    // The document told of every recorded change and every state put
+    // back (it numbers the states); may be null.
+    void SetDocument(ProjectDocument* document) { m_document = document; }
+
+    // Records the change since the last state as one step named text and
+    // tells the document. wholeModel: the change may reach anything (a
+    // sheet, a wizard) rather than what a bar changed and redrew in place.
     // True when there was a change.
-    bool Checkpoint(const QString& text = QString());
+    bool Checkpoint(const QString& text = QString(), bool wholeModel = false);
     // Records what is pending, then steps back or forward.
     void Undo();
     void Redo();
@@ -53,6 +60,7 @@ private:
     void Watch();
 
     CGeometry& m_geometry;
+    ProjectDocument* m_document = nullptr;
     QUndoStack m_stack;
     ModelSnapshot m_current;
     QTimer* m_timer = nullptr;

@@ -18,6 +18,29 @@ bool FileDialogRecorder::GetOpenFileName(const std::string& filter, std::string&
     return !path.empty();
 }
 
+bool FileDialogRecorder::GetSaveFileName(const std::string& filter, const std::string& suggested,
+                                         std::string& path)
+{
+    filters.push_back(filter);
+    suggestions.push_back(suggested);
+    if (m_saveAnswers.empty()) {
+        path = suggested;
+        return true;
+    }
+    path = m_saveAnswers.front();
+    m_saveAnswers.pop_front();
+    return !path.empty();
+}
+
+bool FileDialog::GetSaveFileName(const std::string& filter, const std::string& suggested, std::string& path)
+{
+    if (!g_dialog) {
+        path = suggested;
+        return true;
+    }
+    return g_dialog->GetSaveFileName(filter, suggested, path);
+}
+
 bool FileDialog::GetOpenFileName(const std::string& filter, std::string& path)
 {
     if (!g_dialog)

@@ -91,12 +91,23 @@ CGeometryWizard::CGeometryWizard(QWidget* parent) : PropertyPage(QStringLiteral(
     form->addRow(QStringLiteral("Height = "), edit(IdHeight));
     form->addRow(QStringLiteral("Lenght = "), edit(IdLength));
     form->addRow(QStringLiteral("Width  = "), edit(IdWidth));
-    form->addRow(QStringLiteral("Number of bays"), edit(IdBaysLength));
-    form->addRow(QStringLiteral("Number of bays"), edit(IdBaysWidth));
-    form->addRow(QStringLiteral("Number of bays"), edit(IdBaysHeight));
-    Edit(IdBaysLength)->setToolTip(QStringLiteral("Bays along the length"));
-    Edit(IdBaysWidth)->setToolTip(QStringLiteral("Bays across the width (Grid)"));
-    Edit(IdBaysHeight)->setToolTip(QStringLiteral("Storeys (Grid)"));
+    // The three bay counts, each with the direction it counts in.
+    auto bays = [this, &edit](int id, const char* direction, const char* tip) {
+        auto* row = new QHBoxLayout;
+        QLineEdit* e = edit(id);
+        e->setToolTip(QString::fromLatin1(tip));
+        row->addWidget(e, 1);
+        auto* label = new QLabel(QString::fromLatin1(direction), this);
+        label->setObjectName(QString::number(id) + QStringLiteral("-direction"));
+        row->addWidget(label);
+        return row;
+    };
+    form->addRow(QStringLiteral("Number of bays"),
+                 bays(IdBaysLength, "along the length (X)", "Panels or bays along the length, global X"));
+    form->addRow(QStringLiteral("Number of bays"),
+                 bays(IdBaysWidth, "across the width (Z, Grid)", "Bays across the width, global Z (Grid only)"));
+    form->addRow(QStringLiteral("Number of bays"),
+                 bays(IdBaysHeight, "storeys up (Y, Grid)", "Storeys up the height, global Y (Grid only)"));
 
     auto* paste = new QPushButton(QStringLiteral("Paste"), this);
     paste->setObjectName(QString::number(IdOk));
@@ -136,6 +147,21 @@ bool CGeometryWizard::OnInitDialog()
 }
 
 bool CGeometryWizard::OnSetActive() { return PropertyPage::OnSetActive(); }
+
+void CGeometryWizard::OnOK()
+{
+    const int layout = m_layouts->currentIndex();
+    if (m_geometry && layout >= 0 && layout < LayoutGenerator::LayoutCount) {
+        LayoutGenerator::Dimensions d;
+        const bool same = layout == m_pastedLayout && ReadDimensions(&d) && d.height == m_pasted.height &&
+                          d.length == m_pasted.length && d.width == m_pasted.width &&
+                          d.baysLength == m_pasted.baysLength && d.baysWidth == m_pasted.baysWidth &&
+                          d.baysHeight == m_pasted.baysHeight;
+        if (!same)
+            OnPaste();
+    }
+    PropertyPage::OnOK();
+}
 
 void CGeometryWizard::OnDropdownCombo1()
 {
@@ -244,6 +270,7 @@ void CGeometryWizard::OnPaste()
     LayoutGenerator::Dimensions d;
     if (!ReadDimensions(&d))
         return;
+    const LayoutGenerator::Dimensions typed = d;
     // The fields are in the project's length unit; the model keeps metres.
     const double factor = m_geometry->GetLengthFactor();
     d.height /= factor;
@@ -258,7 +285,10 @@ void CGeometryWizard::OnPaste()
         if (platform::MessageBox(text, kCaption, platform::MB_OKCANCEL) != platform::IDOK)
             return;
     }
-    Paste(*m_geometry, layout, d);
+    if (Paste(*m_geometry, layout, d)) {
+        m_pastedLayout = layout;
+        m_pasted = typed;
+    }
 }
 
 bool CGeometryWizard::Paste(CGeometry& geometry, int layout,

@@ -1,7 +1,8 @@
 // The layout chooser: one of six standard truss and frame layouts with its
-// picture, the overall dimensions and the numbers of bays. "Paste" builds
-// the chosen layout (LayoutGenerator) and puts it into the model as its
-// node and member tables; "Default" puts the standard dimensions back.
+// picture, the overall dimensions and the numbers of bays. "Paste" (and
+// the sheet's OK) builds the chosen layout (LayoutGenerator) and puts it
+// into the model as its node and member tables, supports and reference
+// points included; "Default" puts the standard dimensions back.
 //
 // The pictures are bitmap files named after the layout ("PRATT.bmp", ...)
 // looked up in PictureFolder(): $KESTRA_DATA_DIR/layouts/, else
@@ -46,6 +47,10 @@ public:
 
     bool OnInitDialog() override;
     bool OnSetActive() override;
+    // OK of the sheet: the chosen layout becomes the model, as with
+    // "Paste", unless that very layout with these dimensions was pasted
+    // already. Nothing happens while no layout is chosen.
+    void OnOK() override;
     // Empties the list and adds the six layouts in order.
     void OnDropdownCombo1();
     // Loads the picture of the selected layout.
@@ -91,4 +96,7 @@ private:
     QLabel* m_picture = nullptr;
     std::string m_picturePath;
     bool m_pictureLoaded = false;
+    // What the last Paste put into the model (layout -1: nothing yet).
+    int m_pastedLayout = -1;
+    LayoutGenerator::Dimensions m_pasted;
 };

@@ -125,7 +125,7 @@ void BridgeTruss(Builder& b, const LayoutGenerator::Dimensions& d, bool pratt)
     }
     b.HoldInPlane();
     b.Fix(bottom(0), {TX, TY});
-    b.Fix(bottom(n), {TY});
+    b.Fix(bottom(n), {TX, TY});
 }
 
 // Howe roof truss: a pitched roof of span L and rise H over an even number
@@ -141,7 +141,7 @@ void BridgeTruss(Builder& b, const LayoutGenerator::Dimensions& d, bool pratt)
 // Under gravity the diagonals are in compression and the verticals in
 // tension, which is what makes it a Howe truss (the opposite web, rising
 // to the ridge, is the Pratt roof truss).
-// Supports: pin at bottom node 1, roller (Y) at bottom node n+1.
+// Supports: pins at both bearings, bottom nodes 1 and n+1.
 void HoweRoofTruss(Builder& b, const LayoutGenerator::Dimensions& d)
 {
     const int n = d.baysLength;
@@ -167,7 +167,7 @@ void HoweRoofTruss(Builder& b, const LayoutGenerator::Dimensions& d)
         b.Bar(bottom(i), top(i + 1));
     b.HoldInPlane();
     b.Fix(bottom(0), {TX, TY});
-    b.Fix(bottom(n), {TY});
+    b.Fix(bottom(n), {TX, TY});
 }
 
 // Warren truss: parallel chords of depth H, n panels of L / n along the
@@ -177,7 +177,7 @@ void HoweRoofTruss(Builder& b, const LayoutGenerator::Dimensions& d)
 //   y = H (i = 0 .. n-1);
 //   members: bottom chord (n), top chord (n-1), then the zigzag of
 //   diagonals bottom i -> top i -> bottom i+1 (2n).
-// Supports: pin at bottom node 1, roller (Y) at bottom node n+1.
+// Supports: pins at both bearings, bottom nodes 1 and n+1.
 void WarrenTruss(Builder& b, const LayoutGenerator::Dimensions& d)
 {
     const int n = d.baysLength;
@@ -198,7 +198,7 @@ void WarrenTruss(Builder& b, const LayoutGenerator::Dimensions& d)
     }
     b.HoldInPlane();
     b.Fix(bottom(0), {TX, TY});
-    b.Fix(bottom(n), {TY});
+    b.Fix(bottom(n), {TX, TY});
 }
 
 // Lattice girder: a spatial box of depth H and width W over n panels of

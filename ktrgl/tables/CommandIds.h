@@ -68,4 +68,6 @@ enum CommandId : int {
     // "Output"
     ID_OUTPUT_WORD = 32949,
     ID_OUTPUT_EXCEL = 32948,
+    // Copy of a result table's selection (the standard edit command)
+    ID_EDIT_COPY = 57634,
 };

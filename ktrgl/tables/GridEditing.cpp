@@ -324,17 +324,18 @@ bool GridEditing::eventFilter(QObject* watched, QEvent* event)
 
 // ---- windowed fill ------------------------------------------------------------
 
-GridEditing::Window GridEditing::FillWindow(int scrollPos, long rowCount, int half)
+GridEditing::Window GridEditing::FillWindow(int scrollPos, long rowCount, int half, int visibleRows)
 {
     Window window;
     window.first = scrollPos - half > 1 ? scrollPos - half : 1;
-    window.last = scrollPos + half < rowCount ? scrollPos + half : rowCount;
+    const long reach = static_cast<long>(scrollPos) + (half > visibleRows ? half : visibleRows);
+    window.last = reach < rowCount ? reach : rowCount;
     return window;
 }
 
 GridEditing::Window GridEditing::CurrentWindow(long rowCount, int half) const
 {
-    return FillWindow(m_grid->GetScrollPos(), rowCount, half);
+    return FillWindow(m_grid->GetScrollPos(), rowCount, half, m_grid->VisibleRowCount());
 }
 
 void GridEditing::FillRows(long rowCount, const std::function<void(long)>& fill, int half) const

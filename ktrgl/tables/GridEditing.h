@@ -116,12 +116,14 @@ public:
     int LastKey() const { return m_lastKey; }
     void SetLastKey(int key) { m_lastKey = key; }
 
-    // Rows max(1, p - half) .. min(count, p + half) around scroll position p.
+    // Rows max(1, p - half) .. min(count, p + half) around scroll position p,
+    // and at least every row in view (visible rows from p + 1 on): no row
+    // the user sees is left blank, whatever the height of the grid.
     struct Window {
         long first;
         long last;
     };
-    static Window FillWindow(int scrollPos, long rowCount, int half = 27);
+    static Window FillWindow(int scrollPos, long rowCount, int half = 27, int visibleRows = 0);
     Window CurrentWindow(long rowCount, int half = 27) const;
     // Calls fill(row) for every row of the current window.
     void FillRows(long rowCount, const std::function<void(long)>& fill, int half = 27) const;

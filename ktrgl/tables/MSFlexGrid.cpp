@@ -7,6 +7,10 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <QHelpEvent>
+#include <QResizeEvent>
+#include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <vector>
 
@@ -77,6 +81,16 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->setFixedWidth(TwipsToPixelsX(960));
     horizontalHeader()->viewport()->installEventFilter(this);
     verticalHeader()->viewport()->installEventFilter(this);
+
+    // The user widens a column by dragging its border in the header (or
+    // double-clicks the border to fit it); such a column keeps its width.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int logical, int, int) {
+        if (m_userResizing)
+            m_userSized.insert(logical + 1);
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this,
+            [this](int logical) { m_userSized.insert(logical + 1); });
 
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
@@ -181,6 +195,7 @@ void CMSFlexGrid::SetTextMatrix(long row, long col, const std::string& text)
     if (row < 0 || col < 0 || row >= GetRows() || col >= GetCols())
         return;
     const QString value = QString::fromStdString(text);
+    ScheduleFit();
     if (row == 0 && col == 0) {
         m_corner = text;
         return;
@@ -355,6 +370,23 @@ long CMSFlexGrid::GetLeftCol() const { return horizontalScrollBar()->value() + 1
 
 int CMSFlexGrid::GetScrollPos() const { return verticalScrollBar()->value(); }
 
+int CMSFlexGrid::VisibleRowCount() const
+{
+    const int height = rowCount() > 0 && rowHeight(0) > 0 ? rowHeight(0) : HeaderHeight();
+    return viewport()->height() / (height > 0 ? height : 1) + 1;
+}
+
+void CMSFlexGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableWidget::resizeEvent(event);
+    const int shown = VisibleRowCount();
+    const bool more = shown > m_shownRows;
+    m_shownRows = shown;
+    // Rows that came into view are filled by the owner, as after a scroll.
+    if (more && rowCount() > 0)
+        emit Scroll();
+}
+
 int CMSFlexGrid::VisibleRows() const
 {
     const int height = rowHeight(0) > 0 ? rowHeight(0) : HeaderHeight();
@@ -415,10 +447,123 @@ void CMSFlexGrid::SetColWidth(long col, long twips)
     if (col < 0 || col >= GetCols())
         return;
     const int pixels = TwipsToPixelsX(twips);
-    if (col == 0)
-        verticalHeader()->setFixedWidth(pixels);
+    // The same width asked again (a refill) keeps a column widened to its
+    // content; the user's width stays.
+    const auto asked = m_askedWidth.find(col);
+    const bool again = asked != m_askedWidth.end() && asked->second == pixels;
+    m_askedWidth[col] = pixels;
+    if (col == 0) {
+        if (!again || verticalHeader()->width() < pixels)
+            verticalHeader()->setFixedWidth(pixels);
+    } else if (!IsUserSized(col)) {
+        if (!again || columnWidth(static_cast<int>(col - 1)) < pixels)
+            setColumnWidth(static_cast<int>(col - 1), pixels);
+    }
+    ScheduleFit();
+}
+
+void CMSFlexGrid::ScheduleFit()
+{
+    if (m_fitPending)
+        return;
+    m_fitPending = true;
+    QTimer::singleShot(0, this, [this] { FitColumnsToContents(); });
+}
+
+void CMSFlexGrid::FitColumnsToContents()
+{
+    m_fitPending = false;
+    const QFontMetrics metrics(font());
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    // The rows around the view are the ones filled; a long table filled
+    // whole is measured there too.
+    const long first = std::max(1L, GetTopRow() - 64);
+    const long last = GetTopRow() + VisibleRowCount() + 64;
+    auto from = m_filledRows.lower_bound(first);
+    const auto to = m_filledRows.upper_bound(last);
+    std::vector<int> needed(static_cast<size_t>(GetCols()), 0);
+    for (long col = 0; col < GetCols(); ++col)
+        needed[static_cast<size_t>(col)] =
+            headerMetrics.horizontalAdvance(QString::fromStdString(GetTextMatrix(0, col))) + padding;
+    for (auto it = from; it != to; ++it)
+        for (long col = 0; col < GetCols(); ++col) {
+            const QTableWidgetItem* cell = col == 0 ? verticalHeaderItem(static_cast<int>(*it - 1))
+                                                    : item(static_cast<int>(*it - 1), static_cast<int>(col - 1));
+            if (cell) {
+                const QFontMetrics& m = col == 0 ? headerMetrics : metrics;
+                needed[static_cast<size_t>(col)] =
+                    std::max(needed[static_cast<size_t>(col)], m.horizontalAdvance(cell->text()) + padding);
+            }
+        }
+    // Only ever wider: the table's own width is the least.
+    if (needed[0] > verticalHeader()->width())
+        verticalHeader()->setFixedWidth(needed[0]);
+    for (long col = 1; col < GetCols(); ++col) {
+        const int c = static_cast<int>(col - 1);
+        if (!IsUserSized(col) && needed[static_cast<size_t>(col)] > columnWidth(c))
+            setColumnWidth(c, needed[static_cast<size_t>(col)]);
+    }
+}
+
+void CMSFlexGrid::SetHeaderToolTip(long col, const std::string& text)
+{
+    if (text.empty())
+        m_headerTips.erase(col);
     else
-        setColumnWidth(static_cast<int>(col - 1), pixels);
+        m_headerTips[col] = text;
+}
+
+std::string CMSFlexGrid::GetHeaderToolTip(long col) const
+{
+    const auto it = m_headerTips.find(col);
+    return it == m_headerTips.end() ? std::string() : it->second;
+}
+
+std::string CMSFlexGrid::SelectionText(const std::function<std::string(long, long)>& text) const
+{
+    const long top = std::min(m_row, m_rowSel), bottom = std::max(m_row, m_rowSel);
+    const long left = std::min(m_col, m_colSel), right = std::max(m_col, m_colSel);
+    std::string out;
+    for (long row = top; row <= bottom; ++row) {
+        for (long col = left; col <= right; ++col) {
+            if (col > left)
+                out += '\t';
+            out += text(row, col);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+bool CMSFlexGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // A cell's tooltip is its whole text, however narrow the column.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QTableWidgetItem* cell = itemAt(help->pos());
+        if (cell && !cell->text().trimmed().isEmpty())
+            QToolTip::showText(help->globalPos(), cell->text().trimmed(), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTableWidget::viewportEvent(event);
+}
+
+bool CMSFlexGrid::OnSectionBorder(const QPoint& pos) const
+{
+    const QHeaderView* header = horizontalHeader();
+    const int margin = std::max(3, style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header));
+    for (int x : {pos.x() - margin, pos.x() + margin}) {
+        const int section = header->logicalIndexAt(x);
+        if (section < 0)
+            continue;
+        const int border = header->sectionViewportPosition(section) + header->sectionSize(section);
+        if (std::abs(pos.x() - border) <= margin)
+            return true;
+    }
+    return false;
 }
 
 long CMSFlexGrid::GetColWidth(long col) const
@@ -646,6 +791,19 @@ void CMSFlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
 bool CMSFlexGrid::HeaderMouse(QHeaderView* header, QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
+    // A press on a column border resizes the column (the header's own
+    // handling); the release ends it.
+    if (header == horizontalHeader()) {
+        if (m_userResizing) {
+            if (event->type() == QEvent::MouseButtonRelease)
+                m_userResizing = false;
+            return false;
+        }
+        if (event->button() == Qt::LeftButton && OnSectionBorder(pos)) {
+            m_userResizing = event->type() == QEvent::MouseButtonPress;
+            return false;
+        }
+    }
     const QPoint client = ClientPoint(header->viewport(), pos);
     const short shift = static_cast<short>(ShiftState(event->modifiers()));
     const short button = ButtonCode(event->button());
@@ -674,6 +832,26 @@ bool CMSFlexGrid::HeaderMouse(QHeaderView* header, QMouseEvent* event)
 bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ToolTip &&
+        (watched == horizontalHeader()->viewport() || watched == verticalHeader()->viewport())) {
+        // Header cells: their tooltip, else their whole text.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const bool columns = watched == horizontalHeader()->viewport();
+        QHeaderView* header = columns ? horizontalHeader() : verticalHeader();
+        const int section = header->logicalIndexAt(help->pos());
+        std::string tip;
+        if (section >= 0) {
+            tip = columns ? GetHeaderToolTip(section + 1) : std::string();
+            if (tip.empty())
+                tip = columns ? GetTextMatrix(0, section + 1) : GetTextMatrix(section + 1, 0);
+        }
+        const QString text = QString::fromStdString(tip).trimmed();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, header->viewport());
+        return true;
+    }
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
         type == QEvent::MouseButtonDblClick) {
         if (watched == horizontalHeader()->viewport())

@@ -14,6 +14,8 @@
 // may set the key code to 0 to cancel the grid's own handling.
 #pragma once
 #include <QTableWidget>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
 
@@ -57,6 +59,19 @@ public:
     long GetLeftCol() const;
     // The vertical scroll position: rows scrolled past (0 at the top).
     int GetScrollPos() const;
+    // Data rows the viewport has room for, a partly shown last row
+    // included. A fill covers at least GetScrollPos() + 1 .. that many
+    // rows on, so no row in view is left blank; when the viewport grows
+    // the grid emits Scroll so that its owner fills the new rows.
+    int VisibleRowCount() const;
+
+    // Tooltip of header cell (0, col), kept when the texts are cleared.
+    void SetHeaderToolTip(long col, const std::string& text);
+    std::string GetHeaderToolTip(long col) const;
+
+    // The selected block (Row..RowSel, Col..ColSel in order) as
+    // tab-separated lines, one per row; text(row, col) gives each cell.
+    std::string SelectionText(const std::function<std::string(long, long)>& text) const;
 
     // Rectangle of the current cell relative to the client area, in twips.
     long GetCellLeft() const;
@@ -66,7 +81,21 @@ public:
     // The same in pixels, relative to the grid widget.
     QRect CellRect(long row, long col) const;
 
+    // Column width asked for by the table. Columns are widened to their
+    // content (the header and the filled cells) when the event loop next
+    // runs, never narrowed below this width; a column the user has
+    // resized keeps the user's width.
     void SetColWidth(long col, long twips);
+    // Widens every column not resized by the user to its content now.
+    void FitColumnsToContents();
+    bool IsUserSized(long col) const { return m_userSized.count(col) != 0; }
+    // Width the table last asked for data column `column` (0-based, as
+    // columnWidth), in pixels; the current width when it asked none.
+    int AskedColumnWidth(int column) const
+    {
+        const auto it = m_askedWidth.find(column + 1);
+        return it != m_askedWidth.end() ? it->second : columnWidth(column);
+    }
     long GetColWidth(long col) const;
     long GetRowHeight(long row) const;
     // Height of the header row in pixels (240 twips unless the font needs more).
@@ -106,8 +135,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A fit of the column widths when the event loop next runs.
+    void ScheduleFit();
+    // Whether a press at pos of the column header grabs a section border.
+    bool OnSectionBorder(const QPoint& pos) const;
     // Moves the current cell through the user (LeaveCell first) and
     // collapses the block onto it.
     void MoveCurrent(long row, long col);
@@ -128,4 +163,10 @@ private:
     bool m_dragging = false;
     std::string m_corner;        // text of cell (0, 0)
     std::set<long> m_filledRows; // data rows holding texts (cleared by Clear)
+    std::map<long, std::string> m_headerTips; // col -> header tooltip
+    std::map<long, int> m_askedWidth;         // col -> width the table asked for, pixels
+    std::set<long> m_userSized;               // columns the user resized
+    bool m_fitPending = false;
+    bool m_userResizing = false;
+    int m_shownRows = 0;                      // VisibleRowCount() at the last resize
 };

@@ -56,4 +56,15 @@ bool QtFileDialogSink::GetOpenFileName(const std::string& filter, std::string& p
     return true;
 }
 
+bool QtFileDialogSink::GetSaveFileName(const std::string& filter, const std::string& suggested, std::string& path)
+{
+    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save as"),
+                                                  QString::fromStdString(suggested),
+                                                  QString::fromStdString(ToQtFilter(filter)));
+    if (chosen.isEmpty())
+        return false;
+    path = chosen.toStdString();
+    return true;
+}
+
 } // namespace platform

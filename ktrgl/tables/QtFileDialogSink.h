@@ -11,6 +11,7 @@ namespace platform {
 class QtFileDialogSink : public FileDialogSink {
 public:
     bool GetOpenFileName(const std::string& filter, std::string& path) override;
+    bool GetSaveFileName(const std::string& filter, const std::string& suggested, std::string& path) override;
 
     // "A (*.a)|*.a|B (*.b;*.c)|*.b;*.c||" -> "A (*.a);;B (*.b *.c)". A
     // description that does not show its patterns gets them appended.

@@ -1,7 +1,7 @@
 #include "tables/ReportFrame.h"
 
 #include "platform/AtomicFile.h"
-
+#include "platform/FileDialog.h"
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "project/Project.h"
@@ -75,11 +75,42 @@ std::string ReportFrame::ReportPath(const std::string& fileName)
     return project.GetLocation() + fileName;
 }
 
+namespace {
+std::function<void(const std::string&)>& WrittenNotifier()
+{
+    static std::function<void(const std::string&)> notifier;
+    return notifier;
+}
+} // namespace
+
+void ReportFrame::SetWrittenNotifier(std::function<void(const std::string& path)> notifier)
+{
+    WrittenNotifier() = std::move(notifier);
+}
+
+std::string ReportFrame::ChooseReportPath(const std::string& fileName)
+{
+    // The dialog offers files of the suggested name's extension.
+    const size_t dot = fileName.rfind('.');
+    std::string filter;
+    if (dot != std::string::npos && dot + 1 < fileName.size()) {
+        const std::string ext = fileName.substr(dot + 1);
+        filter = "Report (*." + ext + ")|*." + ext + "|";
+    }
+    filter += "All files (*)|*||";
+    std::string path;
+    if (!platform::FileDialog::GetSaveFileName(filter, ReportPath(fileName), path))
+        return std::string();
+    return path;
+}
+
 bool ReportFrame::WriteFile(const std::string& path, const std::string& text)
 {
     const bool ok = platform::AtomicFile::Write(path, text);
     if (!ok)
         platform::MessageBox("Access file " + path, "KESTRA detect error in operation ", platform::MB_OK);
+    else if (WrittenNotifier())
+        WrittenNotifier()(path);
     return ok;
 }
 
@@ -97,7 +128,9 @@ bool ReportFrame::Open(const std::string& path, Viewer viewer)
 
 bool ReportFrame::Publish(const std::string& fileName, Viewer viewer) const
 {
-    const std::string path = ReportPath(fileName);
+    const std::string path = ChooseReportPath(fileName);
+    if (path.empty())
+        return false;
     if (!WriteFile(path, m_text))
         return false;
     Open(path, viewer);

@@ -5,6 +5,7 @@
 // Print (text viewer), ExportWord or ExportExcel with its file name.
 #pragma once
 #include <ctime>
+#include <functional>
 #include <string>
 
 class ReportFrame {
@@ -42,6 +43,13 @@ public:
 
     // Project folder + file name.
     static std::string ReportPath(const std::string& fileName);
+    // Asks where to write a report or export (platform file dialog, opened
+    // on ReportPath (fileName)); "" when the user cancels. Headless the
+    // suggestion is taken.
+    static std::string ChooseReportPath(const std::string& fileName);
+    // Who is told where a report was written (the host's status bar); the
+    // default tells nobody.
+    static void SetWrittenNotifier(std::function<void(const std::string& path)> notifier);
     // Writes text to path whole; the failure message as above.
     static bool WriteFile(const std::string& path, const std::string& text);
     // Opens path in the viewer through the platform launcher (the word

@@ -221,8 +221,8 @@ TEST(LayoutGenerator, PrattTruss)
     ExpectMembers(m, {{1, 1, 2}, {4, 4, 5}, {5, 6, 7}, {7, 2, 6}, {10, 1, 6}, {11, 8, 5},
                       {12, 6, 3}, {13, 3, 8}});
     EXPECT_NEAR(m.members(12, 3), std::sqrt(18.0), 1e-12);
-    // Pin at the left, roller at the right; every node held in the plane.
-    ExpectCodes(m, {{1, 4, 0}, {1, 5, 0}, {5, 4, 1}, {5, 5, 0}, {3, 4, 1}, {3, 5, 1}});
+    // Pins at both bearings; every node held in the plane.
+    ExpectCodes(m, {{1, 4, 0}, {1, 5, 0}, {5, 4, 0}, {5, 5, 0}, {3, 4, 1}, {3, 5, 1}});
     for (int i = 1; i <= 8; ++i)
         ExpectCodes(m, {{i, 6, 0}, {i, 7, 0}, {i, 8, 0}, {i, 9, 1}});
     // Reference point a tenth of the length up from the start node; a
@@ -250,7 +250,8 @@ TEST(LayoutGenerator, HoweRoofWarrenLatticeAndGrid)
     EXPECT_EQ(warren.nodes.GetCols(), 6);
     ExpectNodes(warren, {{5, 2, 2, 0}, {7, 10, 2, 0}});
     ExpectMembers(warren, {{4, 5, 6}, {6, 1, 5}, {7, 5, 2}, {11, 7, 4}});
-    ExpectCodes(warren, {{4, 4, 1}, {4, 5, 0}});
+    ExpectCodes(warren, {{4, 4, 0}, {4, 5, 0}});
+    ExpectCodes(roof, {{1, 4, 0}, {1, 5, 0}, {7, 4, 0}, {7, 5, 0}, {4, 4, 1}, {4, 5, 1}});
 
     // Lattice: both bottom nodes at x = 0 pinned, rollers at x = L.
     const Model lattice = Make(L::Lattice, 2.0, 6.0, 1.5, 2);

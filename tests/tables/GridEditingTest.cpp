@@ -279,8 +279,8 @@ TEST(GridEditing, NoEditorOnAHeaderOnlyGridOrBeyondTheTableOfABar)
     EXPECT_FALSE(page.editing->IsEditing());
 
     TestTable bar(2, GridEditing::BarOptions());
-    bar.grid->SetRows(4); // an empty row below the table
     bar.ShowActive();
+    bar.grid->SetRows(4); // an empty row below the table
     bar.grid->SetRow(3);
     Type(bar.grid, "1");
     EXPECT_FALSE(bar.editing->IsEditing());

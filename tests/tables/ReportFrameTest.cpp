@@ -1,3 +1,4 @@
+#include "platform/FileDialog.h"
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
@@ -5,6 +6,8 @@
 #include "tables/ReportFrame.h"
 
 #include <gtest/gtest.h>
+#include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -102,4 +105,30 @@ TEST_F(ReportFrameTest, UnwritableFolderIsReportedAndNothingOpens)
     EXPECT_EQ(messages.messages[0].text, "Access file " + dir.Folder() + "missing/Member.txt");
     EXPECT_EQ(messages.messages[0].caption, "KESTRA detect error in operation ");
     EXPECT_TRUE(launches.attempted.empty());
+}
+
+// The user is asked where an export goes, starting in the project folder;
+// the file is written where the user says, the host is told, and the
+// program opens it there. Cancel writes and opens nothing.
+TEST_F(ReportFrameTest, ExportsAskWhereToWriteAndSayWhereTheyWrote)
+{
+    platform::LaunchRecorder launches;
+    platform::FileDialogRecorder dialog;
+    std::vector<std::string> told;
+    ReportFrame::SetWrittenNotifier([&](const std::string& path) { told.push_back(path); });
+    ReportFrame report(ReportFrame::kExportProgrammer, ReportFrame::kExcelFormat, "Node displacement:\tLast modify  ");
+    const std::string chosen = dir.Folder() + "elsewhere.xls";
+    dialog.AnswerSave(chosen);
+    dialog.AnswerSave("");
+    ASSERT_TRUE(report.ExportExcel("Displacement.xls"));
+    EXPECT_FALSE(report.ExportExcel("Displacement.xls"));
+    ReportFrame::SetWrittenNotifier(nullptr);
+    ASSERT_EQ(dialog.suggestions.size(), 2u);
+    EXPECT_EQ(dialog.suggestions[0], dir.Folder() + "Displacement.xls");
+    EXPECT_EQ(dialog.filters[0], "Report (*.xls)|*.xls|All files (*)|*||");
+    EXPECT_EQ(testsupport::TempDir::Read(chosen), report.Text());
+    EXPECT_FALSE(std::filesystem::exists(dir.Folder() + "Displacement.xls"));
+    EXPECT_EQ(told, std::vector<std::string>{chosen});
+    ASSERT_EQ(launches.attempted.size(), 1u);
+    EXPECT_NE(launches.attempted[0].find("elsewhere.xls"), std::string::npos);
 }

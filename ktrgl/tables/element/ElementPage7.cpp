@@ -184,7 +184,7 @@ void CElementPage7::UpdateTable()
     m_grid->SetTextMatrix(0, 0, " Type ");
     for (long c = 1; c < cols; ++c)
         m_grid->SetTextMatrix(0, c, GridEditing::Format("DOF %ld", c));
-    const GridEditing::Window window = GridEditing::FillWindow(m_grid->GetScrollPos(), count);
+    const GridEditing::Window window = GridEditing::FillWindow(m_grid->GetScrollPos(), count, 27, m_grid->VisibleRowCount());
     for (long row = window.first; row <= window.last; ++row) {
         const int r = static_cast<int>(row);
         m_grid->SetTextMatrix(row, 0, GridEditing::Format("%d", r));

@@ -1,4 +1,5 @@
 #include "tables/element/MemberTableWorker.h"
+#include "tables/element/RefPointTable.h"
 
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
@@ -182,7 +183,9 @@ int MemberTableWorker::Paste(double dx, double dy, double dz)
         m_clipboard(i, ColStart) = newStart;
         m_clipboard(i, ColEnd) = newEnd;
     }
+    const int first = m_geometry->m_memberTable.GetRows() + 1;
     m_geometry->m_memberTable.AppendRows(m_clipboard);
+    OrientNewMembers(first, m_geometry->m_memberTable.GetRows());
     return m_clipboard.GetRows();
 }
 
@@ -252,7 +255,9 @@ void MemberTableWorker::TransformCopy(const Transform& transform)
             m_clipboard(i, c) = found;
         }
     }
+    const int first = m_geometry->m_memberTable.GetRows() + 1;
     m_geometry->m_memberTable.AppendRows(m_clipboard);
+    OrientNewMembers(first, m_geometry->m_memberTable.GetRows());
 }
 
 void MemberTableWorker::Mirror(Axis axis, double distance, Mode mode)
@@ -350,7 +355,9 @@ int MemberTableWorker::Generate(const Generation& generation)
     const int s0 = Truncated(members(generation.element, ColStart));
     const int e0 = Truncated(members(generation.element, ColEnd));
     m_clipboard = GeneratedMembers(s0, e0, generation, members.GetCols());
+    const int first = members.GetRows() + 1;
     members.AppendRows(m_clipboard);
+    OrientNewMembers(first, members.GetRows());
     return m_clipboard.GetRows();
 }
 
@@ -420,9 +427,47 @@ long MemberTableWorker::CheckIn(int row, int column, long value)
     if (value < 1 || value > limit)
         value = 0;
     m_geometry->m_memberTable(row, column) = static_cast<double>(value);
-    if (column == ColStart || column == ColEnd)
+    if (column == ColStart || column == ColEnd) {
         FineLength(row);
+        // A member just given its nodes gets a reference point that
+        // orients it, unless it has a usable one.
+        OrientNewMembers(row, row);
+    }
     return value;
+}
+
+int MemberTableWorker::OrientNewMembers(int first, int last)
+{
+    if (!m_geometry)
+        return 0;
+    CdMatrix& members = m_geometry->m_memberTable;
+    const CdMatrix& nodes = m_geometry->m_nodeTable;
+    if (members.GetCols() < ColRefZ || nodes.GetCols() < 3)
+        return 0;
+    first = std::max(first, 1);
+    last = std::min(last, members.GetRows());
+    int changed = 0;
+    for (int r = first; r <= last; ++r) {
+        const int s = Truncated(members(r, ColStart));
+        const int e = Truncated(members(r, ColEnd));
+        if (!ValidNode(s) || !ValidNode(e) || s == e)
+            continue;
+        const double start[4] = {0.0, nodes(s, 1), nodes(s, 2), nodes(s, 3)};
+        const double end[4] = {0.0, nodes(e, 1), nodes(e, 2), nodes(e, 3)};
+        const double point[4] = {0.0, members(r, ColRefX), members(r, ColRefY), members(r, ColRefZ)};
+        const bool placeholder = point[1] == 0.0 && point[2] == 0.0 && point[3] == 0.0;
+        if (!placeholder && !RefPointTable::IsDegenerate(start, end, point))
+            continue;
+        double chosen[4] = {0.0, 0.0, 0.0, 0.0};
+        RefPointTable::DefaultPoint(start, end, chosen);
+        if (RefPointTable::IsDegenerate(start, end, chosen))
+            continue;
+        members(r, ColRefX) = chosen[1];
+        members(r, ColRefY) = chosen[2];
+        members(r, ColRefZ) = chosen[3];
+        ++changed;
+    }
+    return changed;
 }
 
 double MemberTableWorker::Length(const CdMatrix& nodes, const CdMatrix& members, int row)
@@ -512,7 +557,9 @@ bool MemberTableWorker::Print() const
 {
     if (!m_geometry)
         return false;
-    const std::string path = ReportFrame::ReportPath("Member.txt");
+    const std::string path = ReportFrame::ChooseReportPath("Member.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, Report(m_geometry->m_memberTable)))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);

@@ -120,6 +120,11 @@ public:
     // their range become 0; a node change measures the member. Returns the
     // value stored.
     long CheckIn(int row, int column, long value);
+    // Members first..last (cut to the table) with two distinct nodes whose
+    // reference point is still the placeholder (0, 0, 0) or gives no
+    // orientation (on the member's line) get the default one
+    // (RefPointTable::DefaultPoint). Returns the members changed.
+    int OrientNewMembers(int first, int last);
     // Column 3 of row = distance of its two nodes (0 when a node is 0 or
     // beyond the node table).
     void FineLength(int row);

@@ -197,7 +197,9 @@ std::string PropertyTable::Report(const CdMatrix& table, const std::string& elem
 bool PropertyTable::Print() const
 {
     const CProject project;
-    const std::string path = ReportFrame::ReportPath("reference point.txt");
+    const std::string path = ReportFrame::ChooseReportPath("reference point.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(
             path, Report(m_table, project.GetElementType(), project.GetForceUnit(), project.GetLengthUnit())))
         return false;

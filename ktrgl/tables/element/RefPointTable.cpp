@@ -39,6 +39,30 @@ void RefPointTable::Store(int row, const double* point)
         m_geometry->m_memberTable(row, c + 3) = point[c];
 }
 
+void RefPointTable::DefaultPoint(const double* start, const double* end, double* point)
+{
+    const double dx = end[1] - start[1], dy = end[2] - start[2], dz = end[3] - start[3];
+    const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
+    const bool vertical = length > 0.0 && std::fabs(dy) > 0.9 * length;
+    for (int c = 1; c <= 3; ++c)
+        point[c] = start[c];
+    point[vertical ? 1 : 2] += length / 10.0;
+}
+
+bool RefPointTable::IsDegenerate(const double* start, const double* end, const double* point)
+{
+    const double a[3] = {end[1] - start[1], end[2] - start[2], end[3] - start[3]};
+    const double b[3] = {point[1] - start[1], point[2] - start[2], point[3] - start[3]};
+    const double length = std::sqrt(a[0] * a[0] + a[1] * a[1] + a[2] * a[2]);
+    const double reach = std::sqrt(b[0] * b[0] + b[1] * b[1] + b[2] * b[2]);
+    if (!(length > 0.0) || !(reach > 1e-9 * length))
+        return true;
+    const double cross[3] = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    const double area = std::sqrt(cross[0] * cross[0] + cross[1] * cross[1] + cross[2] * cross[2]);
+    // The sine of the angle between the member and the point's direction.
+    return area <= 1e-6 * length * reach;
+}
+
 void RefPointTable::ParallelPoint(int axis, const double* start, const double* end, double* point)
 {
     const double dx = end[1] - start[1], dy = end[2] - start[2], dz = end[3] - start[3];
@@ -228,7 +252,9 @@ bool RefPointTable::Print() const
 {
     if (!m_geometry)
         return false;
-    const std::string path = ReportFrame::ReportPath("reference point.txt");
+    const std::string path = ReportFrame::ChooseReportPath("reference point.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, Report(m_geometry->m_memberTable, CProject().GetLengthUnit())))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);

@@ -32,6 +32,17 @@ public:
     // in point.
     static void ParallelPoint(int axis, const double* start, const double* end, double* point);
     static void GeneratePoint(const double* start, const double* end, double* point);
+    // The reference point a new member gets, as the geometry wizard and the
+    // sample projects orient theirs: a tenth of the member's length from
+    // the start node, straight up (global Y) for a member that is not near
+    // vertical, along global X for a near-vertical one (|dy| > 0.9 L).
+    // Local axis 2 then lies in the vertical plane of a beam (bending under
+    // gravity is about local 3) and along X for a column. Never on the
+    // member's line unless its nodes coincide.
+    static void DefaultPoint(const double* start, const double* end, double* point);
+    // Whether point gives the member no cross-section orientation: it lies
+    // on the line through start and end (or the nodes coincide).
+    static bool IsDegenerate(const double* start, const double* end, const double* point);
 
     // ---- selection ------------------------------------------------------------
     // Orders the member range and returns it cut to the table (first > last

@@ -56,7 +56,23 @@ bool LoadCaseWorker::Choose(int k)
         return false;
     project.GetActiveLoadCase() = k;
     project.Settings(true);
+    Read(project, k);
+    return true;
+}
 
+void LoadCaseWorker::Reread()
+{
+    CProject project;
+    const int k = project.GetActiveLoadCase();
+    if (k < 1 || k > project.GetLoadCaseCount()) {
+        Unchoose();
+        return;
+    }
+    Read(project, k);
+}
+
+void LoadCaseWorker::Read(CProject& project, int k)
+{
     // A missing or damaged file is reported by the reader; its loads are 0.
     CdMatrix file;
     file.Load(project.GetName(), CaseExtension(k));
@@ -69,7 +85,6 @@ bool LoadCaseWorker::Choose(int k)
         for (int j = 1; j <= keepCols; ++j)
             m_loads(i, j) = file(i, j);
     m_case = k;
-    return true;
 }
 
 void LoadCaseWorker::Unchoose()
@@ -347,7 +362,9 @@ bool LoadCaseWorker::Print() const
     CProject project;
     const std::string text = Report(m_loads, m_case, project.GetElementType() == "Frame3D", project.GetForceUnit(),
                                     project.GetLengthUnit());
-    const std::string path = ReportFrame::ReportPath("External load.txt");
+    const std::string path = ReportFrame::ChooseReportPath("External load.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, text))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);

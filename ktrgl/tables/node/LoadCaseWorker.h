@@ -14,6 +14,7 @@
 #include "numerics/dMatrix.h"
 
 class CGeometry;
+class CProject;
 class CMSFlexGrid;
 class GridEditing;
 
@@ -60,6 +61,10 @@ public:
     // written; the case file is read into a node count x "DOF " matrix, what
     // the file lacks being 0. False (nothing changed) for k outside 1 .. N.
     bool Choose(int k);
+    // Shows the project's active case again as its file holds it now (after
+    // another project was opened, an undo): the settings are not written.
+    // No case is shown when the project has none.
+    void Reread();
     // Forgets the shown case (k = 0, no loads).
     void Unchoose();
     // Writes the load matrix to the shown case's file; false when there is
@@ -137,6 +142,9 @@ public:
     void FillRows(CMSFlexGrid& grid, const GridEditing& editing) const;
 
 private:
+    // Case k's file into the load matrix; k becomes the shown case.
+    void Read(CProject& project, int k);
+
     CGeometry* m_geometry;
     int m_case = 0;
     CdMatrix m_loads;

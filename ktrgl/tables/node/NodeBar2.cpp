@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -29,6 +30,11 @@ CNodeBar2::CNodeBar2(QWidget* parent) : DialogBar("Restraint ", parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(group);
     layout->addWidget(m_grid);
+    // What the columns and codes mean, under the grid.
+    m_legend = new QLabel(this);
+    m_legend->setObjectName("restraintLegend");
+    m_legend->setWordWrap(true);
+    layout->addWidget(m_legend);
 
     GridEditing::Options options = GridEditing::BarOptions();
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
@@ -56,6 +62,7 @@ void CNodeBar2::UpdateTable()
     if (!Geometry())
         return;
     m_worker.FillRestraintGrid(*m_grid, *m_editing);
+    m_legend->setText(QString::fromStdString(NodeTableWorker::RestraintLegend(NodeTableWorker::RestraintColumns())));
     ShowSupports();
 }
 

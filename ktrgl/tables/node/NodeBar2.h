@@ -15,6 +15,7 @@
 class CGeometry;
 class CMSFlexGrid;
 class QCheckBox;
+class QLabel;
 class QMenu;
 
 class CNodeBar2 : public DialogBar, public GridEditingClient {
@@ -26,6 +27,7 @@ public:
     void SetGeometry(CGeometry* geometry);
     CGeometry* Geometry() const { return m_worker.Geometry(); }
     CMSFlexGrid* Grid() const { return m_grid; }
+    QLabel* Legend() const { return m_legend; }
     GridEditing* Editing() const { return m_editing; }
     NodeTableWorker& Worker() { return m_worker; }
     // Check box k = 1..6 (controls 12014 .. 12019).
@@ -70,6 +72,7 @@ private:
 
     NodeTableWorker m_worker;
     CMSFlexGrid* m_grid = nullptr;
+    QLabel* m_legend = nullptr; // what the columns and codes mean
     GridEditing* m_editing = nullptr;
     QCheckBox* m_boxes[6] = {};
 };

@@ -129,6 +129,13 @@ void CNodeBar3::UpdateTable()
     UpdateChecks(m_grid->GetRow());
 }
 
+void CNodeBar3::Reread()
+{
+    m_worker.Reread();
+    FillCaseList();
+    UpdateTable();
+}
+
 void CNodeBar3::RefillTable()
 {
     // Scrolling shows other rows of the same loads: the table is filled

@@ -61,6 +61,9 @@ public:
     void OnMz() {}
 
     void UpdateTable();
+    // The case list, the active case's loads and the table from the
+    // project as it is now (another project, an undo).
+    void Reread();
     // The boxes from the restraints of node row (unchecked outside the table).
     void UpdateChecks(long row);
 

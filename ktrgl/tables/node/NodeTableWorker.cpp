@@ -326,7 +326,9 @@ bool NodeTableWorker::PrintCoordinates() const
 {
     if (!m_geometry)
         return false;
-    const std::string path = ReportFrame::ReportPath("coordinate.txt");
+    const std::string path = ReportFrame::ChooseReportPath("coordinate.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, CoordinateReport(m_geometry->m_nodeTable, LengthUnit())))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);
@@ -337,7 +339,9 @@ bool NodeTableWorker::PrintRestraints() const
 {
     if (!m_geometry)
         return false;
-    const std::string path = ReportFrame::ReportPath("restraint.txt");
+    const std::string path = ReportFrame::ChooseReportPath("restraint.txt");
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, RestraintReport(m_geometry->m_nodeTable, IsFrame())))
         return false;
     ReportFrame::Open(path, ReportFrame::TextViewer);

@@ -130,7 +130,14 @@ public:
     void StoreCoordinateCell(CMSFlexGrid& grid, long row, long col, const std::string& text);
     void StoreCodeCell(CMSFlexGrid& grid, long row, long col, const std::string& text);
     // Restraint table: header and the rows of the fill window.
+    // The headers keep their texts; each carries a tooltip naming its
+    // degree of freedom and the codes (RestraintTip).
     void FillRestraintGrid(CMSFlexGrid& grid, const GridEditing& editing) const;
+    // "Restraints 1: translation X - 0 restrained, 1 free", ... for k = 1..6.
+    static std::string RestraintTip(int k);
+    // One line saying what the restraint columns of `columns` degrees of
+    // freedom hold and what the codes mean.
+    static std::string RestraintLegend(int columns);
     void ShowRestraintRow(CMSFlexGrid& grid, long row, int columns) const;
     static std::string CodeText(double code);
     // Greys the "node" popup's items as the table allows.

@@ -84,11 +84,32 @@ void NodeTableWorker::FillRestraintGrid(CMSFlexGrid& grid, const GridEditing& ed
     grid.SetRows(count + 1);
     grid.SetCols(dof + 1);
     grid.SetTextMatrix(0, 0, " node ");
-    for (int k = 1; k <= dof; ++k)
+    for (int k = 1; k <= dof; ++k) {
         grid.SetTextMatrix(0, k, GridEditing::Format("Restraints %d", k));
+        grid.SetHeaderToolTip(k, RestraintTip(k));
+    }
     if (count == 0)
         return;
     editing.FillRows(count, [&](long row) { ShowRestraintRow(grid, row, dof); });
+}
+
+namespace {
+const char* const kDofNames[6] = {"translation X", "translation Y", "translation Z",
+                                  "rotation about X", "rotation about Y", "rotation about Z"};
+} // namespace
+
+std::string NodeTableWorker::RestraintTip(int k)
+{
+    if (k < 1 || k > 6)
+        return std::string();
+    return GridEditing::Format("Restraints %d: %s - 0 restrained, 1 free", k, kDofNames[k - 1]);
+}
+
+std::string NodeTableWorker::RestraintLegend(int columns)
+{
+    if (columns <= 3)
+        return "0 restrained, 1 free - Restraints 1, 2, 3: translation X, Y, Z";
+    return "0 restrained, 1 free - Restraints 1, 2, 3: translation X, Y, Z; 4, 5, 6: rotation about X, Y, Z";
 }
 
 void NodeTableWorker::ShowRestraintRow(CMSFlexGrid& grid, long row, int columns) const

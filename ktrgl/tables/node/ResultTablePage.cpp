@@ -9,6 +9,9 @@
 #include "tables/ReportFrame.h"
 #include "view/Geometry.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,6 +31,11 @@ ResultTablePage::ResultTablePage(const QString& caption, QWidget* parent) : Prop
     options.routedKeys = 0;
     m_editing = new GridEditing(m_grid, this, options, this);
     MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
+    auto* copy = new QAction(QStringLiteral("Copy"), m_grid);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, [this] { OnCopy(); });
+    m_grid->addAction(copy);
 }
 
 ResultTablePage::~ResultTablePage() = default;
@@ -146,14 +154,7 @@ void ResultTablePage::UpdateTable()
     if (rows < 1 || m_result.GetCols() < 1)
         return;
 
-    // Grid column c shows a stored column in display units.
-    std::vector<Column> shown(static_cast<size_t>(std::max(gridCols - 1, 0L)));
-    for (size_t c = 0; c < shown.size(); ++c) {
-        if (c < layout.columns.size())
-            shown[c] = layout.columns[c];
-        else
-            shown[c].stored = static_cast<int>(c) + 1;
-    }
+    const std::vector<Column> shown = ShownColumns(layout, gridCols);
     m_editing->FillRows(rows, [&](long row) {
         const int i = static_cast<int>(row);
         m_grid->SetTextMatrix(row, 0, GridEditing::Format("%d", i));
@@ -172,6 +173,62 @@ void ResultTablePage::UpdateTable()
         m_grid->SetTextMatrix(rows + 2, c, Extreme(m_min, column.stored, column.factor, "%.4g"));
         m_grid->SetTextMatrix(rows + 3, c, Extreme(m_max, column.stored, column.factor, "%.4g"));
     }
+}
+
+std::vector<ResultTablePage::Column> ResultTablePage::ShownColumns(const Layout& layout, long gridCols) const
+{
+    // Grid column c shows a stored column in display units.
+    std::vector<Column> shown(static_cast<size_t>(std::max(gridCols - 1, 0L)));
+    for (size_t c = 0; c < shown.size(); ++c) {
+        if (c < layout.columns.size())
+            shown[c] = layout.columns[c];
+        else
+            shown[c].stored = static_cast<int>(c) + 1;
+    }
+    return shown;
+}
+
+// ---- copy ----------------------------------------------------------------------------
+
+std::string ResultTablePage::CopyText() const
+{
+    const Layout layout = MakeLayout();
+    const std::vector<Column> shown = ShownColumns(layout, m_grid->GetCols());
+    const int rows = m_result.GetRows();
+    auto trimmed = [](std::string text) {
+        const size_t first = text.find_first_not_of(' ');
+        const size_t last = text.find_last_not_of(' ');
+        return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    };
+    const long left = std::max(1L, std::min(m_grid->GetCol(), m_grid->GetColSel()));
+    const long right = std::max(m_grid->GetCol(), m_grid->GetColSel());
+    std::string text = trimmed(m_grid->GetTextMatrix(0, 0));
+    for (long col = left; col <= right; ++col)
+        text += "\t" + trimmed(m_grid->GetTextMatrix(0, col));
+    text += "\n";
+    // The number column leads every line, whatever columns are selected.
+    const long first = std::min(m_grid->GetRow(), m_grid->GetRowSel());
+    const long last = std::max(m_grid->GetRow(), m_grid->GetRowSel());
+    for (long row = first; row <= last; ++row) {
+        const int i = static_cast<int>(row);
+        std::string line = i <= rows ? GridEditing::Format("%d", i) : trimmed(m_grid->GetTextMatrix(row, 0));
+        for (long col = left; col <= right; ++col) {
+            line += '\t';
+            const Column* c = static_cast<size_t>(col - 1) < shown.size() ? &shown[static_cast<size_t>(col - 1)] : nullptr;
+            if (i <= rows && c && c->stored >= 1 && c->stored <= m_result.GetCols())
+                line += GridEditing::Format("%.6g", m_result(i, c->stored) * c->factor);
+            else
+                line += trimmed(m_grid->GetTextMatrix(row, col));
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+void ResultTablePage::OnCopy()
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(QString::fromStdString(CopyText()));
 }
 
 // ---- exports -----------------------------------------------------------------------------
@@ -220,7 +277,9 @@ bool ResultTablePage::Publish(bool excel) const
 {
     if (!CanExport())
         return false;
-    const std::string path = ReportFrame::ReportPath(MakeExport(excel).file);
+    const std::string path = ReportFrame::ChooseReportPath(MakeExport(excel).file);
+    if (path.empty())
+        return false;
     if (!ReportFrame::WriteFile(path, ExportReport(excel)))
         return false;
     ReportFrame::Open(path, excel ? ReportFrame::Spreadsheet : ReportFrame::WordProcessor);
@@ -235,11 +294,26 @@ bool ResultTablePage::OnCommand(int commandId)
     switch (commandId) {
     case ID_OUTPUT_WORD: OnWord(); return true;
     case ID_OUTPUT_EXCEL: OnExcel(); return true;
+    case ID_EDIT_COPY: OnCopy(); return true;
     default: return false;
     }
 }
 
-QMenu* ResultTablePage::CreateContextMenu() { return MenuResource::CreatePopup("Output", this); }
+QMenu* ResultTablePage::CreateContextMenu()
+{
+    QMenu* menu = MenuResource::CreatePopup("Output", this);
+    if (menu) {
+        // "Copy" first: the selection to the clipboard.
+        auto* copy = new QAction(QStringLiteral("Copy"), menu);
+        copy->setData(static_cast<int>(ID_EDIT_COPY));
+        copy->setShortcut(QKeySequence::Copy);
+        const QList<QAction*> actions = menu->actions();
+        menu->insertAction(actions.isEmpty() ? nullptr : actions.first(), copy);
+        if (!actions.isEmpty())
+            menu->insertSeparator(actions.first());
+    }
+    return menu;
+}
 
 void ResultTablePage::OnContextMenu(const QPoint& globalPos)
 {

@@ -78,6 +78,14 @@ public:
     // has no model view or the file cannot be written.
     bool OnWord();
     bool OnExcel();
+    // "Copy" (context menu, Ctrl+C): the selected block as tab-separated
+    // text on the clipboard, ready to paste into a spreadsheet.
+    void OnCopy();
+    // That text: a heading line (the number column's and the selected
+    // columns' headers, units included), then per selected row its number
+    // and the values in display units ("%.6g"; rows below the result, the
+    // min/max rows, as the grid shows them).
+    std::string CopyText() const;
     bool OnCommand(int commandId);
     // Shown when an export is refused for want of the model.
     static const char* const kNoModelText;
@@ -128,6 +136,8 @@ private:
     static double StoredFactor(const Layout& layout, int stored);
     // "format" of extremes[stored - 1] x factor; empty for no such column.
     static std::string Extreme(const std::vector<double>& extremes, int stored, double factor, const char* format);
+    // Grid columns 1.. with the stored column and factor each shows.
+    std::vector<Column> ShownColumns(const Layout& layout, long gridCols) const;
 
     CGeometry* m_geometry = nullptr;
     CMSFlexGrid* m_grid = nullptr;

@@ -57,14 +57,14 @@ TEST_F(Connectivity, NodeColumnsNarrowFrom27Members)
     CdMatrix members(26, 8);
     geo->m_memberTable = members;
     CMSFlexGrid* grid = OpenPage();
-    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(1125));
-    EXPECT_EQ(grid->columnWidth(3), grid->TwipsToPixelsX(1125));
+    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(1125));
+    EXPECT_EQ(grid->AskedColumnWidth(3), grid->TwipsToPixelsX(1125));
     page->OnAddNew();
     page->UpdateTable();
-    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(1005));
-    EXPECT_EQ(grid->columnWidth(3), grid->TwipsToPixelsX(1005));
+    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(1005));
+    EXPECT_EQ(grid->AskedColumnWidth(3), grid->TwipsToPixelsX(1005));
     CMSFlexGrid* barGrid = OpenBar();
-    EXPECT_EQ(barGrid->columnWidth(2), barGrid->TwipsToPixelsX(1005));
+    EXPECT_EQ(barGrid->AskedColumnWidth(2), barGrid->TwipsToPixelsX(1005));
 }
 
 TEST_F(Connectivity, PageCheckInStoresNodesInRangeAndMeasures)

@@ -96,7 +96,7 @@ TEST_F(RefPoints, PageShowsStoredValuesAndBarDisplayUnits)
     EXPECT_EQ(grid->GetTextMatrix(0, 1), "  X (cm)");
     EXPECT_EQ(grid->GetTextMatrix(1, 0), "      1");
     EXPECT_EQ(grid->GetTextMatrix(1, 1), "1.500");
-    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(790));
+    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(790));
     grid->SetRow(1);
     grid->SetCol(2);
     grid->setFocus();
@@ -124,11 +124,11 @@ TEST_F(RefPoints, ColumnsNarrowFrom28Members)
     geo->m_nodeTable = Line(2);
     geo->m_memberTable = CdMatrix(28, 8);
     CMSFlexGrid* grid = OpenBar();
-    EXPECT_EQ(grid->columnWidth(0), grid->TwipsToPixelsX(710));
-    EXPECT_EQ(grid->columnWidth(2), grid->TwipsToPixelsX(715));
+    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(710));
+    EXPECT_EQ(grid->AskedColumnWidth(2), grid->TwipsToPixelsX(715));
     geo->m_memberTable = CdMatrix(27, 8);
     bar->UpdateTable();
-    EXPECT_EQ(grid->columnWidth(2), grid->TwipsToPixelsX(790));
+    EXPECT_EQ(grid->AskedColumnWidth(2), grid->TwipsToPixelsX(790));
 }
 
 TEST_F(RefPoints, CommandsWorkOnTheOrderedSelection)
