@@ -43,6 +43,7 @@ void Solver::Progress(double fraction, const std::string& stage) const
 SolverStatus Solver::Solve(const Model& model, ResultSink& sink)
 {
     m_timing = Timing();
+    m_statistics = LinearSystem::Statistics();
     if (m_cancel)
         return Cancelled();
     try {
