@@ -33,7 +33,8 @@ int Shell(const std::string& command)
 
 // Two bays of a portal frame: fixed and pinned column bases, a load case
 // with sway, gravity and a uniform load down the first beam, one with a
-// moment, an out-of-plane push and the second beam's self weight.
+// moment, an out-of-plane push, a load on a support and the second beam's
+// self weight.
 DemoProject Portal()
 {
     DemoProject p;
@@ -66,6 +67,7 @@ DemoProject Portal()
     gravity[2] = {0, -4500, 0, 0, 0, 0};
     gravity[4] = {0, -2500, 0, 0, 0, 0};
     moment[2] = {0, 0, 700, 0, 0, 900};
+    moment[5] = {0, -1000, 0, 0, 0, 0}; // straight into the support
     p.loadCases = {gravity, moment};
     p.loadCaseNames = {"gravity and sway", "moment"};
     // Member, kind, direction, a, b, w1, w2 (kgf/m; self weight kgf/m^3).
