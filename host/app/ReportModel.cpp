@@ -56,6 +56,7 @@ bool ReportModel::Read(std::string& error)
     members = m;
     ReadOptionalTable(".pro", properties);
     ReadOptionalTable(".res", releases);
+    memberLoads.Read(project.GetLocation(), name, elementType, loadCases);
 
     solved = false;
     combinations = 0;
@@ -156,6 +157,15 @@ bool ReportModel::ReadLoads(int record, CdMatrix& loads, std::string& error) con
             for (int j = 1; j <= 6; ++j)
                 sum(i, j) += f * caseLoads(i, j);
     }
+    loads = sum;
+    return true;
+}
+
+bool ReportModel::AppliedLoads(int record, CdMatrix& loads, std::string& error) const
+{
+    CdMatrix sum;
+    if (!ReadLoads(record, sum, error) || !memberLoads.AddEquivalentNodalLoads(record, sum, error))
+        return false;
     loads = sum;
     return true;
 }

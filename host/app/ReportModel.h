@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ReportMemberLoads.h"
 #include "numerics/dMatrix.h"
 
 class ReportModel {
@@ -33,6 +34,7 @@ public:
     CdMatrix properties;   // E, A, G, I1, I2, I3
     CdMatrix releases;     // 12 end codes, 1 connected, 0 released
     CdMatrix combinationFactors; // C rows of factors, one per load case (when given so)
+    ReportMemberLoads memberLoads; // member load tables and their equivalent nodal loads
 
     bool IsFrame() const { return dof >= 6; }
     int NodeCount() const { return nodes.GetRows(); }
@@ -49,10 +51,13 @@ public:
     // Node loads of record r (node count x 6); for a combination the
     // weighted sum of the load cases. False with `error` when unknown.
     bool ReadLoads(int record, CdMatrix& loads, std::string& error) const;
+    // Every load record r applies to the nodes: its node loads plus the
+    // equivalent nodal loads of its member loads (nodes x 6).
+    bool AppliedLoads(int record, CdMatrix& loads, std::string& error) const;
 
     struct Results {
         CdMatrix displacements; // nodes x dof
-        CdMatrix nodeForces;    // nodes x dof: K u
+        CdMatrix nodeForces;    // nodes x dof: node loads where free, support reactions where restrained
         CdMatrix memberForces;  // members x 2 dof: P, V2, V3, T, M2, M3 at start, then end
     };
     bool ReadResults(int record, Results& results, std::string& error) const;

@@ -22,6 +22,11 @@ struct ReportUnits {
     double Area(double stored) const { return stored * area; }
     double Inertia(double stored) const { return stored * inertia; }
     double Stress(double stored) const { return stored * stress; }
+    // Member loads: force per length, force, weight per volume (self weight).
+    double LineLoad(double stored) const { return stored * force / length; }
+    double UnitWeight(double stored) const { return stored * force / (length * length * length); }
+    std::string LineLoadUnit() const { return forceUnit + "/" + lengthUnit; }
+    std::string UnitWeightUnit() const { return forceUnit + "/" + lengthUnit + "^3"; }
 
     // Column j (1..6) of a node result or load: translations or forces
     // (j <= 3) and rotations (radians, unconverted) or moments (j > 3).

@@ -10,6 +10,7 @@
 
 #include "ProjectFiles.h"
 #include "ReportDocument.h"
+#include "ReportMemberLoads.h"
 #include "ReportModel.h"
 #include "ReportPictures.h"
 #include "ReportTable.h"
@@ -88,6 +89,7 @@ private:
     void TitleBlock();
     bool ModelSection();
     bool LoadSection();
+    bool MemberLoadTable(int record);
     bool ResultSection();
     void SummarySection();
     bool ResultsOf(int record, bool print);
@@ -470,7 +472,8 @@ bool ReportWriter::Run::LoadSection()
             if (!m_doc->Table(table))
                 return false;
         }
-        // Member loads will get their own table here.
+        if (!MemberLoadTable(record))
+            return false;
         if (!Step(m.NodeCount() / 4.0, stage))
             return false;
         if (record <= m.loadCases)
@@ -479,6 +482,80 @@ bool ReportWriter::Run::LoadSection()
             return false;
     }
     return true;
+}
+
+// The member loads of a load case, in project units: a force per length
+// (uniform, linear), a force (concentrated) or a weight per volume (self
+// weight), so w1 and w2 carry their unit on each row. A combination names
+// the cases its member loads come from.
+bool ReportWriter::Run::MemberLoadTable(int record)
+{
+    const ReportModel& m = m_model;
+    const ReportUnits& u = m_units;
+    if (record > m.loadCases) {
+        if (m.combinationFactors.GetCols() != m.loadCases)
+            return true;
+        std::string cases;
+        for (int k = 1; k <= m.loadCases; ++k)
+            if (m.combinationFactors(record - m.loadCases, k) != 0 && m.memberLoads.Table(k).GetRows() > 0)
+                cases += (cases.empty() ? "" : ", ") + Short(k);
+        if (!cases.empty())
+            m_doc->Paragraph("Member loads: those of " + cases + ", times their factors.");
+        return true;
+    }
+    const CdMatrix& loads = m.memberLoads.Table(record);
+    if (loads.GetRows() == 0) {
+        m_doc->Paragraph("No member loads.");
+        return true;
+    }
+    m_doc->Paragraph("Member loads (a, b from the start node; w1 at a, w2 at b; self weight per unit volume "
+                     "times the member's area):");
+    ReportTable table;
+    table.AddColumn("Member", "", ReportTable::Kind::Integer);
+    table.AddColumn("Kind", "", ReportTable::Kind::Text);
+    table.AddColumn("Direction", "", ReportTable::Kind::Text);
+    table.AddColumn("a", u.lengthUnit, ReportTable::Kind::Number);
+    table.AddColumn("b", u.lengthUnit, ReportTable::Kind::Number);
+    table.AddColumn("w1", "", ReportTable::Kind::Figure);
+    table.AddColumn("w2", "", ReportTable::Kind::Figure);
+    table.AddColumn("Unit", "", ReportTable::Kind::Text);
+    // Four significant digits of the row's larger value.
+    auto figure = [](double v, double other = 0) {
+        return ReportTable::FormatNumber(v, std::max(std::fabs(v), std::fabs(other)));
+    };
+    for (int row = 1; row <= loads.GetRows(); ++row) {
+        const int kind = int(loads(row, 2));
+        table.NewRow();
+        table.AddInteger((long long)loads(row, 1));
+        table.AddText(ReportMemberLoads::KindName(kind));
+        table.AddText(ReportMemberLoads::DirectionName(int(loads(row, 3))));
+        // Uniform loads and self weight cover the whole member; a
+        // concentrated force acts at a alone.
+        const bool span = kind == 2, point = kind == 3;
+        if (span || point)
+            table.AddNumber(u.Length(loads(row, 4)));
+        else
+            table.AddText("");
+        if (span)
+            table.AddNumber(u.Length(loads(row, 5)));
+        else
+            table.AddText("");
+        const double w1 = loads(row, 6), w2 = loads(row, 7);
+        if (kind == 4) {
+            table.AddText(figure(u.UnitWeight(w1)));
+            table.AddText("");
+            table.AddText(u.UnitWeightUnit());
+        } else if (point) {
+            table.AddText(figure(u.Force(w1)));
+            table.AddText("");
+            table.AddText(u.forceUnit);
+        } else {
+            table.AddText(figure(u.LineLoad(w1), span ? u.LineLoad(w2) : 0));
+            table.AddText(span ? figure(u.LineLoad(w2), u.LineLoad(w1)) : "");
+            table.AddText(u.LineLoadUnit());
+        }
+    }
+    return m_doc->Table(table);
 }
 
 bool ReportWriter::Run::ResultSection()
@@ -513,18 +590,19 @@ void ReportWriter::Run::Equilibrium(int record, const CdMatrix& nodeForces, cons
     const ReportUnits& u = m_units;
     CdMatrix loads;
     std::string why;
-    if (!m.ReadLoads(record, loads, why)) {
+    if (!m.AppliedLoads(record, loads, why)) {
         m_doc->Paragraph("Equilibrium not checked: " + why);
         return;
     }
     // Resultant forces and moments about the origin of the applied loads
-    // and of the reactions (K u less the loads at restrained DOFs).
+    // (node loads and the equivalent nodal loads of member loads) and of the
+    // reactions (the solver's node forces at restrained DOFs).
     double applied[6] = {0, 0, 0, 0, 0, 0}, reactions[6] = {0, 0, 0, 0, 0, 0};
     for (int i = 1; i <= m.NodeCount(); ++i) {
         double p[6], r[6];
         for (int j = 1; j <= 6; ++j) {
             p[j - 1] = j <= m.dof ? loads(i, j) : 0.0;
-            r[j - 1] = j <= m.dof && m.IsRestrained(i, j) ? nodeForces(i, j) - loads(i, j) : 0.0;
+            r[j - 1] = j <= m.dof && m.IsRestrained(i, j) ? nodeForces(i, j) : 0.0;
         }
         const double x = m.nodes(i, 1), y = m.nodes(i, 2), z = m.nodes(i, 3);
         for (double* f : {p, r}) {
@@ -645,9 +723,6 @@ bool ReportWriter::Run::ResultsOf(int record, bool print)
     reactions.AddColumn("Support", "", ReportTable::Kind::Text);
     for (int j = 1; j <= dof; ++j)
         reactions.AddColumn(kNodeForceNames[j - 1], u.NodeForceUnit(j), ReportTable::Kind::Number);
-    CdMatrix loads;
-    std::string noLoads;
-    const bool haveLoads = m.ReadLoads(record, loads, noLoads);
     for (int i = 1; i <= n; ++i) {
         if (!m.IsSupported(i))
             continue;
@@ -656,7 +731,7 @@ bool ReportWriter::Run::ResultsOf(int record, bool print)
         reactions.AddText(m.SupportText(i));
         for (int j = 1; j <= dof; ++j) {
             if (m.IsRestrained(i, j))
-                reactions.AddNumber(u.NodeForce(j, r.nodeForces(i, j) - (haveLoads ? loads(i, j) : 0.0)));
+                reactions.AddNumber(u.NodeForce(j, r.nodeForces(i, j)));
             else
                 reactions.AddText("");
         }

@@ -32,7 +32,9 @@ int Shell(const std::string& command)
 }
 
 // Two bays of a portal frame: fixed and pinned column bases, a load case
-// with sway and gravity, one with a moment and an out-of-plane push.
+// with sway, gravity and a uniform load down the first beam, one with a
+// moment, an out-of-plane push, a load on a support and the second beam's
+// self weight.
 DemoProject Portal()
 {
     DemoProject p;
@@ -65,8 +67,11 @@ DemoProject Portal()
     gravity[2] = {0, -4500, 0, 0, 0, 0};
     gravity[4] = {0, -2500, 0, 0, 0, 0};
     moment[2] = {0, 0, 700, 0, 0, 900};
+    moment[5] = {0, -1000, 0, 0, 0, 0}; // straight into the support
     p.loadCases = {gravity, moment};
     p.loadCaseNames = {"gravity and sway", "moment"};
+    // Member, kind, direction, a, b, w1, w2 (kgf/m; self weight kgf/m^3).
+    p.memberLoads = {{{2, 1, 5, 0, 0, -2000, 0}}, {{4, 4, 5, 0, 0, -8000, 0}}};
     return p;
 }
 
@@ -207,7 +212,12 @@ TEST_F(ReportTest, ShowsCoordinatesAndReactionsInProjectUnitsAndBalances)
         }
     }
 
-    // The equilibrium lines: the applied loads balance the reactions.
+    // The member loads in kN/mm and kN/mm^3.
+    EXPECT_NE(flat.find(" 2 uniform global Y -0.01962 kN/mm "), std::string::npos);
+    EXPECT_NE(flat.find(" 4 self weight global Y -7.848e-08 kN/mm^3 "), std::string::npos);
+
+    // The equilibrium lines: the applied loads, member loads included,
+    // balance the reactions.
     std::size_t at = 0;
     int checks = 0;
     while ((at = flat.find("relative residual ", at)) != std::string::npos) {
