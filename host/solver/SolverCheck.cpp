@@ -169,7 +169,9 @@ SolverStatus Solver::Check(const Model& model, std::vector<MemberData>& members)
                 if (frame) {
                     problem(k, 0, who + "reference point " + Point(c.x(), c.y(), c.z()) +
                                       " lies on the member's line, so its local axes 2 and 3 "
-                                      "are undefined.");
+                                      "are undefined. Set its reference point off the line, "
+                                      "e.g. with Parallel X/Y/Z in the member reference point "
+                                      "table (right-click).");
                 } else {
                     // A bar's orientation carries no stiffness; lay local axis 2
                     // towards the global axis most across the bar.

@@ -155,7 +155,8 @@ TEST(ErrorTest, BadMembersAreEachReportedByNumber)
         "Member 5: property 5 is not in the property table (groups 1 to 2).",
         "Member 6: zero length: nodes 2 and 3 are at the same point (3, 0, 0).",
         "Member 7: reference point (7, 0, 0) lies on the member's line, so its local axes 2 "
-        "and 3 are undefined.",
+        "and 3 are undefined. Set its reference point off the line, e.g. with Parallel X/Y/Z in "
+        "the member reference point table (right-click).",
         "Member 8: zero length: start and end are both node 2.",
         "Member 9: property group 2 has A = 0; E, A, G, I1, I2 and I3 must be above 0.",
         "Member 10: release set 3 is not in the release table (0 for none; the table is empty).",
