@@ -6,22 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include "BuildingFrame.h"
+#include "NullSink.h"
 #include "solver/MemberLoad.h"
 #include "solver/Solver.h"
 
 namespace {
-
-class NullSink : public solver::ResultSink {
-public:
-    bool Begin(int, int, int, int) override { return true; }
-    bool WriteAxes(int, const Eigen::Matrix3d&) override { return true; }
-    bool WriteCase(int, const solver::CaseResult& r) override
-    {
-        benchmark::DoNotOptimize(r.sectionForces.GetData());
-        return true;
-    }
-    bool Finish() override { return true; }
-};
 
 solver::Model Loaded(int nodes, int cases, int variant)
 {

@@ -24,25 +24,13 @@
 #include <benchmark/benchmark.h>
 
 #include "BuildingFrame.h"
+#include "NullSink.h"
 #include "project/Project.h"
 #include "solver/Assembler.h"
 #include "solver/Solver.h"
 #include "solver/SparseCholesky.h"
 
 namespace {
-
-// Takes the results and drops them: the bench measures the solver, not the disk.
-class NullSink : public solver::ResultSink {
-public:
-    bool Begin(int, int, int, int) override { return true; }
-    bool WriteAxes(int, const Eigen::Matrix3d&) override { return true; }
-    bool WriteCase(int, const solver::CaseResult& r) override
-    {
-        benchmark::DoNotOptimize(r.memberForces.GetData());
-        return true;
-    }
-    bool Finish() override { return true; }
-};
 
 double PeakMegabytes()
 {
