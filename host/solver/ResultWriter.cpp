@@ -1,6 +1,7 @@
 #include "solver/ResultWriter.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "solver/SectionForces.h"
@@ -36,7 +37,20 @@ ResultWriter::ResultWriter(const std::string& folder, const std::string& name)
     m_files[Mfs].path = folder + name + ".mfs";
 }
 
-ResultWriter::~ResultWriter() = default;
+ResultWriter::~ResultWriter()
+{
+    // A solve that stopped before Finish leaves no half-written file.
+    for (File& f : m_files)
+        if (f.out.is_open()) {
+            f.out.close();
+            std::remove(PartPath(f).c_str());
+        }
+}
+
+std::string ResultWriter::PartPath(const File& file)
+{
+    return file.path + ".part";
+}
 
 std::vector<std::string> ResultWriter::Paths() const
 {
@@ -56,7 +70,9 @@ bool ResultWriter::Open(File& file, int rows, int cols)
 {
     file.rows = rows;
     file.cols = cols;
-    file.out.open(file.path, std::ios::binary | std::ios::trunc);
+    // Written beside the result file and renamed over it by Finish: a crash
+    // or a full disk never leaves a truncated result file behind.
+    file.out.open(PartPath(file), std::ios::binary | std::ios::trunc);
     if (!file.out)
         return Fail(file);
     std::vector<char> header(8);
@@ -116,6 +132,13 @@ bool ResultWriter::Finish()
         f.out.close();
         if (f.out.fail() && ok)
             ok = Fail(f);
+    }
+    for (File& f : m_files) {
+        const std::string part = PartPath(f);
+        if (ok && std::rename(part.c_str(), f.path.c_str()) != 0)
+            ok = Fail(f);
+        if (!ok)
+            std::remove(part.c_str());
     }
     return ok;
 }

@@ -38,6 +38,7 @@ private:
     bool Open(File& file, int rows, int cols);
     bool WriteRecord(File& file, const CdMatrix& table);
     bool Fail(const File& file);
+    static std::string PartPath(const File& file);
 
     std::string m_folder;
     std::string m_name;
