@@ -8,7 +8,14 @@ CEditWnd::CEditWnd(QWidget* parent) : QLineEdit(parent)
     setGeometry(QRect());
 }
 
-CEditWnd::~CEditWnd() = default;
+CEditWnd::~CEditWnd()
+{
+    // The table that edits through this box filters its events; the
+    // destruction of the QWidget part below would still send it some (the
+    // focus leaving) while this is no longer an editor.
+    if (m_focusTarget)
+        removeEventFilter(m_focusTarget.data());
+}
 
 QWidget* CEditWnd::FocusTarget() const
 {

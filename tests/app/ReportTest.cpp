@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -25,10 +27,19 @@ namespace {
 constexpr double kKilonewtonPerKgf = 0.00981; // force factor of "kN"
 constexpr double kMillimetrePerMetre = 1000;  // length factor of "mm"
 
+// Runs a command; when it fails, what it printed is shown with the test.
 int Shell(const std::string& command)
 {
-    const int status = std::system((command + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    char log[] = "/tmp/kestra-report-test-XXXXXX";
+    const int fd = mkstemp(log);
+    if (fd >= 0)
+        close(fd);
+    const int status = std::system((command + " >'" + log + "' 2>&1").c_str());
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (code != 0)
+        ADD_FAILURE() << command << "\n" << TempDir::Read(log);
+    std::remove(log);
+    return code;
 }
 
 // Two bays of a portal frame: fixed and pinned column bases, a load case
