@@ -9,7 +9,9 @@
 // GeometryRender.cpp (nodes, members, properties, supports, view modes),
 // GeometrySelection.cpp (highlights, Print), GeometryLoads.cpp (load glyphs),
 // GeometryResults.cpp (displaced shape, force diagrams), GeometryAxes.cpp
-// (reference points and member local axes).
+// (reference points and member local axes), GeometryMemberLoads.cpp (member
+// load glyphs), GeometryStations.cpp (diagrams through the member stations),
+// GeometryLegend.cpp (legends and value labels).
 #pragma once
 #include <string>
 #include <vector>
