@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <mutex>
+
+#include <sys/mman.h>
 
 #include <cholmod.h>
 
@@ -31,6 +36,58 @@ const char* OrderingName(int ordering)
     }
 }
 
+// The factor of a large model is hundreds of megabytes that CHOLMOD clears
+// and then fills once. With 4 KiB pages the first touch of every page is a
+// kernel fault, which on a 10,000-node frame costs about as much as the
+// arithmetic; asking for transparent huge pages on CHOLMOD's large blocks
+// cuts the faults 512-fold. The memory itself still comes from malloc.
+constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
+
+void AdviseHugePages(void* block, size_t size)
+{
+    if (!block || size < 2 * kHugePage)
+        return;
+    const auto begin = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = (begin + size) & ~(kHugePage - 1);
+    if (last > first)
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
+
+void* HugeMalloc(size_t size)
+{
+    void* block = std::malloc(size);
+    AdviseHugePages(block, size);
+    return block;
+}
+
+void* HugeCalloc(size_t count, size_t size)
+{
+    void* block = std::calloc(count, size);
+    AdviseHugePages(block, count * size);
+    return block;
+}
+
+void* HugeRealloc(void* old, size_t size)
+{
+    void* block = std::realloc(old, size);
+    AdviseHugePages(block, size);
+    return block;
+}
+
+// CHOLMOD allocates through SuiteSparse's process-wide hooks; they are set
+// once, before the first CHOLMOD call of the process.
+void UseHugePagesForCholmod()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        SuiteSparse_config.malloc_func = HugeMalloc;
+        SuiteSparse_config.calloc_func = HugeCalloc;
+        SuiteSparse_config.realloc_func = HugeRealloc;
+        SuiteSparse_config.free_func = std::free;
+    });
+}
+
 // A view of the caller's arrays as a CHOLMOD matrix: nothing is copied.
 cholmod_sparse View(const LinearSystem::UpperMatrix& m)
 {
@@ -57,6 +114,7 @@ struct SparseCholesky::Cholmod {
 
     explicit Cholmod(Method method)
     {
+        UseHugePagesForCholmod();
         cholmod_l_start(&common);
         const bool super = method == Method::Supernodal;
         common.supernodal = super ? CHOLMOD_SUPERNODAL : CHOLMOD_SIMPLICIAL;
