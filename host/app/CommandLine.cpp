@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/Profile.h"
+
 namespace {
 
 const char* const kComponents[] = {"Fx", "Fy", "Fz", "Mx", "My", "Mz"};
@@ -299,19 +301,34 @@ int CommandLine::Run(const std::vector<std::string>& args, std::ostream& out, st
     }
     if (!options.ini.empty())
         setenv("KESTRA_INI", options.ini.c_str(), 1);
+    const unsigned failedBefore = platform::Profile::FailedWrites();
+    int status = Usage;
     switch (options.command) {
     case Command::None:
     case Command::Help:
         out << HelpText();
         return Success;
     case Command::Demo:
-        return Demo(options.folder, out, err);
+        status = Demo(options.folder, out, err);
+        break;
     case Command::Solve:
-        return Solve(options.project, !options.quiet, out, err);
+        status = Solve(options.project, !options.quiet, out, err);
+        break;
     case Command::Render:
-        return Render(options, out, err);
+        status = Render(options, out, err);
+        break;
     case Command::Report:
-        return Report(options, out, err);
+        status = Report(options, out, err);
+        break;
     }
-    return Usage;
+    // The commands keep the current project and its state in the settings
+    // file, as the desktop program does: a run that could not record them
+    // did not finish its work.
+    if (platform::Profile::FailedWrites() != failedBefore) {
+        err << "kestra: the settings file " << platform::Profile::FilePath()
+            << " could not be written\n";
+        if (status == Success)
+            status = Failure;
+    }
+    return status;
 }

@@ -27,6 +27,7 @@
 #include "project/Project.h"
 #include "tables/element/CombinationTable.h"
 #include "tables/MenuResource.h"
+#include "platform/Profile.h"
 #include "tables/ReportFrame.h"
 #include "view/Geometry.h"
 
@@ -103,6 +104,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_geometry(std::m
     ReportFrame::SetWrittenNotifier([this](const std::string& path) {
         statusBar()->showMessage(tr("Written to %1").arg(QString::fromStdString(path)), 15000);
     });
+    // A settings file that cannot be written loses the program's state at
+    // the next start: say so once, after the command that wrote it.
+    platform::Profile::SetWriteFailureHandler([this](const std::string& path) {
+        if (m_settingsWriteReported)
+            return;
+        m_settingsWriteReported = true;
+        const QString text = tr("The settings file %1 could not be written: the current project "
+                                "and the settings of this session will not be kept. Check that "
+                                "the folder is writable and the disk is not full.")
+                                 .arg(QString::fromStdString(path));
+        QTimer::singleShot(0, this, [this, text]() { ShowError(text, "KESTRA"); });
+    });
 
     UpdateTitle();
     UpdateActions();
@@ -118,6 +131,7 @@ MainWindow::~MainWindow()
     disconnect(m_document, nullptr, this, nullptr);
     m_undo->SetDocument(nullptr);
     ReportFrame::SetWrittenNotifier(nullptr);
+    platform::Profile::SetWriteFailureHandler(nullptr);
     // The view releases its context through the model view, which must
     // still exist; the bars hold pointers to it as well.
     delete m_view;

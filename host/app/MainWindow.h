@@ -159,4 +159,5 @@ private:
     QList<QAction*> m_projectActions; // enabled only with a project open
     QLabel* m_modeLabel = nullptr;
     QLabel* m_resultsLabel = nullptr;
+    bool m_settingsWriteReported = false; // one notice per session
 };

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 
+#include <atomic>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +12,9 @@
 
 namespace platform {
 namespace {
+
+std::atomic<unsigned> g_failedWrites{0};
+std::function<void(const std::string&)> g_writeFailureHandler;
 
 bool SameText(const std::string& a, const std::string& b)
 {
@@ -205,7 +209,22 @@ bool Profile::WriteString(const std::string& section, const std::string& key,
     std::ostringstream text;
     for (const std::string& line : lines)
         text << line << '\n';
-    return AtomicFile::Write(path, text.str());
+    if (AtomicFile::Write(path, text.str()))
+        return true;
+    ++g_failedWrites;
+    if (g_writeFailureHandler)
+        g_writeFailureHandler(path);
+    return false;
+}
+
+unsigned Profile::FailedWrites()
+{
+    return g_failedWrites;
+}
+
+void Profile::SetWriteFailureHandler(std::function<void(const std::string&)> handler)
+{
+    g_writeFailureHandler = std::move(handler);
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // reads and the profile-string write that every command uses. The file is
 // re-read on every call so that two readers never hold stale values.
 #pragma once
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -34,6 +35,14 @@ public:
 
     // Whether the key exists at all.
     static bool HasKey(const std::string& section, const std::string& key);
+
+    // Writes that failed since the process started (a read-only settings
+    // file, a full disk): the command line turns any into a failing exit
+    // status, since the run's settings were not kept.
+    static unsigned FailedWrites();
+    // Called with the file's path after each failed write (the window tells
+    // the user); none by default.
+    static void SetWriteFailureHandler(std::function<void(const std::string&)> handler);
 };
 
 } // namespace platform

@@ -355,6 +355,20 @@ TEST(KestraErrors, BadInputGivesAMessageAndANonZeroExit)
     EXPECT_NE(r.out.find("kestra demo [DIR]"), std::string::npos);
 }
 
+TEST(KestraErrors, SettingsThatCannotBeWrittenFailTheRun)
+{
+    TempDir dir;
+    DemoProject held = Mechanism();
+    held.nodes[2][5] = 0; // node 3 held along Z: the truss now solves
+    const std::string ktr = WriteProject(dir, held);
+    TempDir::Write(dir.File("plain"), "not a folder");
+    const std::string ini = dir.File("plain") + "/KESTRA.INI";
+    const RunResult r = Kestra("solve --quiet --ini '" + ini + "' '" + ktr + "'", dir.Folder());
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("kestra: the settings file " + ini + " could not be written"),
+              std::string::npos) << r.err;
+}
+
 TEST(KestraErrors, MissingModelTableIsReported)
 {
     TempDir dir;
