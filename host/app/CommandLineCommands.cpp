@@ -228,14 +228,18 @@ bool CommandLine::PrepareView(CGeometry& g, int mode, int component, int k, std:
             }
             if (!ProjectFiles::ReadResult(".elf", k, members, 2 * dof, record, error))
                 return false;
-            g.UpdateMemberForec(record);
             // The section forces at the stations draw the diagrams along
-            // the members when the solver wrote them.
+            // the members when the solver wrote them; the straight ones
+            // between the end values are built only without them.
             CdMatrix stations;
             std::string stationError;
             if (fs::is_regular_file(ProjectFiles::ProjectPath(".mfs")) &&
-                ProjectFiles::ReadResult(".mfs", k, members * CGeometry::kStations, dof, stations, stationError))
+                ProjectFiles::ReadResult(".mfs", k, members * CGeometry::kStations, dof, stations, stationError)) {
+                g.UpdateDiagramLabels(record);
                 g.UpdateMemberStations(stations);
+            } else {
+                g.UpdateMemberForec(record);
+            }
             g.m_forceComponent = component;
         }
     }

@@ -21,6 +21,7 @@
 #include "ViewCamera.h"
 
 class CGeometry;
+class CdMatrix;
 class DockManager;
 class ModelUndo;
 class ModelViewWidget;
@@ -129,10 +130,11 @@ private:
     void UpdateRecentMenu();
     void UpdateLoadCaseMenu();
     // Member load glyphs of case k (none for a combination or without a
-    // file) and, after a solve, the station-based diagrams of record k
-    // (when the solver wrote ".mfs"; otherwise the straight ones stay).
+    // file).
     void ShowMemberLoads(int k);
-    void ShowStationDiagrams(int k);
+    // The force diagrams of record k with its member end forces: through
+    // the stations when the solver wrote ".mfs", else straight.
+    void ShowForceDiagrams(int k, const CdMatrix& forces);
     void AddRecent(const QString& path);
     // Asks to save a changed model: false when the user cancels.
     bool MaybeSave();

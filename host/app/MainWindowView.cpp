@@ -63,12 +63,9 @@ bool MainWindow::RefreshView(QString* problem)
             trouble = QString::fromStdString(error);
         if (members > 0) {
             if (ProjectFiles::ReadResult(".elf", k, members, 2 * dof, record, error))
-                g.UpdateMemberForec(record);
+                ShowForceDiagrams(k, record);
             else
                 trouble = QString::fromStdString(error);
-            // Section forces at the stations, when the solver wrote them,
-            // draw the diagrams along the members instead of straight lines.
-            ShowStationDiagrams(k);
         }
     }
     g.m_viewMode = mode;
@@ -268,17 +265,26 @@ void MainWindow::ShowMemberLoads(int k)
     m_geometry->UpdateMemberLoad(loads);
 }
 
-void MainWindow::ShowStationDiagrams(int k)
+void MainWindow::ShowForceDiagrams(int k, const CdMatrix& forces)
 {
+    // Section forces at the stations, when the solver wrote them, draw the
+    // diagrams along the members instead of straight lines between the
+    // end values: the straight ones are then not built at all.
     CProject project;
+    CGeometry& g = *m_geometry;
     const std::string path = ProjectFiles::ProjectPath(".mfs");
-    const int members = m_geometry->m_memberTable.GetRows();
-    if (!std::filesystem::exists(path) || members < 1)
-        return;
+    const int members = g.m_memberTable.GetRows();
     CdMatrix stations;
     std::string error;
-    if (ProjectFiles::ReadResult(".mfs", k, members * CGeometry::kStations, project.GetDof(), stations, error))
-        m_geometry->UpdateMemberStations(stations);
-    else
+    if (std::filesystem::exists(path) &&
+        !ProjectFiles::ReadResult(".mfs", k, members * CGeometry::kStations, project.GetDof(), stations, error)) {
         statusBar()->showMessage(QString::fromStdString(error), 10000);
+        stations = CdMatrix();
+    }
+    if (stations.GetRows() == 0) {
+        g.UpdateMemberForec(forces);
+        return;
+    }
+    g.UpdateDiagramLabels(forces);
+    g.UpdateMemberStations(stations);
 }

@@ -26,6 +26,9 @@
 #include "view/OpenGL.h"
 
 class GLUquadric;
+namespace glyph {
+struct DiagramFrame;
+}
 namespace numerics {
 class RecordSet;
 }
@@ -193,7 +196,8 @@ public:
     // Lists 25 to 30: for each force component, its largest absolute end
     // value written at that member end, and with m_showEndValues every
     // member's two end values near its ends; the legend lines of the
-    // diagrams. Called by UpdateMemberForec with the same table.
+    // diagrams. Called by UpdateMemberForec with the same table; after it,
+    // UpdateMemberStations moves the largest value to the stations.
     void UpdateDiagramLabels(const CdMatrix& forces);
     // Shows or hides every member's end values: lists 25 to 30 again from
     // the table the last UpdateDiagramLabels was given.
@@ -214,6 +218,10 @@ public:
     std::vector<std::string> m_diagramLegend[6];
     bool m_showEndValues = false;
     CdMatrix m_labelForces; // the member end forces the labels were made from
+    // The section forces at the stations when the diagrams follow them
+    // (UpdateMemberStations): the largest value and the scale come from
+    // them; empty for straight diagrams.
+    CdMatrix m_labelStations;
 
     // ---- Model state, in declaration order ----------------------------
     CdMatrix m_nodeTable;     // N x (3 + DOF): X, Y, Z [m], restraint codes (1 free, 0 fixed)
@@ -260,6 +268,8 @@ private:
     // Coordinate c (1..3) of node n, with the table's out-of-range rule.
     double NodeCoordinate(int n, int c);
     void DrawPinnedSupport(double x, double y, double z);
+    // Member k's line and label in the current colour (GeometrySelection.cpp).
+    void DrawMemberHighlight(int k);
     void DrawFixedSupport(double x, double y, double z);
 
     static MatrixViewerHook s_matrixViewerHook;
@@ -278,6 +288,13 @@ private:
     void DrawLoadHead();
     // One force diagram list (Fx .. Mz).
     void CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& style);
+    // The frame member k's diagram is drawn in, from its end nodes and its
+    // row of the local axes; false for a member that cannot show one
+    // (coincident or undefined ends, broken axes).
+    bool MemberDiagramFrame(int k, const numerics::RecordSet& axes, glyph::DiagramFrame& frame);
+    // Lists 25 to 30 and the diagram legends from m_labelForces and, when
+    // the diagrams follow the stations, m_labelStations (GeometryLegend.cpp).
+    void RebuildDiagramLabels();
     // The members' local axes ("dcos") while UpdateMemberForec runs: read
     // once by the first diagram that needs them and shared by the others;
     // nullptr outside UpdateMemberForec.

@@ -1,5 +1,6 @@
 // CGeometry: what makes the result pictures readable. The largest absolute
-// end value of each member force component is written at its member end
+// value of each member force component (at the member ends, or at the
+// stations when the diagrams follow them) is written where it occurs
 // (lists 25 to 30, with every member's end values when asked for), the
 // displaced shape gets its drawing size, and a legend in the window's top
 // left corner names the component, its units, the drawing scale and the
@@ -37,13 +38,20 @@ void CGeometry::ShowEndValues(bool show)
 {
     m_showEndValues = show;
     if (m_labelForces.GetRows() > 0)
-        UpdateDiagramLabels(m_labelForces);
+        RebuildDiagramLabels();
 }
 
 void CGeometry::UpdateDiagramLabels(const CdMatrix& forces)
 {
     if (&forces != &m_labelForces)
         m_labelForces = forces;
+    m_labelStations = CdMatrix();
+    RebuildDiagramLabels();
+}
+
+void CGeometry::RebuildDiagramLabels()
+{
+    const CdMatrix& forces = m_labelForces;
     CProject project;
     const int dof = project.GetDof();
     const bool frame = project.GetElementType() == "Frame3D";
@@ -56,6 +64,11 @@ void CGeometry::UpdateDiagramLabels(const CdMatrix& forces)
     const int scales[6] = {m_forceOptions.m_memberFxScale, m_forceOptions.m_memberFyScale,
                            m_forceOptions.m_memberFzScale, m_forceOptions.m_memberMxScale,
                            m_forceOptions.m_memberMyScale, m_forceOptions.m_memberMzScale};
+    // Diagrams drawn through the stations take their largest value (and so
+    // their scale) from the stations: mid-span moments exceed the end
+    // values under member loads.
+    const int stationMembers = m_labelStations.GetRows() / kStations;
+    const bool stations = stationMembers > 0;
     glDeleteLists(ListLabelFx, 6);
 
     for (int c = 1; c <= 6; ++c) {
@@ -67,39 +80,52 @@ void CGeometry::UpdateDiagramLabels(const CdMatrix& forces)
         const double factor = moment ? momentFactor : forceFactor;
         const std::string unit = moment ? forceUnit + "." + lengthUnit : forceUnit;
 
-        // The largest absolute end value, its member and end (the first
-        // one found when several are as large).
-        int where = 0, end = 0;
-        double largest = 0.0;
-        for (int k = 1; k <= forces.GetRows(); ++k)
-            for (int e = 0; e < 2; ++e) {
-                const double v = forces(k, e * dof + c);
-                if (std::isfinite(v) && std::fabs(v) > largest) {
-                    largest = std::fabs(v);
-                    where = k;
-                    end = e;
-                }
+        // The largest absolute value, its member and where along it
+        // (0 start .. 1 end); the first one found when several are as large.
+        int where = 0;
+        double at = 0.0, shown = 0.0, largest = 0.0;
+        auto consider = [&](int k, double t, double v) {
+            if (std::isfinite(v) && std::fabs(v) > largest) {
+                largest = std::fabs(v);
+                shown = v;
+                where = k;
+                at = t;
             }
+        };
+        if (stations && c <= m_labelStations.GetCols()) {
+            for (int k = 1; k <= stationMembers; ++k)
+                for (int st = 1; st <= kStations; ++st)
+                    consider(k, double(st - 1) / (kStations - 1),
+                             m_labelStations((k - 1) * kStations + st, c));
+        } else if (!stations) {
+            for (int k = 1; k <= forces.GetRows(); ++k)
+                for (int e = 0; e < 2; ++e)
+                    consider(k, e, forces(k, e * dof + c));
+        }
         legend.push_back(std::string(kComponentNames[c - 1]) + " [" + unit + "]  load case " +
                          std::to_string(loadCase));
         if (where == 0) {
             legend.push_back("no " + std::string(kComponentNames[c - 1]) + " in any member");
             continue;
         }
-        const double shown = forces(where, end * dof + c) * factor;
+        shown *= factor;
+        const std::string place = at == 0.0   ? ", start: "
+                                  : at == 1.0 ? ", end: "
+                                              : ", " + Number(at) + " L from its start: ";
         legend.push_back("scale: " + Number(scales[c - 1] * GetLengthFactor()) + " " +
                          lengthUnit + " = " + Number(largest * factor) + " " + unit);
         legend.push_back("largest |" + std::string(kComponentNames[c - 1]) + "| at member " +
-                         std::to_string(where) + (end == 0 ? ", start: " : ", end: ") +
-                         Number(shown) + " " + unit);
+                         std::to_string(where) + place + Number(shown) + " " + unit);
 
         glNewList(ListLabelFx + GLuint(c - 1), GL_COMPILE);
         glColor3d(1.0, 1.0, 0.0);
-        const int line = end == 0 ? 1 : 4;
-        const double x = m_memberLine(where, line), y = m_memberLine(where, line + 1),
-                     z = m_memberLine(where, line + 2);
-        if (Finite(x, y, z))
-            RenderString(x, y, z, "max " + Number(shown));
+        if (where <= m_memberLine.GetRows()) {
+            const double* r = static_cast<const CdMatrix&>(m_memberLine).GetData()[where];
+            const double x = r[1] + at * (r[4] - r[1]), y = r[2] + at * (r[5] - r[2]),
+                         z = r[3] + at * (r[6] - r[3]);
+            if (Finite(x, y, z))
+                RenderString(x, y, z, "max " + Number(shown));
+        }
         if (m_showEndValues) {
             glColor3d(1.0, 1.0, 1.0);
             for (int k = 1; k <= forces.GetRows(); ++k) {

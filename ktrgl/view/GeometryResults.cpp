@@ -174,6 +174,20 @@ void CGeometry::CreateMemberMz(CdMatrix forces)
                                  o.m_memberMzRed, o.m_memberMzGreen, o.m_memberMzBlue, true});
 }
 
+bool CGeometry::MemberDiagramFrame(int k, const numerics::RecordSet& axes,
+                                   glyph::DiagramFrame& frame)
+{
+    const int from = TruncateNumber(m_memberTable(k, 1));
+    const int to = TruncateNumber(m_memberTable(k, 2));
+    frame.p1 = {NodeCoordinate(from, 1), NodeCoordinate(from, 2), NodeCoordinate(from, 3)};
+    const glyph::Vec3 p2{NodeCoordinate(to, 1), NodeCoordinate(to, 2), NodeCoordinate(to, 3)};
+    frame.e1 = {axes(k, 1, 1), axes(k, 1, 2), axes(k, 1, 3)};
+    frame.e2 = {axes(k, 2, 1), axes(k, 2, 2), axes(k, 2, 3)};
+    frame.length = glyph::Norm(p2 - frame.p1);
+    return frame.length > 0.0 && std::isfinite(frame.length) && glyph::IsFinite(frame.p1) &&
+           glyph::IsFinite(frame.e1) && glyph::IsFinite(frame.e2);
+}
+
 void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& style)
 {
     CProject project;
@@ -214,28 +228,20 @@ void CGeometry::CreateMemberDiagram(const CdMatrix& forces, const DiagramStyle& 
         const double f2 = forces(k, dof + c);
         if (f1 == 0.0 || f2 == 0.0 || !std::isfinite(f1) || !std::isfinite(f2))
             continue;
-        const int from = TruncateNumber(m_memberTable(k, 1));
-        const int to = TruncateNumber(m_memberTable(k, 2));
-        const glyph::Vec3 p1{NodeCoordinate(from, 1), NodeCoordinate(from, 2),
-                             NodeCoordinate(from, 3)};
-        const glyph::Vec3 p2{NodeCoordinate(to, 1), NodeCoordinate(to, 2), NodeCoordinate(to, 3)};
         if (axesRead != numerics::ReadResult::Ok) {
             // A broken file is reported once, not once per member.
             numerics::ShowAccessError(axesPath);
             break;
         }
-        const glyph::Vec3 e1{axes(k, 1, 1), axes(k, 1, 2), axes(k, 1, 3)};
-        const glyph::Vec3 e2{axes(k, 2, 1), axes(k, 2, 2), axes(k, 2, 3)};
-        const double length = glyph::Norm(p2 - p1);
-        if (!(length > 0.0) || !std::isfinite(length) || !glyph::IsFinite(p1) ||
-            !glyph::IsFinite(e1) || !glyph::IsFinite(e2))
+        glyph::DiagramFrame frame;
+        if (!MemberDiagramFrame(k, axes, frame))
             continue;
-        const double h = length / stations;
+        const double h = frame.length / stations;
 
         glPassThrough(static_cast<GLfloat>(k));
         for (double j = 1; j <= stations; ++j)
-            batch.Add(glyph::MakeDiagramStrip(p1, e1, e2, s, f1, f2, length, h,
-                                              static_cast<int>(j)));
+            batch.Add(glyph::MakeDiagramStrip(frame.p1, frame.e1, frame.e2, s, f1, f2,
+                                              frame.length, h, static_cast<int>(j)));
         batch.Flush();
     }
     glEndList();

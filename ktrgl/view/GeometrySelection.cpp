@@ -59,23 +59,28 @@ void CGeometry::OnSelSelectMember()
 
     glNewList(ListMemberHighlight, GL_COMPILE_AND_EXECUTE);
     for (int k = m_selMemberFrom; k <= m_selMemberTo; ++k) {
-        // m_memberLine may lag behind a table that grew since the last
-        // RenderMember: such rows read the spare slot like any other table.
-        const double sx = m_memberLine(k, 1), sy = m_memberLine(k, 2), sz = m_memberLine(k, 3);
-        const double ex = m_memberLine(k, 4), ey = m_memberLine(k, 5), ez = m_memberLine(k, 6);
-        const double mx = m_memberLine(k, 7), my = m_memberLine(k, 8), mz = m_memberLine(k, 9);
         glColor3d(1.0, 0.0, 0.0);
-        if (Finite(sx, sy, sz) && Finite(ex, ey, ez)) {
-            glBegin(GL_LINES);
-            glVertex3d(sx, sy, sz);
-            glVertex3d(ex, ey, ez);
-            glEnd();
-        }
-        if (Finite(mx, my, mz))
-            RenderString(mx, my, mz, LabelAt(m_memberOptions.m_memberLabels, k, k));
+        DrawMemberHighlight(k);
     }
     glEndList();
     RenderRefPoint();
+}
+
+void CGeometry::DrawMemberHighlight(int k)
+{
+    // m_memberLine may lag behind a table that grew since the last
+    // RenderMember: such rows read the spare slot like any other table.
+    const double sx = m_memberLine(k, 1), sy = m_memberLine(k, 2), sz = m_memberLine(k, 3);
+    const double ex = m_memberLine(k, 4), ey = m_memberLine(k, 5), ez = m_memberLine(k, 6);
+    const double mx = m_memberLine(k, 7), my = m_memberLine(k, 8), mz = m_memberLine(k, 9);
+    if (Finite(sx, sy, sz) && Finite(ex, ey, ez)) {
+        glBegin(GL_LINES);
+        glVertex3d(sx, sy, sz);
+        glVertex3d(ex, ey, ez);
+        glEnd();
+    }
+    if (Finite(mx, my, mz))
+        RenderString(mx, my, mz, LabelAt(m_memberOptions.m_memberLabels, k, k));
 }
 
 void CGeometry::HighlightNodes(const std::vector<int>& nodes)
@@ -114,19 +119,8 @@ void CGeometry::HighlightMembers(const std::vector<int>& members)
     glNewList(ListMemberHighlight, GL_COMPILE);
     glColor3d(1.0, 0.0, 0.0);
     for (int k : members) {
-        if (k < 1 || k > m)
-            continue;
-        const double sx = m_memberLine(k, 1), sy = m_memberLine(k, 2), sz = m_memberLine(k, 3);
-        const double ex = m_memberLine(k, 4), ey = m_memberLine(k, 5), ez = m_memberLine(k, 6);
-        const double mx = m_memberLine(k, 7), my = m_memberLine(k, 8), mz = m_memberLine(k, 9);
-        if (Finite(sx, sy, sz) && Finite(ex, ey, ez)) {
-            glBegin(GL_LINES);
-            glVertex3d(sx, sy, sz);
-            glVertex3d(ex, ey, ez);
-            glEnd();
-        }
-        if (Finite(mx, my, mz))
-            RenderString(mx, my, mz, LabelAt(m_memberOptions.m_memberLabels, k, k));
+        if (k >= 1 && k <= m)
+            DrawMemberHighlight(k);
     }
     glEndList();
     RenderRefPoint();

@@ -5,7 +5,8 @@
 // between neighbouring stations are laid off along the member's local
 // axis 2 and fade from white on the member to the diagram colour, like the
 // straight diagrams; the largest station value of a component is drawn at
-// its "member scale" setting.
+// its "member scale" setting. The strips of a member go to OpenGL as one
+// vertex-array draw, as the straight diagrams do.
 #include "view/Geometry.h"
 
 #include <GL/gl.h>
@@ -15,13 +16,8 @@
 #include "numerics/RecordSet.h"
 #include "platform/WaitCursor.h"
 #include "project/Project.h"
+#include "view/DiagramStripBatch.h"
 #include "view/GlyphMath.h"
-
-namespace {
-
-inline void Vertex(const glyph::Vec3& p) { glVertex3d(p.x, p.y, p.z); }
-
-} // namespace
 
 // One component: its list, its column c of the station table, its settings
 // and whether only frames have it.
@@ -55,6 +51,9 @@ void CGeometry::UpdateMemberStations(CdMatrix stations)
         if (shows[c] == 1)
             CreateStationDiagram(stations, styles[c]);
     m_memberAxes = nullptr;
+    // The labels and legends follow the drawn values.
+    m_labelStations = std::move(stations);
+    RebuildDiagramLabels();
 }
 
 void CGeometry::CreateStationDiagram(const CdMatrix& stations, const StationStyle& style)
@@ -79,6 +78,8 @@ void CGeometry::CreateStationDiagram(const CdMatrix& stations, const StationStyl
     }
     const double s = style.scale / largest;
 
+    DiagramStripBatch batch;
+    batch.SetColour(style.red, style.green, style.blue);
     glNewList(style.list, GL_COMPILE);
     for (int k = 1; k <= members; ++k) {
         const int row0 = (k - 1) * kStations;
@@ -91,36 +92,24 @@ void CGeometry::CreateStationDiagram(const CdMatrix& stations, const StationStyl
         }
         if (!loaded || !finite)
             continue;
-        const int from = TruncateNumber(m_memberTable(k, 1));
-        const int to = TruncateNumber(m_memberTable(k, 2));
-        const glyph::Vec3 p1{NodeCoordinate(from, 1), NodeCoordinate(from, 2), NodeCoordinate(from, 3)};
-        const glyph::Vec3 p2{NodeCoordinate(to, 1), NodeCoordinate(to, 2), NodeCoordinate(to, 3)};
-        const glyph::Vec3 e1{axes(k, 1, 1), axes(k, 1, 2), axes(k, 1, 3)};
-        const glyph::Vec3 e2{axes(k, 2, 1), axes(k, 2, 2), axes(k, 2, 3)};
-        const double length = glyph::Norm(p2 - p1);
-        if (!(length > 0.0) || !std::isfinite(length) || !glyph::IsFinite(p1) || !glyph::IsFinite(e1) ||
-            !glyph::IsFinite(e2))
+        glyph::DiagramFrame frame;
+        if (!MemberDiagramFrame(k, axes, frame))
             continue;
-        const double h = length / (kStations - 1);
+        const double h = frame.length / (kStations - 1);
 
         glPassThrough(static_cast<GLfloat>(k));
         for (int st = 1; st < kStations; ++st) {
             const double f0 = s * stations(row0 + st, c);
             const double f1 = s * stations(row0 + st + 1, c);
-            const glyph::Vec3 origin = p1 + ((st - 1) * h) * e1;
-            glPushMatrix();
-            glTranslated(origin.x, origin.y, origin.z);
-            glBegin(GL_QUADS);
-            glColor3d(1.0, 1.0, 1.0);
-            Vertex(glyph::Vec3{});
-            glColor3d(style.red / 255.0, style.green / 255.0, style.blue / 255.0);
-            Vertex(f0 * e2);
-            Vertex(f1 * e2 + h * e1);
-            glColor3d(1.0, 1.0, 1.0);
-            Vertex(h * e1);
-            glEnd();
-            glPopMatrix();
+            glyph::DiagramStrip strip;
+            strip.origin = frame.p1 + ((st - 1) * h) * frame.e1;
+            strip.corner[0] = glyph::Vec3{};
+            strip.corner[1] = f0 * frame.e2;
+            strip.corner[2] = f1 * frame.e2 + h * frame.e1;
+            strip.corner[3] = h * frame.e1;
+            batch.Add(strip);
         }
+        batch.Flush();
     }
     glEndList();
 }

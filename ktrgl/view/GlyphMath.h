@@ -84,6 +84,16 @@ inline double DiagramOrdinate(double s, double f1, double f2, double x, double l
     return s * f1 + (s * f2 - s * f1) * x / length;
 }
 
+// Where a member's force diagram is laid: its start point, its local axes
+// 1 (along the member) and 2 (the direction the values are drawn in), and
+// its length.
+struct DiagramFrame {
+    Vec3 p1;
+    Vec3 e1;
+    Vec3 e2;
+    double length = 0.0;
+};
+
 // One strip of a diagram, in the member's frame translated to
 // start + x0*e1: the four corners in drawing order (white, colour, colour,
 // white).
