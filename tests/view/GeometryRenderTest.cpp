@@ -1,6 +1,6 @@
 // What OpenGL receives from the model view's scene lists: node points and
-// numbers, member lines and numbers, property numbers, supports, the draw
-// order of the view modes, and the background colour.
+// numbers, member lines and numbers, property numbers, supports and the draw
+// order of the view modes.
 #include "ViewTestSupport.h"
 
 #include <limits>
@@ -13,28 +13,27 @@ namespace {
 
 class GeometryRender : public ViewFixture {
 protected:
-    // Nodes 1 (0,0,0), 2 (4,0,0), 3 (4,6,-2); members 1-2 (group 5) and
-    // 2-3 (group 12).
-    static void FillModel(CGeometry& geo)
+    // Nodes 1 (0,0,0), 2 (4,0,0), 3 (4,6,-2) and nine more at (10 i, -i, i / 2);
+    // members 1-2 (group 5) and 2-3 (group 12).
+    static void FillModel(CGeometry& geo, int nodes = 3)
     {
-        SetNodes(geo, {{0, 0, 0}, {4, 0, 0}, {4, 6, -2}});
+        std::vector<Vec3> xyz = {{0, 0, 0}, {4, 0, 0}, {4, 6, -2}};
+        for (int i = 4; i <= nodes; ++i)
+            xyz.push_back({i * 10.0, -double(i), 0.5 * i});
+        SetNodes(geo, xyz);
         SetMembers(geo, {{1, 2, 0, 0, 0, 0, 5}, {2, 3, 0, 0, 0, 0, 12}});
     }
 };
 
-// Replaces lists 1..24 by markers passing their own number through, so the
-// order in which they are called can be read back.
-void MarkLists()
+// The numbers each list passes through when the lists 1..30 are replaced
+// by markers, in the order they are called.
+std::vector<int> CalledLists(const std::function<void()>& draw)
 {
     for (GLuint list = 1; list <= 30; ++list) {
         glNewList(list, GL_COMPILE);
         glPassThrough(static_cast<GLfloat>(list));
         glEndList();
     }
-}
-
-std::vector<int> CalledLists(const std::function<void()>& draw)
-{
     std::vector<int> order;
     for (const FeedbackRecord& r : testsupport::CaptureFeedback(draw))
         if (r.token == GL_PASS_THROUGH_TOKEN)
@@ -44,64 +43,33 @@ std::vector<int> CalledLists(const std::function<void()>& draw)
 
 } // namespace
 
-TEST_F(GeometryRender, NodePointsAndNumbers)
+TEST_F(GeometryRender, NodeAndMemberPointsLinesAndNumbers)
 {
     OptionRgb("node coordinate", 10, 200, 30);
     OptionRgb("node number", 255, 128, 0);
+    OptionRgb("member line", 0, 51, 102);
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    std::vector<Vec3> xyz;
-    for (int i = 1; i <= 12; ++i)
-        xyz.push_back({i * 10.0, -double(i), 0.5 * i});
-    SetNodes(geo, xyz);
+    FillModel(geo, 12);
     geo.UpdateNode();
+    geo.UpdateMember();
+    geo.UpdateProperty();
 
     const auto points = FeedbackOfList(CGeometry::ListNodePoints);
     ASSERT_EQ(points.size(), 12u) << testsupport::Describe(points);
     for (int i = 1; i <= 12; ++i) {
         ASSERT_EQ(points[i - 1].token, static_cast<GLenum>(GL_POINT_TOKEN));
-        ExpectNear(At(points[i - 1].vertices[0]), xyz[size_t(i - 1)]);
+        ExpectNear(At(points[i - 1].vertices[0]), NodeAt(geo, i));
         ExpectColour(points[i - 1].vertices[0], Rgb255(10, 200, 30));
     }
     // One bitmap per character: "1".."9" and "10", "11", "12".
     const auto numbers = FeedbackOfList(CGeometry::ListNodeNumbers);
     EXPECT_EQ(numbers.size(), 15u);
     EXPECT_EQ(testsupport::Count(numbers, GL_BITMAP_TOKEN), 15u);
-    ExpectNear(At(numbers[0].vertices[0]), {10, -1, 0.5});
+    ExpectNear(At(numbers[1].vertices[0]), {4, 0, 0});
     ExpectColour(numbers[0].vertices[0], Rgb255(255, 128, 0));
     ExpectNear(At(numbers[9].vertices[0]), {100, -10, 5}); // first digit of "10"
     EXPECT_GT(numbers[10].vertices[0].x, numbers[9].vertices[0].x);
-}
-
-TEST_F(GeometryRender, ShowKeysOffLeaveTheirListsEmpty)
-{
-    Options({{"node coordinate show", 0}, {"member line show", 0}, {"member number show", 0}});
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillModel(geo);
-    geo.UpdateNode();
-    geo.UpdateMember();
-    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
-    EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
-    EXPECT_TRUE(Empty(CGeometry::ListMemberLines));
-    EXPECT_TRUE(Empty(CGeometry::ListMemberNumbers));
-    EXPECT_EQ(geo.m_memberLine(2, 5), 6.0); // the member lines are still filled
-
-    Option("node number show", 2); // only exactly 1 shows
-    geo.LoadLibraryA();
-    geo.RenderNode();
-    EXPECT_TRUE(Empty(CGeometry::ListNodeNumbers));
-}
-
-TEST_F(GeometryRender, MemberLinesNumbersAndPropertyNumbers)
-{
-    OptionRgb("member line", 0, 51, 102);
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillModel(geo);
-    geo.UpdateNode();
-    geo.UpdateMember();
-    geo.UpdateProperty();
 
     const auto lines = testsupport::Lines(FeedbackOfList(CGeometry::ListMemberLines));
     ASSERT_EQ(lines.size(), 2u);
@@ -114,18 +82,53 @@ TEST_F(GeometryRender, MemberLinesNumbersAndPropertyNumbers)
     glGetFloatv(GL_LINE_WIDTH, &width);
     EXPECT_EQ(width, 1.0f);
 
-    const auto numbers = Of(FeedbackOfList(CGeometry::ListMemberNumbers), GL_BITMAP_TOKEN);
-    ASSERT_EQ(numbers.size(), 2u);
-    ExpectNear(At(numbers[0].vertices[0]), {2, 0, 0});
-    ExpectNear(At(numbers[1].vertices[0]), {4, 3, -1});
-    ExpectColour(numbers[1].vertices[0], {0, 1, 1}); // default member number colour
-
-    // Property labels "5" and "12" in white at the midpoints.
+    // Member numbers (default cyan) and property numbers "5", "12" (white)
+    // at the midpoints.
+    const auto members = Of(FeedbackOfList(CGeometry::ListMemberNumbers), GL_BITMAP_TOKEN);
     const auto groups = Of(FeedbackOfList(CGeometry::ListPropertyNumbers), GL_BITMAP_TOKEN);
+    ASSERT_EQ(members.size(), 2u);
     ASSERT_EQ(groups.size(), 3u);
-    ExpectNear(At(groups[0].vertices[0]), {2, 0, 0});
-    ExpectNear(At(groups[1].vertices[0]), {4, 3, -1});
+    for (const auto& labels : {members, groups}) {
+        ExpectNear(At(labels[0].vertices[0]), {2, 0, 0});
+        ExpectNear(At(labels[1].vertices[0]), {4, 3, -1});
+    }
+    ExpectColour(members[1].vertices[0], {0, 1, 1});
     ExpectColour(groups[2].vertices[0], {1, 1, 1});
+}
+
+TEST_F(GeometryRender, ShowKeysAndViewModeDecideWhichListsAreBuilt)
+{
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    FillModel(geo);
+    // The force view builds no scene lists; the others all four.
+    geo.m_viewMode = 3;
+    geo.CreateDisplayList();
+    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
+    EXPECT_FALSE(glIsList(CGeometry::ListMemberLines));
+    for (int mode = 0; mode <= 2; ++mode) {
+        geo.ClearView();
+        geo.m_viewMode = mode;
+        geo.CreateDisplayList();
+        EXPECT_EQ(CountOf(CGeometry::ListNodePoints, GL_POINT_TOKEN), 3u);
+        EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
+        EXPECT_EQ(LinesOf(CGeometry::ListMemberLines), 2u);
+        EXPECT_EQ(CountOf(CGeometry::ListMemberNumbers, GL_BITMAP_TOKEN), 2u);
+    }
+
+    Options({{"node coordinate show", 0}, {"member line show", 0}, {"member number show", 0}});
+    geo.LoadLibraryA();
+    geo.UpdateNode();
+    geo.UpdateMember();
+    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
+    EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
+    EXPECT_TRUE(Empty(CGeometry::ListMemberLines));
+    EXPECT_TRUE(Empty(CGeometry::ListMemberNumbers));
+    EXPECT_EQ(geo.m_memberLine(2, 5), 6.0); // the member lines are still filled
+    Option("node number show", 2);          // only exactly 1 shows
+    geo.LoadLibraryA();
+    geo.RenderNode();
+    EXPECT_TRUE(Empty(CGeometry::ListNodeNumbers));
 }
 
 TEST_F(GeometryRender, NothingUndefinedReachesTheLists)
@@ -213,26 +216,22 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
 {
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    MarkLists();
     auto render = [&geo] { geo.Rendering(); };
     using L = std::vector<int>;
-    // {view mode, force component, lists called}
-    const std::tuple<int, int, L> table[] = {
+    // {view mode, force component, lists called}; components 1007..1012
+    // call their diagram (16..21), then its largest-value labels (25..30).
+    std::vector<std::tuple<int, int, L>> table = {
         {0, 0, L{3, 1, 2, 13, 6, 4, 5, 14, 24}}, {1, 0, L{7, 8, 9, 10, 11, 12, 3, 1, 2, 6, 4, 5}},
         {2, 0, L{3, 1, 2, 6, 4, 15}},            {3, 1006, L{3, 1, 2, 6, 4}},
         {3, 0, L{3, 1, 2, 6, 4}},                {4, 0, L{}},
         {-1, 0, L{}}};
+    for (int c = 1007; c <= 1012; ++c)
+        table.emplace_back(3, c, L{c - 1007 + 16, c - 1007 + 25, 3, 1, 2, 6, 4});
     for (const auto& row : table) {
-        SCOPED_TRACE(std::get<0>(row));
+        SCOPED_TRACE(std::get<1>(row));
         geo.m_viewMode = std::get<0>(row);
         geo.m_forceComponent = std::get<1>(row);
-        EXPECT_EQ(CalledLists(render), std::get<2>(row));
-    }
-    geo.m_viewMode = 3;
-    for (int component = 1007; component <= 1012; ++component) {
-        geo.m_forceComponent = component;
-        // The diagram, then its largest-value labels (25..30).
-        EXPECT_EQ(CalledLists(render), (L{component - 1007 + 16, component - 1007 + 25, 3, 1, 2, 6, 4}));
+        EXPECT_EQ(CalledLists(render), std::get<2>(row)) << std::get<0>(row);
     }
     geo.m_viewMode = 2; // RenderScene ignores the mode
     EXPECT_EQ(CalledLists([&geo] { geo.RenderScene(); }), (L{3, 1, 2, 13, 6, 4, 5, 14}));
@@ -240,42 +239,9 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
     // ClearView keeps the supports (22), list 24 and the font; the result
     // labels (25..30) go with the results.
     geo.ClearView();
-    for (GLuint list = 1; list <= 21; ++list)
-        EXPECT_FALSE(glIsList(list)) << list;
-    for (GLuint list = 25; list <= 30; ++list)
-        EXPECT_FALSE(glIsList(list)) << list;
-    EXPECT_TRUE(glIsList(22) && glIsList(24) && glIsList(1000 + 'A'));
-}
-
-TEST_F(GeometryRender, CreateDisplayListBuildsNodesAndMembersExceptInForceMode)
-{
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillModel(geo);
-    geo.m_viewMode = 3;
-    geo.CreateDisplayList();
-    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
-    EXPECT_FALSE(glIsList(CGeometry::ListMemberLines));
-    for (int mode = 0; mode <= 2; ++mode) {
-        geo.ClearView();
-        geo.m_viewMode = mode;
-        geo.CreateDisplayList();
-        EXPECT_EQ(CountOf(CGeometry::ListNodePoints, GL_POINT_TOKEN), 3u);
-        EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
-        EXPECT_EQ(LinesOf(CGeometry::ListMemberLines), 2u);
-        EXPECT_EQ(CountOf(CGeometry::ListMemberNumbers, GL_BITMAP_TOKEN), 2u);
-    }
-}
-
-TEST_F(GeometryRender, BackgroundComesFromTheScreenColour)
-{
-    OptionRgb("screen", 51, 102, 255);
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    GLfloat clear[4] = {0, 0, 0, 1};
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    ExpectNear({clear[0], clear[1], clear[2]}, {0.2, 0.4, 1.0}, 1e-6);
-    EXPECT_EQ(clear[3], 0.0f);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsList(1000 + '7'));
+    for (GLuint list = 1; list <= 30; ++list)
+        if (list != 23) {
+            EXPECT_EQ(bool(glIsList(list)), list == 22 || list == 24) << list;
+        }
+    EXPECT_TRUE(glIsList(1000 + 'A'));
 }
