@@ -111,23 +111,3 @@ TEST_F(GeometrySelection, OnlyOneHighlightAtATime)
     geo.OnSelSelectMember();
     EXPECT_EQ(shown(), std::make_pair(false, false));
 }
-
-TEST_F(GeometrySelection, ReferencePointTableAlsoRebuildsLocalAxes)
-{
-    Option("member K point show", 0); // spheres are tested by pixels
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillChain(geo);
-    for (int k = 1; k <= 9; ++k) {
-        geo.m_memberTable(k, 3) = 1.0;  // member length
-        geo.m_memberTable(k, 5) = 10.0; // K points well off every member
-    }
-    geo.m_selMemberFrom = 3;
-    geo.m_selMemberTo = 5;
-    geo.m_activeTable = CGeometry::TableConnectivity;
-    geo.OnSelSelectMember();
-    EXPECT_TRUE(Empty(CGeometry::ListRefPoints));
-    geo.m_activeTable = CGeometry::TableRefPoints;
-    geo.OnSelSelectMember();
-    EXPECT_FALSE(Empty(CGeometry::ListRefPoints));
-}
