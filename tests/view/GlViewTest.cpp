@@ -9,7 +9,6 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -24,28 +23,6 @@ Matrix Get(GLenum which)
     Matrix m{};
     glGetDoublev(which, m.data());
     return m;
-}
-
-// gluPerspective(45, aspect, 0.1, 5000) written out, column-major.
-Matrix Perspective45(double aspect)
-{
-    const double pi = std::acos(-1.0);
-    const double f = 1.0 / std::tan(45.0 / 2.0 * pi / 180.0);
-    const double n = 0.1, far = 5000.0;
-    Matrix m{};
-    m[0] = f / aspect;
-    m[5] = f;
-    m[10] = (far + n) / (n - far);
-    m[11] = -1.0;
-    m[14] = 2.0 * far * n / (n - far);
-    return m;
-}
-
-void ExpectMatrixNear(const Matrix& actual, const Matrix& expected, double tol)
-{
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(actual[size_t(i)], expected[size_t(i)], tol * std::max(1.0, std::fabs(expected[size_t(i)])))
-            << "element " << i;
 }
 
 GLint GetInt(GLenum which)
@@ -113,50 +90,46 @@ TEST_F(GlView, CreatesContextOnOffscreenSurfaceInItsInitialState)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST_F(GlView, OnSizeSetsPerspectiveViewportAndIdentityModelView)
+TEST_F(GlView, OnSizeSetsA45DegreePerspectiveFromATenthTo5000)
 {
     COpenGL view;
     ASSERT_TRUE(StartView(view));
     glNewList(70, GL_COMPILE);
     glEndList();
-    // {width, height, aspect}: a zero height uses the width as the aspect.
-    const double sizes[2][3] = {{400, 200, 2.0}, {300, 0, 300.0}};
-    for (const auto& s : sizes) {
-        const int w = int(s[0]), h = int(s[1]);
-        SCOPED_TRACE(w);
-        if (h > 0) {
-            ASSERT_TRUE(Surface().Resize(w, h));
-        }
-        EXPECT_EQ(Surface().CurrentContext(), view.m_hRC); // context and lists kept
-        EXPECT_EQ(glIsList(70), GL_TRUE);
-        glMatrixMode(GL_MODELVIEW);
-        glTranslated(3, 4, 5); // must be reset
-        glMatrixMode(GL_PROJECTION);
-        view.OnSize(0, w, h);
-        EXPECT_DOUBLE_EQ(view.m_aspect, s[2]);
-        EXPECT_EQ(view.m_size.cx, w);
-        EXPECT_EQ(view.m_size.cy, h);
-        ExpectMatrixNear(Get(GL_PROJECTION_MATRIX), Perspective45(s[2]), 1e-6);
-        GLint vp[4];
-        glGetIntegerv(GL_VIEWPORT, vp);
-        EXPECT_EQ(std::vector<GLint>(vp, vp + 4), (std::vector<GLint>{0, 0, w, h}));
-        EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
-        Matrix identity{};
-        identity[0] = identity[5] = identity[10] = identity[15] = 1.0;
-        EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), identity);
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    }
-
-    // A point on the axis 10 units ahead lands in the middle of the window.
+    ASSERT_TRUE(Surface().Resize(400, 200));
+    glMatrixMode(GL_MODELVIEW);
+    glTranslated(3, 4, 5); // must be reset
+    glMatrixMode(GL_PROJECTION);
     view.OnSize(0, 400, 200);
-    auto records = testsupport::CaptureFeedback([] {
+    EXPECT_EQ(Surface().CurrentContext(), view.m_hRC); // context and lists kept
+    EXPECT_TRUE(glIsList(70));
+    EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_DOUBLE_EQ(view.m_aspect, 2.0);
+    // Half the view is z tan 22.5 deg high at distance z and twice as wide;
+    // nearer than 0.1 or beyond 5000 is clipped.
+    const double t = std::tan(22.5 * std::acos(-1.0) / 180.0);
+    const double points[][3] = {{0, 0, -0.05}, {0, 0, -10}, {10 * t, 5 * t, -10}, {-1e-4, 0, -0.2},
+                                {0, 0, -4990}, {0, 0, -5010}};
+    const double window[][2] = {{200, 100}, {300, 150}, {200, 100}, {200, 100}};
+    const auto records = testsupport::CaptureFeedback([&] {
         glBegin(GL_POINTS);
-        glVertex3d(0, 0, -10);
+        for (const auto& p : points)
+            glVertex3d(p[0], p[1], p[2]);
         glEnd();
     }, testsupport::ModelSpace::AsIs);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_NEAR(records[0].vertices[0].x, 200.0, 1e-3);
-    EXPECT_NEAR(records[0].vertices[0].y, 100.0, 1e-3);
+    ASSERT_EQ(records.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(records[i].vertices[0].x, window[i][0], 0.5) << i;
+        EXPECT_NEAR(records[i].vertices[0].y, window[i][1], 1e-3) << i;
+    }
+
+    // A zero height uses the width as the aspect.
+    view.OnSize(0, 300, 0);
+    EXPECT_DOUBLE_EQ(view.m_aspect, 300.0);
+    GLint vp[4];
+    glGetIntegerv(GL_VIEWPORT, vp);
+    EXPECT_EQ(std::vector<GLint>(vp, vp + 4), (std::vector<GLint>{0, 0, 300, 0}));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 TEST_F(GlView, RotationTranslateZoomLeaveTheModelViewAsItWas)
