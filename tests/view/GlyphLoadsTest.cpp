@@ -1,6 +1,7 @@
 // What OpenGL receives from the load glyph lists 7 to 12: arrow lengths from
 // the printed width of the load, arrowheads, arcs of the moments with their
-// heads turning the right way, labels, colours and show switches.
+// heads turning the right way, labels, colours and show switches; the
+// member load glyphs (list 31).
 #include "ViewTestSupport.h"
 
 #include <algorithm>
@@ -45,6 +46,22 @@ protected:
         for (int i = 1; i <= n; ++i)
             xyz.push_back({20.0 * i, -10.0 * i, 5.0 * i});
         SetNodes(geo, xyz, 0.0);
+    }
+    // One member from (0,0,0) to (4,0,0), K point on +Y: member load
+    // glyphs are load scale 1 x 0.15 x 4 = 0.6 high.
+    static void Beam(CGeometry& geo)
+    {
+        SetNodes(geo, {{0, 0, 0}, {4, 0, 0}}, 1.0);
+        SetMembers(geo, {{1, 2, 4, 0, 1, 0}});
+    }
+    // Shafts: lines whose ends differ in y only by more than the arrowheads.
+    static Records Shafts(const Records& glyph)
+    {
+        Records shafts;
+        for (const FeedbackRecord& r : testsupport::Lines(glyph))
+            if (std::fabs(r.vertices[0].x - r.vertices[1].x) < 1e-5 && std::fabs(r.vertices[0].y - r.vertices[1].y) > 0.1)
+                shafts.push_back(r);
+        return shafts;
     }
 };
 
@@ -269,4 +286,69 @@ TEST_F(GlyphLoads, BrokenValuesNeverReachTheLists)
         const auto glyphs = ByTag(records);
         EXPECT_EQ(glyphs.count(1) + glyphs.count(2) + glyphs.count(3), 0u);
     }
+}
+
+TEST_F(GlyphLoads, MemberLoadArrowsEndOnTheMemberAndTheirTailsFollowTheIntensity)
+{
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    Beam(geo);
+    // Uniform -10 along global Y, a point load of -20 at 1, a linear load
+    // from 0 at 2 to -5 at 4.
+    geo.UpdateMemberLoad(Table(3, 7, {{1, 1, 1}, {1, 2, 1}, {1, 3, 5}, {1, 6, -10},
+                                      {2, 1, 1}, {2, 2, 3}, {2, 3, 5}, {2, 4, 1}, {2, 6, -20},
+                                      {3, 1, 1}, {3, 2, 2}, {3, 3, 5}, {3, 4, 2}, {3, 5, 4}, {3, 7, -5}}));
+    const auto glyphs = ByTag(FeedbackOfList(CGeometry::ListMemberLoads));
+    ASSERT_EQ(glyphs.size(), 3u);
+
+    // Uniform: 11 arrows from y = 0.6 down to the member, tails joined.
+    const auto uniform = Shafts(glyphs.at(1));
+    ASSERT_EQ(uniform.size(), 11u);
+    for (size_t n = 0; n < uniform.size(); ++n) {
+        ExpectNear(At(uniform[n].vertices[0]), {0.4 * n, 0.6, 0});
+        ExpectNear(At(uniform[n].vertices[1]), {0.4 * n, 0.0, 0});
+        ExpectColour(uniform[n].vertices[0], Rgb255(255, 128, 0));
+    }
+    const auto uniformLines = testsupport::Lines(glyphs.at(1));
+    EXPECT_EQ(uniformLines.size(), 11u * 3 + 1);
+    ExpectNear(At(uniformLines.back().vertices[0]), {0, 0.6, 0});
+    ExpectNear(At(uniformLines.back().vertices[1]), {4, 0.6, 0});
+    EXPECT_EQ(Of(glyphs.at(1), GL_BITMAP_TOKEN).size(), 3u); // "-10"
+
+    // Point load: one arrow at a = 1 of the full height.
+    const auto point = Shafts(glyphs.at(2));
+    ASSERT_EQ(point.size(), 1u);
+    ExpectNear(At(point[0].vertices[0]), {1, 0.6, 0});
+    ExpectNear(At(point[0].vertices[1]), {1, 0, 0});
+    EXPECT_EQ(testsupport::Lines(glyphs.at(2)).size(), 3u);
+
+    // Linear: no arrow where the intensity is 0, then tails rising to
+    // 0.6 x 5 / 10 = 0.3 at b; the outline runs from the member at a.
+    const auto linear = Shafts(glyphs.at(3));
+    ASSERT_EQ(linear.size(), 4u); // 2.8 .. 4; the arrow at 2.4 (0.06) is too short to count
+    ExpectNear(At(linear.back().vertices[0]), {4, 0.3, 0});
+    const auto linearLines = testsupport::Lines(glyphs.at(3));
+    ExpectNear(At(linearLines.back().vertices[0]), {2, 0, 0});
+    ExpectNear(At(linearLines.back().vertices[1]), {4, 0.3, 0});
+}
+
+TEST_F(GlyphLoads, MemberLoadSwitchHidesThemAndLocalAxesTurnThem)
+{
+    Option("member load show", 0);
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    Beam(geo);
+    const CdMatrix loads = Table(1, 7, {{1, 1, 1}, {1, 2, 3}, {1, 3, 2}, {1, 4, 2}, {1, 6, 8}});
+    geo.UpdateMemberLoad(loads);
+    EXPECT_TRUE(Empty(CGeometry::ListMemberLoads));
+
+    Option("member load show", 1);
+    geo.LoadLibraryA();
+    geo.UpdateMemberLoad(loads);
+    // Local axis 2 of a member along X with its reference point on +Y is +Y:
+    // a positive load points up, so its tail lies below the member.
+    const auto shafts = Shafts(ByTag(FeedbackOfList(CGeometry::ListMemberLoads)).at(1));
+    ASSERT_EQ(shafts.size(), 1u);
+    ExpectNear(At(shafts[0].vertices[0]), {2, -0.6, 0});
+    ExpectNear(At(shafts[0].vertices[1]), {2, 0, 0});
 }

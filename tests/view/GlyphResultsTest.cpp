@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 #include <numeric>
+#include <set>
 
 #include "platform/MessageBox.h"
 
@@ -469,4 +470,29 @@ TEST_F(GlyphResults, BrokenForcesOrMembersNeverReachTheLists)
         EXPECT_EQ(ByTag(records).count(2), 0u) << list;
     }
     EXPECT_EQ(ByTag(FeedbackOfList(kListFx)).count(3), 0u);
+}
+
+TEST_F(GlyphResults, StationDiagramFollowsTheParabolaOfAUniformLoad)
+{
+    Option("Member Mz scale", 2);
+    CGeometry geo;
+    ASSERT_TRUE(Start(geo));
+    // Member 1, simply supported, 4 long under 10 per length: M(x) = 10 x (4 - x) / 2,
+    // 20 at mid-span, at its 21 stations; member 2 without forces.
+    auto moment = [](double x) { return 10.0 * x * (4.0 - x) / 2.0; };
+    CdMatrix stations(2 * CGeometry::kStations, 6);
+    for (int s = 1; s <= CGeometry::kStations; ++s)
+        stations(s, 6) = moment(4.0 * (s - 1) / (CGeometry::kStations - 1));
+    geo.UpdateMemberStations(stations);
+    std::set<long> ordinates;
+    size_t coloured = 0;
+    ForPolygonVertices(ByTag(FeedbackOfList(CGeometry::ListMemberMz)).at(1), [&](const FeedbackVertex& v) {
+        EXPECT_NEAR(v.y, IsWhite(v) ? 0.0 : 2.0 * moment(v.x) / 20.0, 1e-4) << "at x = " << v.x;
+        coloured += !IsWhite(v);
+        ordinates.insert(std::lround(v.y * 1e4));
+    });
+    EXPECT_GT(coloured, 0u);
+    // A straight line between the two end values (both 0) would give none.
+    EXPECT_GE(ordinates.size(), 10u);
+    EXPECT_EQ(*ordinates.rbegin(), 20000); // 2 at mid-span
 }
