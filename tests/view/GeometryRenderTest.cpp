@@ -1,7 +1,10 @@
 // What OpenGL receives from the model view's scene lists: node points and
-// numbers, member lines and numbers, property numbers, supports and the draw
-// order of the view modes.
+// numbers, member lines and numbers, property numbers, supports, the draw
+// order of the view modes, the selection highlights (lists 3 and 6), and the
+// pixels of one whole frame.
 #include "ViewTestSupport.h"
+
+#include <GL/glu.h>
 
 #include <limits>
 #include <set>
@@ -23,7 +26,36 @@ protected:
         SetNodes(geo, xyz);
         SetMembers(geo, {{1, 2, 0, 0, 0, 0, 5}, {2, 3, 0, 0, 0, 0, 12}});
     }
+    // Ten nodes at (i, 2, 0), members i -> i + 1 (nine of them).
+    static void FillChain(CGeometry& geo)
+    {
+        std::vector<Vec3> xyz;
+        std::vector<std::vector<double>> members;
+        for (int i = 1; i <= 10; ++i) {
+            xyz.push_back({double(i), 2, 0});
+            if (i < 10)
+                members.push_back({double(i), i + 1.0});
+        }
+        SetNodes(geo, xyz);
+        SetMembers(geo, members);
+        geo.UpdateNode();
+        geo.UpdateMember();
+    }
 };
+
+// The RGB of the pixel of a model point under the current matrices.
+testsupport::Rgba PixelAt(const testsupport::PixelImage& image, const Vec3& p, int dx = 0, int dy = 0)
+{
+    GLdouble model[16], proj[16], wx = 0, wy = 0, wz = 0;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, proj);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluProject(p.x, p.y, p.z, model, proj, viewport, &wx, &wy, &wz);
+    testsupport::Rgba c = image.At(static_cast<int>(std::floor(wx)) + dx, static_cast<int>(std::floor(wy)) + dy);
+    c[3] = 0;
+    return c;
+}
 
 // The numbers each list passes through when the lists 1..30 are replaced
 // by markers, in the order they are called.
@@ -244,4 +276,135 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
             EXPECT_EQ(bool(glIsList(list)), list == 22 || list == 24) << list;
         }
     EXPECT_TRUE(glIsList(1000 + 'A'));
+}
+
+TEST_F(GeometryRender, NodeRangeIsCutToTheTableAndDrawnRed)
+{
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    FillChain(geo);
+    geo.m_selNodeFrom = 3;
+    geo.m_selNodeTo = 99;
+    // The list is compiled and executed at once: the call itself draws.
+    const auto drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); });
+    EXPECT_EQ(geo.m_selNodeTo, 10);
+    const auto points = Of(drawn, GL_POINT_TOKEN);
+    ASSERT_EQ(points.size(), 8u);
+    for (int k = 3; k <= 10; ++k) {
+        ExpectNear(At(points[k - 3].vertices[0]), {double(k), 2, 0});
+        ExpectColour(points[k - 3].vertices[0], {1, 0, 0});
+    }
+    // Labels "3".."9" and "10": nine characters, the first at node 3, red;
+    // point then label, node by node.
+    const auto labels = Of(drawn, GL_BITMAP_TOKEN);
+    ASSERT_EQ(labels.size(), 9u);
+    EXPECT_NEAR(labels[0].vertices[0].x, 3.0, 1e-4);
+    ExpectColour(labels[0].vertices[0], {1, 0, 0});
+    EXPECT_EQ(drawn[0].token, static_cast<GLenum>(GL_POINT_TOKEN));
+    EXPECT_EQ(drawn[1].token, static_cast<GLenum>(GL_BITMAP_TOKEN));
+
+    EXPECT_EQ(CountOf(CGeometry::ListNodeHighlight, GL_POINT_TOKEN), 8u);
+    GLfloat size = 0;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 6.0f);
+
+    // First row 0 removes the highlight; a reversed range draws nothing.
+    geo.m_selNodeFrom = 0;
+    geo.m_selNodeTo = 2;
+    EXPECT_TRUE(testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); }).empty());
+    EXPECT_FALSE(glIsList(CGeometry::ListNodeHighlight));
+    EXPECT_EQ(geo.m_selNodeTo, 2);
+    geo.m_selNodeFrom = 5;
+    geo.m_selNodeTo = 4;
+    EXPECT_TRUE(testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); }).empty());
+}
+
+TEST_F(GeometryRender, MemberRangeDrawsRedLinesAndLabelsAtMidpoints)
+{
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    FillChain(geo);
+    geo.m_selMemberFrom = 8;
+    geo.m_selMemberTo = 40;
+    const auto drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectMember(); });
+    EXPECT_EQ(geo.m_selMemberTo, 9);
+    const auto lines = testsupport::Lines(drawn);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NEAR(lines[0].vertices[0].x, 8.0, 1e-4);
+    EXPECT_NEAR(lines[0].vertices[1].x, 9.0, 1e-4);
+    EXPECT_NEAR(lines[1].vertices[1].x, 10.0, 1e-4);
+    ExpectColour(lines[1].vertices[1], {1, 0, 0});
+    const auto labels = Of(drawn, GL_BITMAP_TOKEN);
+    ASSERT_EQ(labels.size(), 2u); // "8", "9"
+    EXPECT_NEAR(labels[0].vertices[0].x, 8.5, 1e-4);
+    EXPECT_NEAR(labels[1].vertices[0].x, 9.5, 1e-4);
+    ExpectColour(labels[1].vertices[0], {1, 0, 0});
+}
+
+TEST_F(GeometryRender, OnlyOneHighlightAtATime)
+{
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    FillChain(geo);
+    auto shown = [] {
+        return std::make_pair(bool(glIsList(CGeometry::ListNodeHighlight)),
+                              bool(glIsList(CGeometry::ListMemberHighlight)));
+    };
+    geo.m_selNodeFrom = geo.m_selNodeTo = 4;
+    geo.OnSelSelectNode();
+    geo.m_selMemberFrom = geo.m_selMemberTo = 2;
+    geo.OnSelSelectMember();
+    EXPECT_EQ(shown(), std::make_pair(false, true));
+    geo.OnSelSelectNode();
+    EXPECT_EQ(shown(), std::make_pair(true, false));
+    // An empty member range removes the node highlight too.
+    geo.m_selMemberFrom = 0;
+    geo.OnSelSelectMember();
+    EXPECT_EQ(shown(), std::make_pair(false, false));
+}
+
+TEST_F(GeometryRender, NodesMembersAndHighlightLandWhereTheyProject)
+{
+    OptionRgb("node coordinate", 255, 0, 255);
+    OptionRgb("screen", 0, 0, 64);
+    Options({{"node number show", 0}, {"member number show", 0}});
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    const std::vector<Vec3> xyz = {{-1, -1, 0}, {1, 1, 0}, {1, -1, 0}, {-1, 1, -1}};
+    SetNodes(geo, xyz);
+    SetMembers(geo, {{1, 2}});
+    geo.UpdateNode();
+    geo.UpdateMember();
+    geo.m_selNodeFrom = geo.m_selNodeTo = 4;
+    geo.OnSelSelectNode();
+
+    // The host's paint: clear, its view transform, Rendering.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslated(0.0, 0.0, -8.0);
+    geo.m_viewMode = 0;
+    geo.Rendering();
+    const testsupport::PixelImage image = testsupport::ReadViewport();
+    ASSERT_EQ(image.width, kWidth);
+
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(PixelAt(image, xyz[size_t(i)]), (testsupport::Rgba{255, 0, 255, 0})) << "node " << i + 1;
+    // The highlighted node is red: list 3 comes first and the depth test
+    // lets the node colour through only where it is strictly nearer.
+    EXPECT_EQ(PixelAt(image, xyz[3]), (testsupport::Rgba{255, 0, 0, 0}));
+    // The member line (default cyan) passes through the origin, the centre.
+    bool cyan = false;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            cyan = cyan || PixelAt(image, {0, 0, 0}, dx, dy) == testsupport::Rgba{0, 255, 255, 0};
+    EXPECT_TRUE(cyan);
+    // The node points cover 6 x 6 pixels each (the member line may take a
+    // few where it meets nodes 1 and 2); the rest is background.
+    const int nodePixels = image.CountMatching({255, 0, 255, 255});
+    EXPECT_LE(nodePixels, 3 * 36);
+    EXPECT_GE(nodePixels, 3 * 36 - 12);
+    testsupport::Rgba corner = image.At(2, 2);
+    corner[3] = 0;
+    EXPECT_EQ(corner, (testsupport::Rgba{0, 0, 64, 0}));
 }
