@@ -222,28 +222,25 @@ TEST_F(GlyphResults, NewLoadsOrResultsDeleteTheReferencePointAxes)
     }
 }
 
-TEST_F(GlyphResults, OneStripPerMemberFromWhiteToTheDiagramColour)
+TEST_F(GlyphResults, StripsFromWhiteToTheDiagramColourLargestEndAtScale)
 {
     Options({{"Subdivisions Fx", 1}, {"Member Fx scale", 2}});
     OptionRgb("Member Fx", 200, 100, 50);
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
     geo.UpdateMemberForec(Forces());
-
-    // s = 2 / 20: member 1 ordinates 1 and -1, member 2 ordinates 0.5 and 2,
-    // both along local axis 2 = global Y.
-    const auto records = FeedbackOfList(kListFx);
-    const auto members = ByTag(records);
-    ASSERT_EQ(members.size(), 2u) << testsupport::Describe(records);
+    // One strip per member. s = 2 / 20: member 1 ordinates 1 and -1, member
+    // 2 ordinates 0.5 and 2, both along local axis 2 = global Y. The
+    // quadrilateral as the driver splits it, (0, 1, 3) and (1, 2, 3): white
+    // on the member, the diagram colour at the ordinates.
+    auto members = ByTag(FeedbackOfList(kListFx));
+    ASSERT_EQ(members.size(), 2u);
     const Vec3 corners[2][4] = {{{0, 0, 0}, {0, 1, 0}, {4, -1, 0}, {4, 0, 0}},
                                 {{4, 0, 0}, {4, 0.5, 0}, {4, 2, 3}, {4, 0, 3}}};
+    const int order[2][3] = {{0, 1, 3}, {1, 2, 3}};
     for (int k = 1; k <= 2; ++k) {
-        SCOPED_TRACE(k);
         const auto polygons = Of(members.at(k), GL_POLYGON_TOKEN);
-        ASSERT_EQ(polygons.size(), 2u); // one quadrilateral
-        // Its vertex order as the driver splits it, (0, 1, 3) and (1, 2, 3):
-        // white on the member, the diagram colour at the ordinates.
-        const int order[2][3] = {{0, 1, 3}, {1, 2, 3}};
+        ASSERT_EQ(polygons.size(), 2u) << k;
         for (int t = 0; t < 2; ++t)
             for (int v = 0; v < 3; ++v) {
                 const int c = order[t][v];
@@ -251,34 +248,26 @@ TEST_F(GlyphResults, OneStripPerMemberFromWhiteToTheDiagramColour)
                 ExpectColour(polygons[t].vertices[v], c == 0 || c == 3 ? Vec3{1, 1, 1} : Rgb255(200, 100, 50));
             }
     }
-}
 
-TEST_F(GlyphResults, TwentyEqualStripsLargestEndAtScaleAndDoublingChangesNothing)
-{
-    Option("Member Fx scale", 2); // "Subdivisions Fx" defaults to 20
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
+    // 20 strips by default: member 1 along X with ordinate 1 - x / 2, every
+    // vertex on a station x = 0.2 j, j = 0..20; the largest end value of all
+    // members (20, member 2's end) drawn at the "Member Fx scale".
+    Option("Subdivisions Fx", 20);
+    geo.LoadLibraryA();
     geo.UpdateMemberForec(Forces());
-
     const auto records = FeedbackOfList(kListFx);
-    const auto members = ByTag(records);
-    ASSERT_EQ(members.size(), 2u);
-    // Member 1 along X with ordinate y(x) = 1 - x / 2 along Y, every vertex
-    // on a station x = 0.2 j, j = 0..20.
+    members = ByTag(records);
     ASSERT_EQ(Of(members.at(1), GL_POLYGON_TOKEN).size(), 40u);
-    std::vector<double> stations;
+    std::set<long> stations;
     ForPolygonVertices(members.at(1), [&](const FeedbackVertex& v) {
         EXPECT_NEAR(v.z, 0.0, 1e-4);
         EXPECT_NEAR(v.x / 0.2, std::round(v.x / 0.2), 1e-4);
-        stations.push_back(std::round(v.x / 0.2));
+        stations.insert(std::lround(v.x / 0.2));
     });
-    EXPECT_EQ(*std::min_element(stations.begin(), stations.end()), 0);
-    EXPECT_EQ(*std::max_element(stations.begin(), stations.end()), 20);
+    EXPECT_EQ(stations.size(), 21u);
     EXPECT_NEAR(CheckOrdinates(members.at(1), [](const FeedbackVertex& v) { return 1.0 - v.x / 2.0; }), 1.0, 1e-4);
-    // The largest end value of all members (20, member 2's end) is drawn at
-    // the "Member Fx scale".
     EXPECT_NEAR(CheckOrdinates(members.at(2), [](const FeedbackVertex& v) { return 0.5 + v.z / 2.0; }), 2.0, 1e-4);
-
+    // Doubling every force changes nothing.
     geo.UpdateMemberForec(Forces() * 2.0);
     ExpectSamePlaces(FeedbackOfList(kListFx), records);
 }
