@@ -278,70 +278,7 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
     EXPECT_TRUE(glIsList(1000 + 'A'));
 }
 
-TEST_F(GeometryRender, NodeRangeIsCutToTheTableAndDrawnRed)
-{
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillChain(geo);
-    geo.m_selNodeFrom = 3;
-    geo.m_selNodeTo = 99;
-    // The list is compiled and executed at once: the call itself draws.
-    const auto drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); });
-    EXPECT_EQ(geo.m_selNodeTo, 10);
-    const auto points = Of(drawn, GL_POINT_TOKEN);
-    ASSERT_EQ(points.size(), 8u);
-    for (int k = 3; k <= 10; ++k) {
-        ExpectNear(At(points[k - 3].vertices[0]), {double(k), 2, 0});
-        ExpectColour(points[k - 3].vertices[0], {1, 0, 0});
-    }
-    // Labels "3".."9" and "10": nine characters, the first at node 3, red;
-    // point then label, node by node.
-    const auto labels = Of(drawn, GL_BITMAP_TOKEN);
-    ASSERT_EQ(labels.size(), 9u);
-    EXPECT_NEAR(labels[0].vertices[0].x, 3.0, 1e-4);
-    ExpectColour(labels[0].vertices[0], {1, 0, 0});
-    EXPECT_EQ(drawn[0].token, static_cast<GLenum>(GL_POINT_TOKEN));
-    EXPECT_EQ(drawn[1].token, static_cast<GLenum>(GL_BITMAP_TOKEN));
-
-    EXPECT_EQ(CountOf(CGeometry::ListNodeHighlight, GL_POINT_TOKEN), 8u);
-    GLfloat size = 0;
-    glGetFloatv(GL_POINT_SIZE, &size);
-    EXPECT_EQ(size, 6.0f);
-
-    // First row 0 removes the highlight; a reversed range draws nothing.
-    geo.m_selNodeFrom = 0;
-    geo.m_selNodeTo = 2;
-    EXPECT_TRUE(testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); }).empty());
-    EXPECT_FALSE(glIsList(CGeometry::ListNodeHighlight));
-    EXPECT_EQ(geo.m_selNodeTo, 2);
-    geo.m_selNodeFrom = 5;
-    geo.m_selNodeTo = 4;
-    EXPECT_TRUE(testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); }).empty());
-}
-
-TEST_F(GeometryRender, MemberRangeDrawsRedLinesAndLabelsAtMidpoints)
-{
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillChain(geo);
-    geo.m_selMemberFrom = 8;
-    geo.m_selMemberTo = 40;
-    const auto drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectMember(); });
-    EXPECT_EQ(geo.m_selMemberTo, 9);
-    const auto lines = testsupport::Lines(drawn);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NEAR(lines[0].vertices[0].x, 8.0, 1e-4);
-    EXPECT_NEAR(lines[0].vertices[1].x, 9.0, 1e-4);
-    EXPECT_NEAR(lines[1].vertices[1].x, 10.0, 1e-4);
-    ExpectColour(lines[1].vertices[1], {1, 0, 0});
-    const auto labels = Of(drawn, GL_BITMAP_TOKEN);
-    ASSERT_EQ(labels.size(), 2u); // "8", "9"
-    EXPECT_NEAR(labels[0].vertices[0].x, 8.5, 1e-4);
-    EXPECT_NEAR(labels[1].vertices[0].x, 9.5, 1e-4);
-    ExpectColour(labels[1].vertices[0], {1, 0, 0});
-}
-
-TEST_F(GeometryRender, OnlyOneHighlightAtATime)
+TEST_F(GeometryRender, SelectionRangesAreCutToTheTableDrawnRedOneAtATime)
 {
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
@@ -350,17 +287,60 @@ TEST_F(GeometryRender, OnlyOneHighlightAtATime)
         return std::make_pair(bool(glIsList(CGeometry::ListNodeHighlight)),
                               bool(glIsList(CGeometry::ListMemberHighlight)));
     };
-    geo.m_selNodeFrom = geo.m_selNodeTo = 4;
-    geo.OnSelSelectNode();
-    geo.m_selMemberFrom = geo.m_selMemberTo = 2;
-    geo.OnSelSelectMember();
+    // Nodes 3..99 are cut to 3..10. The list is compiled and executed at
+    // once (the call itself draws): node by node a red point of 6 pixels,
+    // then its red label ("3".."9", "10": nine characters).
+    geo.m_selNodeFrom = 3;
+    geo.m_selNodeTo = 99;
+    auto drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); });
+    EXPECT_EQ(geo.m_selNodeTo, 10);
+    const auto points = Of(drawn, GL_POINT_TOKEN);
+    ASSERT_EQ(points.size(), 8u);
+    for (int k = 3; k <= 10; ++k) {
+        ExpectNear(At(points[k - 3].vertices[0]), {double(k), 2, 0});
+        ExpectColour(points[k - 3].vertices[0], {1, 0, 0});
+    }
+    auto labels = Of(drawn, GL_BITMAP_TOKEN);
+    ASSERT_EQ(labels.size(), 9u);
+    ExpectNear(At(labels[0].vertices[0]), {3, 2, 0});
+    ExpectColour(labels[0].vertices[0], {1, 0, 0});
+    EXPECT_EQ(drawn[1].token, static_cast<GLenum>(GL_BITMAP_TOKEN));
+    EXPECT_EQ(CountOf(CGeometry::ListNodeHighlight, GL_POINT_TOKEN), 8u);
+    GLfloat size = 0;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 6.0f);
+
+    // Members 8..40 are cut to 8..9: red lines, labels "8", "9" at the
+    // midpoints; the node highlight goes, and comes back in its place.
+    geo.m_selMemberFrom = 8;
+    geo.m_selMemberTo = 40;
+    drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectMember(); });
+    EXPECT_EQ(geo.m_selMemberTo, 9);
     EXPECT_EQ(shown(), std::make_pair(false, true));
+    const auto lines = testsupport::Lines(drawn);
+    ASSERT_EQ(lines.size(), 2u);
+    ExpectNear(At(lines[0].vertices[0]), {8, 2, 0});
+    ExpectNear(At(lines[1].vertices[1]), {10, 2, 0});
+    ExpectColour(lines[1].vertices[1], {1, 0, 0});
+    labels = Of(drawn, GL_BITMAP_TOKEN);
+    ASSERT_EQ(labels.size(), 2u);
+    ExpectNear(At(labels[1].vertices[0]), {9.5, 2, 0});
+    ExpectColour(labels[1].vertices[0], {1, 0, 0});
     geo.OnSelSelectNode();
     EXPECT_EQ(shown(), std::make_pair(true, false));
-    // An empty member range removes the node highlight too.
+
+    // An empty member range removes both; a node range from 0 or reversed
+    // draws nothing.
     geo.m_selMemberFrom = 0;
     geo.OnSelSelectMember();
     EXPECT_EQ(shown(), std::make_pair(false, false));
+    for (const auto& range : {std::make_pair(0, 2), std::make_pair(5, 4)}) {
+        geo.m_selNodeFrom = range.first;
+        geo.m_selNodeTo = range.second;
+        EXPECT_TRUE(testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); }).empty()) << range.first;
+        EXPECT_EQ(geo.m_selNodeTo, range.second);
+        EXPECT_TRUE(range.first != 0 || !glIsList(CGeometry::ListNodeHighlight));
+    }
 }
 
 TEST_F(GeometryRender, NodesMembersAndHighlightLandWhereTheyProject)
