@@ -67,38 +67,6 @@ protected:
         });
         return largest;
     }
-
-    // The strips as they were drawn one by one: a matrix push, translate
-    // and one quadrilateral each, after the member's number.
-    static void ReferenceDiagram(GLuint list, const CGeometry& geo, const CdMatrix& f, int c, const Vec3& rgb,
-                                 double scale)
-    {
-        const Vec3 axes[2][2] = {{{1, 0, 0}, {0, 1, 0}}, {{0, 0, 1}, {0, 1, 0}}};
-        double largest = 0;
-        for (int k = 1; k <= 2; ++k)
-            largest = std::max({largest, std::fabs(f(k, c)), std::fabs(f(k, 6 + c))});
-        glNewList(list, GL_COMPILE);
-        for (int k = 1; k <= 2; ++k) {
-            const Vec3 p1 = NodeAt(geo, int(geo.m_memberTable(k, 1)));
-            const double length = glyph::Norm(NodeAt(geo, int(geo.m_memberTable(k, 2))) - p1);
-            glPassThrough(GLfloat(k));
-            for (int j = 1; j <= 20; ++j) {
-                const auto s = glyph::MakeDiagramStrip(p1, axes[k - 1][0], axes[k - 1][1], scale / largest,
-                                                       f(k, c), f(k, 6 + c), length, length / 20, j);
-                glPushMatrix();
-                glTranslated(s.origin.x, s.origin.y, s.origin.z);
-                glBegin(GL_QUADS);
-                for (int v = 0; v < 4; ++v) {
-                    const Vec3 colour = v == 0 || v == 3 ? Vec3{1, 1, 1} : rgb;
-                    glColor3d(colour.x, colour.y, colour.z);
-                    glVertex3d(s.corner[v].x, s.corner[v].y, s.corner[v].z);
-                }
-                glEnd();
-                glPopMatrix();
-            }
-        }
-        glEndList();
-    }
 };
 
 } // namespace
@@ -272,33 +240,37 @@ TEST_F(GlyphResults, StripsFromWhiteToTheDiagramColourLargestEndAtScale)
     ExpectSamePlaces(FeedbackOfList(kListFx), records);
 }
 
-TEST_F(GlyphResults, DiagramListsMatchTheStripByStripDrawing)
+TEST_F(GlyphResults, EveryComponentLaidOffLinearlyInItsColourAtItsScale)
 {
     Options({{"Member Fy scale", 2}, {"Member Mz scale", 3}});
     OptionRgb("Member Fy", 10, 200, 30);
     OptionRgb("Member Mz", 250, 0, 90);
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
-    geo.RenderMember();
     const CdMatrix f = AllForces();
     geo.UpdateMemberForec(f);
-    const struct { int c; Vec3 rgb; double scale; } cases[] = {{2, Rgb255(10, 200, 30), 2},
-                                                              {6, Rgb255(250, 0, 90), 3}};
+    // {component, scale, colour}: 20 strips per member after its number,
+    // ordinates along local axis 2 (Y for both members) from s F1 at the
+    // start to s F2 at the end, s = scale / the largest end value.
+    const struct { int c; double scale; Vec3 rgb; } cases[] = {{2, 2, Rgb255(10, 200, 30)},
+                                                              {6, 3, Rgb255(250, 0, 90)}};
     for (const auto& k : cases) {
         SCOPED_TRACE(k.c);
-        ReferenceDiagram(90, geo, f, k.c, k.rgb, k.scale);
-        const Records expected = FeedbackOfList(90);
-        const Records actual = FeedbackOfList(GLuint(kListFx + k.c - 1));
-        ASSERT_EQ(actual.size(), expected.size());
-        ASSERT_EQ(Of(actual, GL_POLYGON_TOKEN).size(), 80u);
-        for (size_t i = 0; i < actual.size(); ++i) {
-            ASSERT_EQ(actual[i].token, expected[i].token) << i;
-            EXPECT_EQ(actual[i].value, expected[i].value) << i;
-            ASSERT_EQ(actual[i].vertices.size(), expected[i].vertices.size()) << i;
-            for (size_t v = 0; v < actual[i].vertices.size(); ++v) {
-                ExpectNear(At(actual[i].vertices[v]), At(expected[i].vertices[v]), 1e-5);
-                ExpectColour(actual[i].vertices[v], ColourOf(expected[i].vertices[v]));
-            }
+        double largest = 0;
+        for (int m = 1; m <= 2; ++m)
+            largest = std::max({largest, std::fabs(f(m, k.c)), std::fabs(f(m, 6 + k.c))});
+        const auto members = ByTag(FeedbackOfList(GLuint(kListFx + k.c - 1)));
+        ASSERT_EQ(members.size(), 2u);
+        for (int m = 1; m <= 2; ++m) {
+            ASSERT_EQ(Of(members.at(m), GL_POLYGON_TOKEN).size(), 40u);
+            const double s = k.scale / largest, f1 = f(m, k.c), f2 = f(m, 6 + k.c);
+            CheckOrdinates(members.at(m), [&](const FeedbackVertex& v) {
+                return m == 1 ? s * (f1 + (f2 - f1) * v.x / 4) : s * (f1 + (f2 - f1) * v.z / 3);
+            });
+            ForPolygonVertices(members.at(m), [&](const FeedbackVertex& v) {
+                if (!IsWhite(v))
+                    ExpectColour(v, k.rgb);
+            });
         }
     }
 }
