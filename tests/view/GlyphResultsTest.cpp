@@ -337,7 +337,7 @@ TEST_F(GlyphResults, ZeroEndValueOrSingleMemberDrawsNoDiagram)
 
 TEST_F(GlyphResults, TrussDrawsNoMomentDiagramsAndShowKeysSkipComponents)
 {
-    Option("Member Fy show", 0);
+    Options({{"Member Fy show", 0}, {"Member Fx scale", 8}});
     CGeometry geo;
     ASSERT_TRUE(Start(geo, "Truss3D", "3"));
     CdMatrix f(2, 12);
@@ -351,14 +351,9 @@ TEST_F(GlyphResults, TrussDrawsNoMomentDiagramsAndShowKeysSkipComponents)
     EXPECT_FALSE(Empty(kListFz));
     for (GLuint list = kListMx; list <= CGeometry::ListMemberMz; ++list)
         EXPECT_FALSE(glIsList(list)) << list;
-    // With 3 freedoms the end value of Fx is column 4: member 1 ends 1 and 4.
-    double start = 0, end = 0;
-    ForPolygonVertices(ByTag(FeedbackOfList(kListFx)).at(1), [&](const FeedbackVertex& v) {
-        double& at = std::fabs(v.x) < 1e-4 ? start : end;
-        if ((std::fabs(v.x) < 1e-4 || std::fabs(v.x - 4) < 1e-4) && std::fabs(v.y) > std::fabs(at))
-            at = v.y;
-    });
-    EXPECT_NEAR(end / start, 4.0, 1e-4);
+    // With 3 freedoms the end value of Fx is column 4: member 1 ends 1 and
+    // 4, the largest is 8 (member 2), drawn at the scale 8.
+    EXPECT_NEAR(CheckOrdinates(ByTag(FeedbackOfList(kListFx)).at(1), [](const FeedbackVertex& v) { return 1 + 0.75 * v.x; }), 4, 1e-4);
 
     // The same table for a frame draws the moments.
     FrameProject();
