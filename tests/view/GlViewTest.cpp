@@ -1,10 +1,13 @@
-// COpenGL on a real offscreen context: creation, projection, the view
-// transforms and the repaint timer.
+// COpenGL: pixel format choice, its fallback to format 1 and the four setup
+// failure messages through a scripted surface; then on a real offscreen
+// context creation, projection, the view transforms, the repaint timer, and
+// the font display lists 1000..1255 with RenderString.
 #include "support/GlFeedback.h"
 #include "support/GlFixture.h"
 #include "support/GlPixels.h"
 
 #include "platform/MessageBox.h"
+#include "view/BitmapFont.h"
 #include "view/OpenGL.h"
 
 #include <GL/gl.h>
@@ -12,7 +15,10 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -47,7 +53,195 @@ public:
 
 class GlView : public testsupport::GlFixture {};
 
+const testsupport::Rgba kWhite{255, 255, 255, 255};
+
+class GlFont : public testsupport::GlFixture {
+protected:
+    void SetUp() override
+    {
+        GlFixture::SetUp();
+        if (!IsSkipped()) {
+            ASSERT_TRUE(StartView(m_view));
+        }
+    }
+    int WhitePixels() { return testsupport::ReadPixels(0, 0, kWidth, kHeight).CountMatching(kWhite); }
+    COpenGL m_view;
+};
+
+using Calls = std::vector<std::string>;
+
+// A surface that answers from a script and records every call.
+class ScriptedSurface : public platform::GLSurface {
+public:
+    int chooseAnswer = 7, describeAnswer = 12; // 0 = no match / cannot describe
+    bool setAnswer = true, createAnswer = true, makeCurrentAnswer = true;
+    Calls calls;
+    platform::PixelFormatDescriptor requested, setDescriptor;
+    platform::GLContextHandle current = nullptr;
+    int contextTag = 0;
+
+    int ChoosePixelFormat(const platform::PixelFormatDescriptor& request) override
+    {
+        requested = request;
+        return Call("choose", chooseAnswer);
+    }
+    int DescribePixelFormat(int format, platform::PixelFormatDescriptor* out) override
+    {
+        if (describeAnswer != 0 && out != nullptr) {
+            *out = platform::PixelFormatDescriptor();
+            out->dwFlags = platform::PFD_SUPPORT_OPENGL | platform::PFD_DRAW_TO_BITMAP;
+            out->cColorBits = 24;
+            out->cDepthBits = 32;
+        }
+        return Call("describe " + std::to_string(format), describeAnswer);
+    }
+    bool SetPixelFormat(int format, const platform::PixelFormatDescriptor& descriptor) override
+    {
+        setDescriptor = descriptor;
+        return Call("set " + std::to_string(format), setAnswer);
+    }
+    platform::GLContextHandle CreateContext() override
+    {
+        return Call("create", createAnswer) ? static_cast<platform::GLContextHandle>(&contextTag) : nullptr;
+    }
+    bool MakeCurrent(platform::GLContextHandle context) override
+    {
+        if (!Call(context ? "current" : "release", context == nullptr || makeCurrentAnswer))
+            return false;
+        current = context;
+        return true;
+    }
+    platform::GLContextHandle CurrentContext() const override { return current; }
+    bool DeleteContext(platform::GLContextHandle) override { return Call("delete", true); }
+    void SwapBuffers() override {}
+    void SetTimer(unsigned id, unsigned period, std::function<void()>) override
+    {
+        Call("timer " + std::to_string(id) + " " + std::to_string(period), 0);
+    }
+    void KillTimer(unsigned id) override { Call("kill " + std::to_string(id), 0); }
+    void Invalidate(bool) override {}
+    platform::GLSize ClientSize() const override { return {}; }
+    bool UseFontBitmaps(unsigned first, unsigned count, unsigned listBase) override
+    {
+        return Call("fonts " + std::to_string(first) + " " + std::to_string(count) + " " + std::to_string(listBase),
+                    true);
+    }
+
+private:
+    template <typename T>
+    T Call(const std::string& what, T answer)
+    {
+        calls.push_back(what);
+        return answer;
+    }
+};
+
+// Counts the initial-render calls instead of touching GL state.
+class CountingView : public COpenGL {
+public:
+    int initialRenders = 0;
+    void SetInitialRender() override { ++initialRenders; }
+};
+
 } // namespace
+
+TEST(GlPixelFormat, RequestsDoubleBufferedRgba32WithDepth16)
+{
+    platform::MessageRecorder recorder;
+    ScriptedSurface surface;
+    COpenGL view; // the base initial render starts the timer and the font lists
+    EXPECT_EQ(view.OnCreate(&surface), 0);
+
+    // Window | OpenGL | double buffer | stereo don't care, RGBA 32, depth 16;
+    // every other count, shift, layer and mask zero.
+    platform::PixelFormatDescriptor expected;
+    expected.dwFlags = 0x80000025u;
+    expected.iPixelType = platform::PFD_TYPE_RGBA;
+    expected.cColorBits = 32;
+    expected.cDepthBits = 16;
+    EXPECT_EQ(std::memcmp(&surface.requested, &expected, 40), 0);
+
+    // The chosen format is set with the requested descriptor, then the
+    // context is created, made current and initialised.
+    EXPECT_EQ(surface.setDescriptor.cDepthBits, 16);
+    EXPECT_EQ(surface.calls, (Calls{"choose", "set 7", "create", "current", "timer 0 10", "fonts 0 256 1000"}));
+    EXPECT_EQ(view.m_hDC, &surface);
+    EXPECT_NE(view.m_hRC, nullptr);
+    EXPECT_TRUE(recorder.messages.empty());
+
+    // OnDestroy releases the current context, deletes it, stops the timer.
+    surface.calls.clear();
+    view.OnDestroy();
+    EXPECT_EQ(surface.calls, (Calls{"release", "delete", "kill 0"}));
+    EXPECT_EQ(surface.current, nullptr);
+    EXPECT_EQ(view.m_hRC, nullptr);
+
+    // A view asks for clip styles and keeps the others.
+    platform::CreateStruct cs;
+    cs.style = 0x00C00000;
+    EXPECT_TRUE(view.PreCreateWindow(cs));
+    EXPECT_EQ(cs.style, 0x00C00000u | 0x02000000u | 0x04000000u);
+}
+
+TEST(GlPixelFormat, FallbackToFormatOneAndEachSetupFailureReportedWhereItStops)
+{
+    struct Case {
+        int choose, describe;
+        bool set, create, makeCurrent;
+        const char* message; // "" = no failure
+        Calls calls;
+        bool keepsContext;
+    };
+    const Case cases[] = {
+        // No match: format 1 when it can be described, set with its own descriptor.
+        {0, 12, true, true, true, "", {"choose", "describe 1", "set 1", "create", "current"}, true},
+        {0, 0, true, true, true, "Choose pixel format failed", {"choose", "describe 1"}, false},
+        {7, 12, false, true, true, "Set pixel format failed", {"choose", "set 7"}, false},
+        {7, 12, true, false, true, "wglCreateContext failed", {"choose", "set 7", "create"}, false},
+        {7, 12, true, true, false, "wglMakeCurrent failed", {"choose", "set 7", "create", "current"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        platform::MessageRecorder recorder;
+        ScriptedSurface surface;
+        surface.chooseAnswer = c.choose;
+        surface.describeAnswer = c.describe;
+        surface.setAnswer = c.set;
+        surface.createAnswer = c.create;
+        surface.makeCurrentAnswer = c.makeCurrent;
+        CountingView view;
+        EXPECT_EQ(view.OnCreate(&surface), 0);
+        EXPECT_EQ(surface.calls, c.calls);
+        EXPECT_EQ(view.m_hRC != nullptr, c.keepsContext);
+        if (*c.message == '\0') {
+            EXPECT_TRUE(recorder.messages.empty());
+            EXPECT_EQ(view.initialRenders, 1);
+            EXPECT_EQ(surface.setDescriptor.cColorBits, 24);
+            EXPECT_EQ(surface.setDescriptor.cDepthBits, 32);
+            continue;
+        }
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, c.message);
+        EXPECT_EQ(recorder.messages[0].caption, "");
+        EXPECT_EQ(recorder.messages[0].buttons, unsigned(platform::MB_OK | platform::MB_ICONWARNING));
+        EXPECT_EQ(view.initialRenders, 0);
+        surface.calls.clear();
+        if (!c.set) {
+            // Asked again, it fails again the same way.
+            EXPECT_EQ(view.SetPixelFormatDes(), 0);
+            EXPECT_EQ(surface.calls, (Calls{"choose", "set 7"}));
+            ASSERT_EQ(recorder.messages.size(), 2u);
+            EXPECT_EQ(recorder.messages[1].text, c.message);
+        }
+        if (c.keepsContext) {
+            // Nothing is current: OnDestroy only deletes it and stops the timer.
+            view.OnDestroy();
+            EXPECT_EQ(surface.calls, (Calls{"delete", "kill 0"}));
+            EXPECT_EQ(view.m_hRC, nullptr);
+            EXPECT_EQ(recorder.messages.size(), 1u);
+        }
+    }
+}
 
 TEST_F(GlView, CreatesADesktopContextOfAtLeast21WithDepth)
 {
@@ -169,4 +363,121 @@ TEST_F(GlView, TimerTicksRepaintUpdateViewRepaintsAllAndOnDestroyStops)
     EXPECT_FALSE(surface.TimerRunning(0));
     surface.FireTimers();
     EXPECT_EQ(surface.InvalidateCount(), before + 3);
+}
+
+
+TEST_F(GlFont, OneColouredBitmapPerCharacterAdvancingFromTheRasterPosition)
+{
+    EXPECT_FALSE(glIsList(999) || glIsList(1256));
+    const auto records = testsupport::CaptureFeedback([this] {
+        glColor3d(1.0, 0.5, 0.0);
+        m_view.RenderString(12.5, -3.0, 4.0, "1234");
+    });
+    ASSERT_EQ(records.size(), 4u) << testsupport::Describe(records);
+    // The first character sits exactly at the point; monospace: equal
+    // positive steps along x, same y, the current colour.
+    EXPECT_NEAR(records[0].vertices[0].z, 4.0, 1e-3);
+    const float step = records[1].vertices[0].x - records[0].vertices[0].x;
+    EXPECT_GT(step, 3.0f);
+    for (size_t i = 0; i < records.size(); ++i) {
+        ASSERT_EQ(records[i].token, GLenum(GL_BITMAP_TOKEN));
+        EXPECT_NEAR(records[i].vertices[0].x, 12.5 + step * i, 1e-4);
+        EXPECT_NEAR(records[i].vertices[0].y, -3.0, 1e-4);
+        EXPECT_FLOAT_EQ(records[i].vertices[0].r, 1.0f);
+        EXPECT_FLOAT_EQ(records[i].vertices[0].g, 0.5f);
+        EXPECT_FLOAT_EQ(records[i].vertices[0].b, 0.0f);
+    }
+
+    // Every code 0..255 draws exactly one bitmap (the text's bytes, not a
+    // C string), in strings of 64 that stay inside the viewport.
+    for (int row = 0; row < 4; ++row) {
+        std::string text;
+        for (int c = row * 64; c < row * 64 + 64; ++c)
+            text.push_back(static_cast<char>(c));
+        const auto codes = testsupport::CaptureFeedback([&] { m_view.RenderString(-1000, 20.0 * row, 0, text); });
+        EXPECT_EQ(testsupport::Count(codes, GL_BITMAP_TOKEN), 64u) << "codes from " << row * 64;
+        EXPECT_EQ(codes.size(), 64u);
+    }
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(GlFont, GlyphsReachThePixelsEmptyTextOnlyMovesTheRasterPosition)
+{
+    // Through the view's perspective 10 units straight ahead is the centre;
+    // the glyph starts there and stands on the baseline.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3d(1, 1, 1);
+    m_view.RenderString(0, 0, -10, "8");
+    const auto image = testsupport::ReadPixels(0, 0, kWidth, kHeight);
+    int lit = 0, outside = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if (image.At(x, y) == kWhite) {
+                ++lit;
+                outside += x < 128 || x > 128 + 12 || y < 128 || y > 128 + 13;
+            }
+    EXPECT_GT(lit, 15);
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(lit + image.CountMatching({0, 0, 0, 0}), kWidth * kHeight);
+
+    // A blank, an empty text and text behind the viewer draw nothing; the
+    // empty text still sets the raster position.
+    glClear(GL_COLOR_BUFFER_BIT);
+    m_view.RenderString(0, 0, -10, "  ");
+    m_view.RenderString(0, 0, 10, "123");
+    m_view.RenderString(0, 0, -10, "");
+    EXPECT_EQ(WhitePixels(), 0);
+    GLint valid = 0;
+    glGetIntegerv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
+    EXPECT_EQ(valid, GL_TRUE);
+    GLdouble pos[4];
+    glGetDoublev(GL_CURRENT_RASTER_POSITION, pos);
+    EXPECT_NEAR(pos[0], kWidth / 2.0, 1e-3);
+    EXPECT_NEAR(pos[1], kHeight / 2.0, 1e-3);
+}
+
+TEST(BitmapFont, FindsAMonospaceFontWithWindows1252Glyphs)
+{
+    platform::BitmapFont font;
+    ASSERT_TRUE(font.Load());
+    // Every printable ASCII glyph advances by the same width.
+    const float advance = font.GlyphFor('M').xmove;
+    EXPECT_GT(advance, 3.0f);
+    for (int c = 0x20; c < 0x7F; ++c)
+        EXPECT_EQ(font.GlyphFor(static_cast<unsigned char>(c)).xmove, advance) << c;
+    // Digits have ink, a blank has none; 0x80 is the euro sign, 0xE9 e-acute;
+    // 'g' reaches below the baseline.
+    const auto& one = font.GlyphFor('1');
+    EXPECT_GT(one.width * one.height, 0);
+    EXPECT_EQ(one.bits.size(), size_t((one.width + 7) / 8 * one.height));
+    for (unsigned char byte : font.GlyphFor(' ').bits)
+        EXPECT_EQ(byte, 0);
+    EXPECT_GT(font.GlyphFor(0x80).width, 0);
+    EXPECT_GT(font.GlyphFor(0xE9).width, 0);
+    EXPECT_GT(font.GlyphFor('g').yorig, 0.0f);
+    EXPECT_LE(font.GlyphFor('1').yorig, 0.0f);
+}
+
+TEST_F(GlFont, MissingFontStillGivesOneAdvancingBitmapPerCharacterWithoutInk)
+{
+    platform::BitmapFont font(13, "/nonexistent/font.ttf");
+    EXPECT_FALSE(font.Load());
+    EXPECT_FALSE(font.BuildLists(0, 256, 2000)); // built, but reported
+    EXPECT_TRUE(glIsList(2000) && glIsList(2255));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    auto draw = [](double z) {
+        glRasterPos3d(0, 0, z);
+        glListBase(2000);
+        glCallLists(3, GL_UNSIGNED_BYTE, "abc");
+        glListBase(1000);
+    };
+    const auto records = testsupport::CaptureFeedback([&] { draw(0); });
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_GT(records[1].vertices[0].x, records[0].vertices[0].x);
+    EXPECT_GT(records[2].vertices[0].x, records[1].vertices[0].x);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColor3d(1, 1, 1);
+    draw(-10);
+    EXPECT_EQ(WhitePixels(), 0);
 }
