@@ -180,7 +180,7 @@ TEST_F(GeometryRender, NothingUndefinedReachesTheLists)
     EXPECT_EQ(geo.m_memberOptions.m_propertyLabels[1], "-2147483648");
 }
 
-TEST_F(GeometryRender, FrameSupportsCubeForFixedRotationsPyramidForPins)
+TEST_F(GeometryRender, SupportsCubeForFixedRotationsPyramidForPinsTrussTranslationsOnly)
 {
     ProjectKey("Element Type ", "Frame3D");
     CGeometry geo;
@@ -214,24 +214,19 @@ TEST_F(GeometryRender, FrameSupportsCubeForFixedRotationsPyramidForPins)
             ExpectColour(v, {1, 0, 0});
         }
     }
-}
 
-TEST_F(GeometryRender, TrussSupportsUseTranslationsOnly)
-{
+    // A truss (six columns) uses translations only: node 3 at (4,0,0) held
+    // in X, Y, Z gets a pyramid, node 2 free in Z no support.
     ProjectKey("Element Type ", "Truss3D");
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    // Six columns; node 3 at (4,0,0) held in X, Y, Z; node 2 free in Z gets
-    // no support.
-    geo.m_nodeTable.SetSize(3, 6);
+    geo.m_nodeTable = CdMatrix(3, 6);
     for (int c = 4; c <= 6; ++c)
         geo.m_nodeTable(1, c) = geo.m_nodeTable(2, c) = 1.0;
     geo.m_nodeTable(3, 1) = 4;
     geo.m_nodeTable(2, 4) = geo.m_nodeTable(2, 5) = 0.0;
     geo.RenderSupport();
-    const auto polygons = Of(FeedbackOfList(CGeometry::ListSupports), GL_POLYGON_TOKEN);
-    ASSERT_EQ(polygons.size(), 4u);
-    ExpectNear(At(polygons[0].vertices[0]), {4, 0, 0});
+    const auto truss = Of(FeedbackOfList(CGeometry::ListSupports), GL_POLYGON_TOKEN);
+    ASSERT_EQ(truss.size(), 4u);
+    ExpectNear(At(truss[0].vertices[0]), {4, 0, 0});
 
     // Other structure types draw no supports; "boundary show" 0 deletes it.
     ProjectKey("Element Type ", "Plane2D");
