@@ -71,7 +71,7 @@ protected:
 
 } // namespace
 
-TEST_F(GlyphResults, DisplacedShapeScaleColoursAndLegend)
+TEST_F(GlyphResults, DisplacedShapeScaleColoursLegendSwitchesAndDegenerateTranslations)
 {
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
@@ -130,21 +130,18 @@ TEST_F(GlyphResults, DisplacedShapeScaleColoursAndLegend)
     ASSERT_EQ(lines.size(), 1u);
     ExpectNear(At(lines[0].vertices[0]), {4, 0, 0});
     ExpectNear(At(lines[0].vertices[1]), {4, 0, 3});
-}
 
-TEST_F(GlyphResults, DisplacedShapeSwitchesAndDegenerateTranslations)
-{
+    // The show switches.
     Options({{"disp factor", 1}, {"node displacement show", 0}});
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
-    const CdMatrix d = Table(3, 3, {{3, 3, 0.01}});
-    geo.UpdateDisp(d);
+    geo.LoadLibraryA();
+    const CdMatrix dz = Table(3, 3, {{3, 3, 0.01}});
+    geo.UpdateDisp(dz);
     EXPECT_EQ(CountOf(CGeometry::ListDisplacedShape, GL_POINT_TOKEN), 0u);
     EXPECT_EQ(LinesOf(CGeometry::ListDisplacedShape), 2u);
 
     Options({{"node displacement show", 1}, {"member displacement show", 0}, {"node factor", 11}});
     geo.LoadLibraryA();
-    geo.UpdateDisp(d);
+    geo.UpdateDisp(dz);
     EXPECT_EQ(CountOf(CGeometry::ListDisplacedShape, GL_POINT_TOKEN), 4u); // per member end
     EXPECT_EQ(LinesOf(CGeometry::ListDisplacedShape), 0u);
     // Displaced nodes are 6 pixels whatever the "node factor".
@@ -163,10 +160,10 @@ TEST_F(GlyphResults, DisplacedShapeSwitchesAndDegenerateTranslations)
     EXPECT_EQ(geo.m_forceComponent, 0);
     // A broken translation is skipped, the others are still scaled.
     geo.UpdateDisp(Table(3, 6, {{1, 1, kNaN}, {3, 2, 0.5}}));
-    const auto records = FeedbackOfList(CGeometry::ListDisplacedShape);
-    EXPECT_TRUE(AllFinite(records)) << testsupport::Describe(records);
-    EXPECT_EQ(ByTag(records).count(1), 0u);
-    ExpectNear(At(testsupport::Lines(ByTag(records).at(2)).at(0).vertices[1]), {4, 1, 3});
+    const auto broken = FeedbackOfList(CGeometry::ListDisplacedShape);
+    EXPECT_TRUE(AllFinite(broken)) << testsupport::Describe(broken);
+    EXPECT_EQ(ByTag(broken).count(1), 0u);
+    ExpectNear(At(testsupport::Lines(ByTag(broken).at(2)).at(0).vertices[1]), {4, 1, 3});
 }
 
 TEST_F(GlyphResults, NewLoadsOrResultsDeleteTheReferencePointAxes)
@@ -369,18 +366,14 @@ TEST_F(GlyphResults, MissingShortOrBrokenLocalAxesFile)
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
     // Only member 1's record in the file: member 2 reads a zero record, as
-    // a record read past the end of a record file does, and its strips
-    // collapse onto its start node.
+    // a record read past the end of a record file does; its strips collapse
+    // onto its start node.
     testsupport::TempDir::Write(Dcos(), testsupport::TempDir::Read(Dcos()).substr(0, 8 + 10 * 8));
     geo.UpdateMemberForec(Forces());
     EXPECT_TRUE(recorder.messages.empty());
-    const auto fx = ByTag(FeedbackOfList(kListFx));
-    ASSERT_EQ(fx.count(1), 1u);
-    EXPECT_FALSE(Of(fx.at(1), GL_POLYGON_TOKEN).empty());
-    if (fx.count(2))
-        for (const FeedbackRecord& r : fx.at(2))
-            for (const FeedbackVertex& v : r.vertices)
-                ExpectNear(At(v), {4, 0, 0});
+    auto fx = ByTag(FeedbackOfList(kListFx));
+    EXPECT_FALSE(Of(fx[1], GL_POLYGON_TOKEN).empty());
+    ForPolygonVertices(fx[2], [](const FeedbackVertex& v) { ExpectNear(At(v), {4, 0, 0}); });
 
     auto expectReports = [&](size_t count) {
         ASSERT_EQ(recorder.messages.size(), count);
