@@ -16,7 +16,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -317,22 +316,19 @@ TEST_F(GlView, RotationTranslateZoomLeaveTheModelViewAsItWas)
     const Matrix before = Get(GL_MODELVIEW_MATRIX), projection = Get(GL_PROJECTION_MATRIX);
     const GLint depth = GetInt(GL_MODELVIEW_STACK_DEPTH);
     // Called directly and compiled into a list, they push and pop in pairs.
-    glNewList(60, GL_COMPILE);
+    view.Rotation(30.0, 45.0, 60.0);
+    view.Translate(10.0, 20.0, 30.0);
+    view.Zoom(250.0);
+    glNewList(60, GL_COMPILE_AND_EXECUTE);
     view.Rotation(10, 20, 30);
     view.Translate(1, 2, 3);
     view.Zoom(50);
     glEndList();
-    for (const auto& draw : {std::function<void()>([&] { view.Rotation(30.0, 45.0, 60.0); }),
-                             std::function<void()>([&] { view.Translate(10.0, 20.0, 30.0); }),
-                             std::function<void()>([&] { view.Zoom(250.0); }),
-                             std::function<void()>([] { glCallList(60); })}) {
-        draw();
-        EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
-        EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
-        EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
-        EXPECT_EQ(Get(GL_PROJECTION_MATRIX), projection);
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    }
+    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
+    EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
+    EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_EQ(Get(GL_PROJECTION_MATRIX), projection);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 TEST_F(GlView, TimerTicksRepaintUpdateViewRepaintsAllAndOnDestroyStops)
