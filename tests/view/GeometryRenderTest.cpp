@@ -1,7 +1,10 @@
 // What OpenGL receives from the model view's scene lists: node points and
 // numbers, member lines and numbers, property numbers, supports, the draw
-// order of the view modes, and the background colour.
+// order of the view modes, the selection highlights (lists 3 and 6), and the
+// pixels of one whole frame.
 #include "ViewTestSupport.h"
+
+#include <GL/glu.h>
 
 #include <limits>
 #include <set>
@@ -13,28 +16,56 @@ namespace {
 
 class GeometryRender : public ViewFixture {
 protected:
-    // Nodes 1 (0,0,0), 2 (4,0,0), 3 (4,6,-2); members 1-2 (group 5) and
-    // 2-3 (group 12).
-    static void FillModel(CGeometry& geo)
+    // Nodes 1 (0,0,0), 2 (4,0,0), 3 (4,6,-2) and nine more at (10 i, -i, i / 2);
+    // members 1-2 (group 5) and 2-3 (group 12).
+    static void FillModel(CGeometry& geo, int nodes = 3)
     {
-        SetNodes(geo, {{0, 0, 0}, {4, 0, 0}, {4, 6, -2}});
+        std::vector<Vec3> xyz = {{0, 0, 0}, {4, 0, 0}, {4, 6, -2}};
+        for (int i = 4; i <= nodes; ++i)
+            xyz.push_back({i * 10.0, -double(i), 0.5 * i});
+        SetNodes(geo, xyz);
         SetMembers(geo, {{1, 2, 0, 0, 0, 0, 5}, {2, 3, 0, 0, 0, 0, 12}});
+    }
+    // Ten nodes at (i, 2, 0), members i -> i + 1 (nine of them).
+    static void FillChain(CGeometry& geo)
+    {
+        std::vector<Vec3> xyz;
+        std::vector<std::vector<double>> members;
+        for (int i = 1; i <= 10; ++i) {
+            xyz.push_back({double(i), 2, 0});
+            if (i < 10)
+                members.push_back({double(i), i + 1.0});
+        }
+        SetNodes(geo, xyz);
+        SetMembers(geo, members);
+        geo.UpdateNode();
+        geo.UpdateMember();
     }
 };
 
-// Replaces lists 1..24 by markers passing their own number through, so the
-// order in which they are called can be read back.
-void MarkLists()
+// The RGB of the pixel of a model point under the current matrices.
+testsupport::Rgba PixelAt(const testsupport::PixelImage& image, const Vec3& p, int dx = 0, int dy = 0)
+{
+    GLdouble model[16], proj[16], wx = 0, wy = 0, wz = 0;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, proj);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluProject(p.x, p.y, p.z, model, proj, viewport, &wx, &wy, &wz);
+    testsupport::Rgba c = image.At(static_cast<int>(std::floor(wx)) + dx, static_cast<int>(std::floor(wy)) + dy);
+    c[3] = 0;
+    return c;
+}
+
+// The numbers each list passes through when the lists 1..30 are replaced
+// by markers, in the order they are called.
+std::vector<int> CalledLists(const std::function<void()>& draw)
 {
     for (GLuint list = 1; list <= 30; ++list) {
         glNewList(list, GL_COMPILE);
         glPassThrough(static_cast<GLfloat>(list));
         glEndList();
     }
-}
-
-std::vector<int> CalledLists(const std::function<void()>& draw)
-{
     std::vector<int> order;
     for (const FeedbackRecord& r : testsupport::CaptureFeedback(draw))
         if (r.token == GL_PASS_THROUGH_TOKEN)
@@ -44,64 +75,33 @@ std::vector<int> CalledLists(const std::function<void()>& draw)
 
 } // namespace
 
-TEST_F(GeometryRender, NodePointsAndNumbers)
+TEST_F(GeometryRender, NodeAndMemberPointsLinesAndNumbers)
 {
     OptionRgb("node coordinate", 10, 200, 30);
     OptionRgb("node number", 255, 128, 0);
+    OptionRgb("member line", 0, 51, 102);
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    std::vector<Vec3> xyz;
-    for (int i = 1; i <= 12; ++i)
-        xyz.push_back({i * 10.0, -double(i), 0.5 * i});
-    SetNodes(geo, xyz);
+    FillModel(geo, 12);
     geo.UpdateNode();
+    geo.UpdateMember();
+    geo.UpdateProperty();
 
     const auto points = FeedbackOfList(CGeometry::ListNodePoints);
     ASSERT_EQ(points.size(), 12u) << testsupport::Describe(points);
     for (int i = 1; i <= 12; ++i) {
         ASSERT_EQ(points[i - 1].token, static_cast<GLenum>(GL_POINT_TOKEN));
-        ExpectNear(At(points[i - 1].vertices[0]), xyz[size_t(i - 1)]);
+        ExpectNear(At(points[i - 1].vertices[0]), NodeAt(geo, i));
         ExpectColour(points[i - 1].vertices[0], Rgb255(10, 200, 30));
     }
     // One bitmap per character: "1".."9" and "10", "11", "12".
     const auto numbers = FeedbackOfList(CGeometry::ListNodeNumbers);
-    EXPECT_EQ(numbers.size(), 15u);
     EXPECT_EQ(testsupport::Count(numbers, GL_BITMAP_TOKEN), 15u);
-    ExpectNear(At(numbers[0].vertices[0]), {10, -1, 0.5});
+    ASSERT_EQ(numbers.size(), 15u);
+    ExpectNear(At(numbers[1].vertices[0]), {4, 0, 0});
     ExpectColour(numbers[0].vertices[0], Rgb255(255, 128, 0));
     ExpectNear(At(numbers[9].vertices[0]), {100, -10, 5}); // first digit of "10"
     EXPECT_GT(numbers[10].vertices[0].x, numbers[9].vertices[0].x);
-}
-
-TEST_F(GeometryRender, ShowKeysOffLeaveTheirListsEmpty)
-{
-    Options({{"node coordinate show", 0}, {"member line show", 0}, {"member number show", 0}});
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillModel(geo);
-    geo.UpdateNode();
-    geo.UpdateMember();
-    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
-    EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
-    EXPECT_TRUE(Empty(CGeometry::ListMemberLines));
-    EXPECT_TRUE(Empty(CGeometry::ListMemberNumbers));
-    EXPECT_EQ(geo.m_memberLine(2, 5), 6.0); // the member lines are still filled
-
-    Option("node number show", 2); // only exactly 1 shows
-    geo.LoadLibraryA();
-    geo.RenderNode();
-    EXPECT_TRUE(Empty(CGeometry::ListNodeNumbers));
-}
-
-TEST_F(GeometryRender, MemberLinesNumbersAndPropertyNumbers)
-{
-    OptionRgb("member line", 0, 51, 102);
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    FillModel(geo);
-    geo.UpdateNode();
-    geo.UpdateMember();
-    geo.UpdateProperty();
 
     const auto lines = testsupport::Lines(FeedbackOfList(CGeometry::ListMemberLines));
     ASSERT_EQ(lines.size(), 2u);
@@ -110,22 +110,54 @@ TEST_F(GeometryRender, MemberLinesNumbersAndPropertyNumbers)
         for (int e = 0; e < 2; ++e)
             ExpectNear(At(lines[k].vertices[e]), ends[k][e]);
     ExpectColour(lines[1].vertices[1], {0, 0.2, 0.4});
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 1.0f);
 
-    const auto numbers = Of(FeedbackOfList(CGeometry::ListMemberNumbers), GL_BITMAP_TOKEN);
-    ASSERT_EQ(numbers.size(), 2u);
-    ExpectNear(At(numbers[0].vertices[0]), {2, 0, 0});
-    ExpectNear(At(numbers[1].vertices[0]), {4, 3, -1});
-    ExpectColour(numbers[1].vertices[0], {0, 1, 1}); // default member number colour
-
-    // Property labels "5" and "12" in white at the midpoints.
+    // Member numbers (default cyan) and property numbers "5", "12" (white)
+    // at the midpoints.
+    const auto members = Of(FeedbackOfList(CGeometry::ListMemberNumbers), GL_BITMAP_TOKEN);
     const auto groups = Of(FeedbackOfList(CGeometry::ListPropertyNumbers), GL_BITMAP_TOKEN);
+    ASSERT_EQ(members.size(), 2u);
     ASSERT_EQ(groups.size(), 3u);
-    ExpectNear(At(groups[0].vertices[0]), {2, 0, 0});
-    ExpectNear(At(groups[1].vertices[0]), {4, 3, -1});
+    for (const auto& labels : {members, groups}) {
+        ExpectNear(At(labels[0].vertices[0]), {2, 0, 0});
+        ExpectNear(At(labels[1].vertices[0]), {4, 3, -1});
+    }
+    ExpectColour(members[1].vertices[0], {0, 1, 1});
     ExpectColour(groups[2].vertices[0], {1, 1, 1});
+}
+
+TEST_F(GeometryRender, ShowKeysAndViewModeDecideWhichListsAreBuilt)
+{
+    CGeometry geo;
+    ASSERT_TRUE(StartView(geo));
+    FillModel(geo);
+    // The force view builds no scene lists; the others all four.
+    geo.m_viewMode = 3;
+    geo.CreateDisplayList();
+    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
+    EXPECT_FALSE(glIsList(CGeometry::ListMemberLines));
+    for (int mode = 0; mode <= 2; ++mode) {
+        geo.ClearView();
+        geo.m_viewMode = mode;
+        geo.CreateDisplayList();
+        EXPECT_EQ(CountOf(CGeometry::ListNodePoints, GL_POINT_TOKEN), 3u);
+        EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
+        EXPECT_EQ(LinesOf(CGeometry::ListMemberLines), 2u);
+        EXPECT_EQ(CountOf(CGeometry::ListMemberNumbers, GL_BITMAP_TOKEN), 2u);
+    }
+
+    Options({{"node coordinate show", 0}, {"member line show", 0}, {"member number show", 0}});
+    geo.LoadLibraryA();
+    geo.UpdateNode();
+    geo.UpdateMember();
+    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
+    EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
+    EXPECT_TRUE(Empty(CGeometry::ListMemberLines));
+    EXPECT_TRUE(Empty(CGeometry::ListMemberNumbers));
+    EXPECT_EQ(geo.m_memberLine(2, 5), 6.0); // the member lines are still filled
+    Option("node number show", 2);          // only exactly 1 shows
+    geo.LoadLibraryA();
+    geo.RenderNode();
+    EXPECT_TRUE(Empty(CGeometry::ListNodeNumbers));
 }
 
 TEST_F(GeometryRender, NothingUndefinedReachesTheLists)
@@ -145,7 +177,7 @@ TEST_F(GeometryRender, NothingUndefinedReachesTheLists)
     EXPECT_EQ(geo.m_memberOptions.m_propertyLabels[1], "-2147483648");
 }
 
-TEST_F(GeometryRender, FrameSupportsCubeForFixedRotationsPyramidForPins)
+TEST_F(GeometryRender, SupportsCubeForFixedRotationsPyramidForPinsTrussTranslationsOnly)
 {
     ProjectKey("Element Type ", "Frame3D");
     CGeometry geo;
@@ -179,24 +211,19 @@ TEST_F(GeometryRender, FrameSupportsCubeForFixedRotationsPyramidForPins)
             ExpectColour(v, {1, 0, 0});
         }
     }
-}
 
-TEST_F(GeometryRender, TrussSupportsUseTranslationsOnly)
-{
+    // A truss (six columns) uses translations only: node 3 at (4,0,0) held
+    // in X, Y, Z gets a pyramid, node 2 free in Z no support.
     ProjectKey("Element Type ", "Truss3D");
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    // Six columns; node 3 at (4,0,0) held in X, Y, Z; node 2 free in Z gets
-    // no support.
-    geo.m_nodeTable.SetSize(3, 6);
+    geo.m_nodeTable = CdMatrix(3, 6);
     for (int c = 4; c <= 6; ++c)
         geo.m_nodeTable(1, c) = geo.m_nodeTable(2, c) = 1.0;
     geo.m_nodeTable(3, 1) = 4;
     geo.m_nodeTable(2, 4) = geo.m_nodeTable(2, 5) = 0.0;
     geo.RenderSupport();
-    const auto polygons = Of(FeedbackOfList(CGeometry::ListSupports), GL_POLYGON_TOKEN);
-    ASSERT_EQ(polygons.size(), 4u);
-    ExpectNear(At(polygons[0].vertices[0]), {4, 0, 0});
+    const auto truss = Of(FeedbackOfList(CGeometry::ListSupports), GL_POLYGON_TOKEN);
+    ASSERT_EQ(truss.size(), 4u);
+    ExpectNear(At(truss[0].vertices[0]), {4, 0, 0});
 
     // Other structure types draw no supports; "boundary show" 0 deletes it.
     ProjectKey("Element Type ", "Plane2D");
@@ -213,26 +240,22 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
 {
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    MarkLists();
     auto render = [&geo] { geo.Rendering(); };
     using L = std::vector<int>;
-    // {view mode, force component, lists called}
-    const std::tuple<int, int, L> table[] = {
+    // {view mode, force component, lists called}; components 1007..1012
+    // call their diagram (16..21), then its largest-value labels (25..30).
+    std::vector<std::tuple<int, int, L>> table = {
         {0, 0, L{3, 1, 2, 13, 6, 4, 5, 14, 24}}, {1, 0, L{7, 8, 9, 10, 11, 12, 3, 1, 2, 6, 4, 5}},
         {2, 0, L{3, 1, 2, 6, 4, 15}},            {3, 1006, L{3, 1, 2, 6, 4}},
         {3, 0, L{3, 1, 2, 6, 4}},                {4, 0, L{}},
         {-1, 0, L{}}};
+    for (int c = 1007; c <= 1012; ++c)
+        table.emplace_back(3, c, L{c - 1007 + 16, c - 1007 + 25, 3, 1, 2, 6, 4});
     for (const auto& row : table) {
-        SCOPED_TRACE(std::get<0>(row));
+        SCOPED_TRACE(std::get<1>(row));
         geo.m_viewMode = std::get<0>(row);
         geo.m_forceComponent = std::get<1>(row);
-        EXPECT_EQ(CalledLists(render), std::get<2>(row));
-    }
-    geo.m_viewMode = 3;
-    for (int component = 1007; component <= 1012; ++component) {
-        geo.m_forceComponent = component;
-        // The diagram, then its largest-value labels (25..30).
-        EXPECT_EQ(CalledLists(render), (L{component - 1007 + 16, component - 1007 + 25, 3, 1, 2, 6, 4}));
+        EXPECT_EQ(CalledLists(render), std::get<2>(row)) << std::get<0>(row);
     }
     geo.m_viewMode = 2; // RenderScene ignores the mode
     EXPECT_EQ(CalledLists([&geo] { geo.RenderScene(); }), (L{3, 1, 2, 13, 6, 4, 5, 14}));
@@ -240,42 +263,120 @@ TEST_F(GeometryRender, ViewModesCallTheirListsInOrder)
     // ClearView keeps the supports (22), list 24 and the font; the result
     // labels (25..30) go with the results.
     geo.ClearView();
-    for (GLuint list = 1; list <= 21; ++list)
-        EXPECT_FALSE(glIsList(list)) << list;
-    for (GLuint list = 25; list <= 30; ++list)
-        EXPECT_FALSE(glIsList(list)) << list;
-    EXPECT_TRUE(glIsList(22) && glIsList(24) && glIsList(1000 + 'A'));
+    for (GLuint list = 1; list <= 30; ++list)
+        if (list != 23) {
+            EXPECT_EQ(bool(glIsList(list)), list == 22 || list == 24) << list;
+        }
+    EXPECT_TRUE(glIsList(1000 + 'A'));
 }
 
-TEST_F(GeometryRender, CreateDisplayListBuildsNodesAndMembersExceptInForceMode)
+TEST_F(GeometryRender, SelectionRangesAreCutToTheTableDrawnRedOneAtATime)
 {
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    FillModel(geo);
-    geo.m_viewMode = 3;
-    geo.CreateDisplayList();
-    EXPECT_FALSE(glIsList(CGeometry::ListNodePoints));
-    EXPECT_FALSE(glIsList(CGeometry::ListMemberLines));
-    for (int mode = 0; mode <= 2; ++mode) {
-        geo.ClearView();
-        geo.m_viewMode = mode;
-        geo.CreateDisplayList();
-        EXPECT_EQ(CountOf(CGeometry::ListNodePoints, GL_POINT_TOKEN), 3u);
-        EXPECT_EQ(CountOf(CGeometry::ListNodeNumbers, GL_BITMAP_TOKEN), 3u);
-        EXPECT_EQ(LinesOf(CGeometry::ListMemberLines), 2u);
-        EXPECT_EQ(CountOf(CGeometry::ListMemberNumbers, GL_BITMAP_TOKEN), 2u);
+    FillChain(geo);
+    auto shown = [] {
+        return std::make_pair(bool(glIsList(CGeometry::ListNodeHighlight)),
+                              bool(glIsList(CGeometry::ListMemberHighlight)));
+    };
+    // Nodes 3..99 are cut to 3..10. The list is compiled and executed at
+    // once (the call itself draws): node by node a red point of 6 pixels,
+    // then its red label ("3".."9", "10": nine characters).
+    geo.m_selNodeFrom = 3;
+    geo.m_selNodeTo = 99;
+    auto drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); });
+    EXPECT_EQ(geo.m_selNodeTo, 10);
+    const auto points = Of(drawn, GL_POINT_TOKEN);
+    ASSERT_EQ(points.size(), 8u);
+    for (int k = 3; k <= 10; ++k) {
+        ExpectNear(At(points[k - 3].vertices[0]), {double(k), 2, 0});
+        ExpectColour(points[k - 3].vertices[0], {1, 0, 0});
+    }
+    auto labels = Of(drawn, GL_BITMAP_TOKEN);
+    ASSERT_EQ(labels.size(), 9u);
+    ExpectNear(At(labels[0].vertices[0]), {3, 2, 0});
+    ExpectColour(labels[0].vertices[0], {1, 0, 0});
+    EXPECT_EQ(drawn[1].token, static_cast<GLenum>(GL_BITMAP_TOKEN));
+    EXPECT_EQ(CountOf(CGeometry::ListNodeHighlight, GL_POINT_TOKEN), 8u);
+    GLfloat size = 0;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 6.0f);
+
+    // Members 8..40 are cut to 8..9: red lines, labels "8", "9" at the
+    // midpoints; the node highlight goes, and comes back in its place.
+    geo.m_selMemberFrom = 8;
+    geo.m_selMemberTo = 40;
+    drawn = testsupport::CaptureFeedback([&geo] { geo.OnSelSelectMember(); });
+    EXPECT_EQ(geo.m_selMemberTo, 9);
+    EXPECT_EQ(shown(), std::make_pair(false, true));
+    const auto lines = testsupport::Lines(drawn);
+    ASSERT_EQ(lines.size(), 2u);
+    ExpectNear(At(lines[0].vertices[0]), {8, 2, 0});
+    ExpectNear(At(lines[1].vertices[1]), {10, 2, 0});
+    ExpectColour(lines[1].vertices[1], {1, 0, 0});
+    labels = Of(drawn, GL_BITMAP_TOKEN);
+    ASSERT_EQ(labels.size(), 2u);
+    ExpectNear(At(labels[1].vertices[0]), {9.5, 2, 0});
+    ExpectColour(labels[1].vertices[0], {1, 0, 0});
+    geo.OnSelSelectNode();
+    EXPECT_EQ(shown(), std::make_pair(true, false));
+
+    // An empty member range removes both; a node range from 0 or reversed
+    // draws nothing.
+    geo.m_selMemberFrom = 0;
+    geo.OnSelSelectMember();
+    EXPECT_EQ(shown(), std::make_pair(false, false));
+    for (const auto& range : {std::make_pair(0, 2), std::make_pair(5, 4)}) {
+        geo.m_selNodeFrom = range.first;
+        geo.m_selNodeTo = range.second;
+        EXPECT_TRUE(testsupport::CaptureFeedback([&geo] { geo.OnSelSelectNode(); }).empty()) << range.first;
+        EXPECT_EQ(geo.m_selNodeTo, range.second);
+        EXPECT_TRUE(range.first != 0 || !glIsList(CGeometry::ListNodeHighlight));
     }
 }
 
-TEST_F(GeometryRender, BackgroundComesFromTheScreenColour)
+TEST_F(GeometryRender, NodesMembersAndHighlightLandWhereTheyProject)
 {
-    OptionRgb("screen", 51, 102, 255);
+    OptionRgb("node coordinate", 255, 0, 255);
+    OptionRgb("screen", 0, 0, 64);
+    Options({{"node number show", 0}, {"member number show", 0}});
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    GLfloat clear[4] = {0, 0, 0, 1};
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    ExpectNear({clear[0], clear[1], clear[2]}, {0.2, 0.4, 1.0}, 1e-6);
-    EXPECT_EQ(clear[3], 0.0f);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsList(1000 + '7'));
+    const std::vector<Vec3> xyz = {{-1, -1, 0}, {1, 1, 0}, {1, -1, 0}, {-1, 1, -1}};
+    SetNodes(geo, xyz);
+    SetMembers(geo, {{1, 2}});
+    geo.UpdateNode();
+    geo.UpdateMember();
+    geo.m_selNodeFrom = geo.m_selNodeTo = 4;
+    geo.OnSelSelectNode();
+
+    // The host's paint: clear, its view transform, Rendering.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslated(0.0, 0.0, -8.0);
+    geo.m_viewMode = 0;
+    geo.Rendering();
+    const testsupport::PixelImage image = testsupport::ReadViewport();
+    ASSERT_EQ(image.width, kWidth);
+
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(PixelAt(image, xyz[size_t(i)]), (testsupport::Rgba{255, 0, 255, 0})) << "node " << i + 1;
+    // The highlighted node is red: list 3 comes first and the depth test
+    // lets the node colour through only where it is strictly nearer.
+    EXPECT_EQ(PixelAt(image, xyz[3]), (testsupport::Rgba{255, 0, 0, 0}));
+    // The member line (default cyan) passes through the origin, the centre.
+    bool cyan = false;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            cyan = cyan || PixelAt(image, {0, 0, 0}, dx, dy) == testsupport::Rgba{0, 255, 255, 0};
+    EXPECT_TRUE(cyan);
+    // The node points cover 6 x 6 pixels each (the member line may take a
+    // few where it meets nodes 1 and 2); the rest is background.
+    const int nodePixels = image.CountMatching({255, 0, 255, 255});
+    EXPECT_LE(nodePixels, 3 * 36);
+    EXPECT_GE(nodePixels, 3 * 36 - 12);
+    testsupport::Rgba corner = image.At(2, 2);
+    corner[3] = 0;
+    EXPECT_EQ(corner, (testsupport::Rgba{0, 0, 64, 0}));
 }

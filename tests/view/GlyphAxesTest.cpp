@@ -21,26 +21,25 @@ Records RealLines(const Records& records)
     return lines;
 }
 
+struct AxisMember {
+    Vec3 a, b, k;
+    double length = -1; // the distance when negative
+};
+
 class GlyphAxes : public ViewFixture {
 protected:
-    // Adds a member from a to b with reference point k; the stored length
-    // is the distance unless given.
-    static void AddMember(CGeometry& geo, const Vec3& a, const Vec3& b, const Vec3& k,
-                          double length = -1)
+    // One member from a to b with reference point k per row, each on its
+    // own two nodes.
+    static void Model(CGeometry& geo, const std::vector<AxisMember>& rows)
     {
         std::vector<Vec3> nodes;
-        for (int i = 1; i <= geo.m_nodeTable.GetRows(); ++i)
-            nodes.push_back(NodeAt(geo, i));
-        nodes.push_back(a);
-        nodes.push_back(b);
         std::vector<std::vector<double>> members;
-        for (int i = 1; i <= geo.m_memberTable.GetRows(); ++i) {
-            members.emplace_back();
-            for (int c = 1; c <= 8; ++c)
-                members.back().push_back(geo.m_memberTable(i, c));
+        for (const AxisMember& m : rows) {
+            nodes.push_back(m.a);
+            nodes.push_back(m.b);
+            const double n = static_cast<double>(nodes.size());
+            members.push_back({n - 1, n, m.length < 0 ? glyph::Norm(m.b - m.a) : m.length, m.k.x, m.k.y, m.k.z});
         }
-        const double n = static_cast<double>(nodes.size());
-        members.push_back({n - 1, n, length < 0 ? glyph::Norm(b - a) : length, k.x, k.y, k.z});
         SetNodes(geo, nodes, 0.0);
         SetMembers(geo, members);
         geo.UpdateMember();
@@ -63,7 +62,7 @@ TEST_F(GlyphAxes, PlaneAxesHeadsAndLabelsOfOneMember)
     OptionRgb("member plan", 10, 20, 30);
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
+    Model(geo, {{{0, 0, 0}, {6, 0, 0}, {0, 5, 0}}});
     Select(geo, 1, 1);
 
     const auto records = FeedbackOfList(CGeometry::ListRefPoints);
@@ -105,6 +104,24 @@ TEST_F(GlyphAxes, PlaneAxesHeadsAndLabelsOfOneMember)
         ExpectNear(At(text[n].vertices[0]), tips[n]);
         ExpectColour(text[n].vertices[0], colours[n]);
     }
+
+    // The keys: without axis 2, the plane and the labels, axes 1 and 3 with
+    // their heads; with every axis off nothing is left.
+    Options({{"member plan show", 0}, {"member local axis 2", 0}, {"member local axis ID", 0}});
+    geo.LoadLibraryA();
+    geo.RenderRefPoint();
+    auto records2 = FeedbackOfList(CGeometry::ListRefPoints);
+    const auto two = RealLines(records2);
+    ASSERT_EQ(two.size(), 2u);
+    ExpectNear(At(two[0].vertices[1]), tips[0]);
+    ExpectNear(At(two[1].vertices[1]), tips[2]);
+    EXPECT_EQ(testsupport::Count(records2, GL_POLYGON_TOKEN), 2u);
+    EXPECT_EQ(testsupport::Count(records2, GL_BITMAP_TOKEN), 0u);
+    Options({{"member local axis 1", 0}, {"member local axis 3", 0}});
+    geo.LoadLibraryA();
+    geo.RenderRefPoint();
+    records2 = FeedbackOfList(CGeometry::ListRefPoints);
+    EXPECT_EQ(testsupport::Count(records2, GL_POLYGON_TOKEN) + RealLines(records2).size(), 0u);
 }
 
 TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
@@ -112,11 +129,11 @@ TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
     Options({{"member K point show", 0}, {"member plan show", 0}});
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    AddMember(geo, {0, 0, 0}, {3, 0, 0}, {0, 1, 0});
-    AddMember(geo, {0, 10, 0}, {0, 10, 6}, {5, 10, 0});
-    AddMember(geo, {20, 0, 0}, {20, 9, 0}, {20, 0, 4});
-    AddMember(geo, {30, 0, 0}, {33, 4, 0}, {30, 0, 1});
-    AddMember(geo, {40, 0, 0}, {46, 0, 0}, {40, 0, 2}, 12); // stored length 12
+    Model(geo, {{{0, 0, 0}, {3, 0, 0}, {0, 1, 0}},
+                {{0, 10, 0}, {0, 10, 6}, {5, 10, 0}},
+                {{20, 0, 0}, {20, 9, 0}, {20, 0, 4}},
+                {{30, 0, 0}, {33, 4, 0}, {30, 0, 1}},
+                {{40, 0, 0}, {46, 0, 0}, {40, 0, 2}, 12}}); // stored length 12
     Select(geo, 3, 5);
 
     const auto members = ByTag(FeedbackOfList(CGeometry::ListRefPoints));
@@ -151,41 +168,17 @@ TEST_F(GlyphAxes, AxesFollowTheStoredLengthAndTheSelectedRange)
     EXPECT_EQ(cut.count(4) + cut.count(5), 2u);
 }
 
-TEST_F(GlyphAxes, AxisKeysAndLabelSwitch)
-{
-    Options({{"member K point show", 0}, {"member plan show", 0}, {"member local axis 2", 0},
-             {"member local axis ID", 0}});
-    CGeometry geo;
-    ASSERT_TRUE(StartView(geo));
-    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {0, 5, 0});
-    Select(geo, 1, 1);
-    auto records = FeedbackOfList(CGeometry::ListRefPoints);
-    const auto lines = RealLines(records);
-    ASSERT_EQ(lines.size(), 2u);
-    ExpectNear(At(lines[0].vertices[1]), {5, 0, 0});
-    ExpectNear(At(lines[1].vertices[1]), {3, 0, 2});
-    EXPECT_EQ(testsupport::Count(records, GL_POLYGON_TOKEN), 2u);
-    EXPECT_EQ(testsupport::Count(records, GL_BITMAP_TOKEN), 0u);
-
-    // Everything off: nothing left to draw.
-    Options({{"member local axis 1", 0}, {"member local axis 3", 0}});
-    geo.LoadLibraryA();
-    geo.RenderRefPoint();
-    records = FeedbackOfList(CGeometry::ListRefPoints);
-    EXPECT_EQ(testsupport::Count(records, GL_POLYGON_TOKEN), 0u);
-    EXPECT_EQ(RealLines(records).size(), 0u);
-}
-
 TEST_F(GlyphAxes, KPointOnTheLineDrawsNoAxesNothingUndefinedOnlyRefPointTableShows)
 {
     Option("member K point show", 0);
     CGeometry geo;
     ASSERT_TRUE(StartView(geo));
-    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {3, 0, 0});   // K on the member
-    AddMember(geo, {0, 0, 0}, {6, 0, 0}, {9, 0, 0});   // K on its extension
-    AddMember(geo, {0, 5, 0}, {6, 5, 0}, {0, 9, 0}, 0); // no stored length
-    AddMember(geo, {0, 9, 0}, {6, 9, 0}, {0, std::numeric_limits<double>::quiet_NaN(), 0});
-    AddMember(geo, {0, 20, 0}, {6, 20, 0}, {0, 25, 0}); // a good one
+    // K on the member, on its extension, no stored length, K undefined, good.
+    Model(geo, {{{0, 0, 0}, {6, 0, 0}, {3, 0, 0}},
+                {{0, 0, 0}, {6, 0, 0}, {9, 0, 0}},
+                {{0, 5, 0}, {6, 5, 0}, {0, 9, 0}, 0},
+                {{0, 9, 0}, {6, 9, 0}, {0, std::numeric_limits<double>::quiet_NaN(), 0}},
+                {{0, 20, 0}, {6, 20, 0}, {0, 25, 0}}});
     Select(geo, 1, 5);
     const auto records = FeedbackOfList(CGeometry::ListRefPoints);
     EXPECT_TRUE(AllFinite(records)) << testsupport::Describe(records);
@@ -198,12 +191,16 @@ TEST_F(GlyphAxes, KPointOnTheLineDrawsNoAxesNothingUndefinedOnlyRefPointTableSho
     EXPECT_EQ(RealLines(members.at(5)).size(), 3u);
 
     // Only the reference point table shows axes: from the connectivity
-    // table the list is deleted, and selecting a member draws none either.
+    // table the list is deleted, and selecting a member draws none either;
+    // in the reference point table selecting a member draws them.
     geo.m_activeTable = CGeometry::TableConnectivity;
     geo.RenderRefPoint();
     EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
     geo.OnSelSelectMember();
     EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
+    geo.m_activeTable = CGeometry::TableRefPoints;
+    geo.OnSelSelectMember();
+    EXPECT_EQ(RealLines(FeedbackOfList(CGeometry::ListRefPoints)).size(), 3u);
 }
 
 TEST_F(GlyphAxes, KPointIsARedSphereWithItsLabel)
@@ -214,8 +211,7 @@ TEST_F(GlyphAxes, KPointIsARedSphereWithItsLabel)
     ASSERT_TRUE(StartView(geo));
     // K at the origin, on the line of member 2 (its axes are undefined, its
     // K point is still shown).
-    AddMember(geo, {-1, -1, -3}, {1, -1, -3}, {0, 0, 0});
-    AddMember(geo, {0, 0, 2}, {0, 0, 3}, {0, 0, 0});
+    Model(geo, {{{-1, -1, -3}, {1, -1, -3}, {0, 0, 0}}, {{0, 0, 2}, {0, 0, 3}, {0, 0, 0}}});
 
     auto render = [&](int from, int to) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

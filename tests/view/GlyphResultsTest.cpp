@@ -1,12 +1,15 @@
-// What OpenGL receives from the result lists: the displaced shape (list 15)
-// scaled to "disp factor", and the member force diagrams (lists 16 to 21)
-// laid off along each member's local axis 2 from the solver's "dcos" file.
+// What OpenGL receives from the result lists: the displaced shape (list 15),
+// the member force diagrams (lists 16 to 21) laid off along each member's
+// local axis 2 from the solver's "dcos" file, their largest-value labels and
+// the legend.
 #include "ViewTestSupport.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <numeric>
+#include <set>
 
 #include "platform/MessageBox.h"
 
@@ -18,12 +21,19 @@ constexpr GLuint kListFx = CGeometry::ListMemberFx;
 constexpr GLuint kListFy = kListFx + 1, kListFz = kListFx + 2, kListMx = kListFx + 3;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+size_t Characters(const std::vector<std::string>& lines)
+{
+    return std::accumulate(lines.begin(), lines.end(), size_t(0),
+                           [](size_t n, const std::string& s) { return n + s.size(); });
+}
+
 class GlyphResults : public ViewFixture {
 protected:
-    // Starts the view on nodes (0,0,0), (4,0,0), (4,0,3), member 1 from node
-    // 1 to 2 (length 4) and member 2 from node 2 up to 3 (length 3).
-    bool Start(CGeometry& geo)
+    // Nodes (0,0,0), (4,0,0), (4,0,3); member 1 from node 1 to 2 (length 4)
+    // along X, member 2 from node 2 up to 3 (length 3) along Z.
+    bool Start(CGeometry& geo, const std::string& type = "Frame3D", const std::string& dof = "6")
     {
+        FrameProject(type, dof);
         if (!StartView(geo))
             return false;
         SetNodes(geo, {{0, 0, 0}, {4, 0, 0}, {4, 0, 3}}, 0.0);
@@ -31,61 +41,74 @@ protected:
         return true;
     }
 
-    // The project the diagrams read: folder, freedoms, element type, and
-    // the solver's local axes (member 1: X, Y, Z; member 2: Z, Y, -X).
-    void Frame(const std::string& type = "Frame3D", const std::string& dof = "6")
-    {
-        ProjectKey("File location ", dir.Folder());
-        ProjectKey("Project name ", "P");
-        ProjectKey("DOF ", dof);
-        ProjectKey("Element Type ", type);
-        ASSERT_TRUE(Table(3, 3, {{1, 1, 1}, {2, 2, 1}, {3, 3, 1}}).SaveRecord(1, Dcos()));
-        ASSERT_TRUE(Table(3, 3, {{1, 3, 1}, {2, 2, 1}, {3, 1, -1}}).SaveRecord(2, Dcos()));
-    }
-    std::string Dcos() const { return dir.Folder() + "dcos"; }
-
     // Fx: member 1 ends 10 and -10, member 2 ends 5 and 20 (largest 20).
     static CdMatrix Forces() { return Table(2, 12, {{1, 1, 10}, {1, 7, -10}, {2, 1, 5}, {2, 7, 20}}); }
 
+    // Every component non-zero at both ends; Mz largest at member 2's start.
+    static CdMatrix AllForces()
+    {
+        CdMatrix f(2, 12);
+        for (int k = 1; k <= 2; ++k)
+            for (int c = 1; c <= 12; ++c)
+                f(k, c) = (c % 2 ? 1.0 : -1.0) * (k + c);
+        f(2, 6) = -1000.0; // stored units (kg-force)
+        return f;
+    }
+
     // Ordinates along Y of the non-white (diagram-coloured) vertices of a
-    // member's strips, checked against y(x, z); returns the largest |y|.
+    // member's strips, checked against y(vertex); returns the largest |y|.
     static double CheckOrdinates(const Records& member, const std::function<double(const FeedbackVertex&)>& y)
     {
         double largest = 0;
-        for (const FeedbackRecord& p : Of(member, GL_POLYGON_TOKEN))
-            for (const FeedbackVertex& v : p.vertices) {
-                EXPECT_NEAR(v.y, IsWhite(v) ? 0.0 : y(v), 1e-4); // white on the member axis
-                if (!IsWhite(v))
-                    largest = std::max(largest, std::fabs(static_cast<double>(v.y)));
-            }
+        ForPolygonVertices(member, [&](const FeedbackVertex& v) {
+            EXPECT_NEAR(v.y, IsWhite(v) ? 0.0 : y(v), 1e-4); // white on the member axis
+            if (!IsWhite(v))
+                largest = std::max(largest, std::fabs(static_cast<double>(v.y)));
+        });
         return largest;
     }
 };
 
 } // namespace
 
-TEST_F(GlyphResults, DisplacedShapeDrawsTheLargestTranslationAtDispFactor)
+TEST_F(GlyphResults, DisplacedShapeScaleColoursLegendSwitchesAndDegenerateTranslations)
 {
+    CGeometry geo;
+    ASSERT_TRUE(Start(geo));
+    geo.RenderMember();
+    // Largest translation 0.01 m at node 3; the model is 4 m wide, so
+    // without a "disp factor" it is drawn at 5 %. Rotations (column 4) are
+    // not drawn.
+    const CdMatrix d = Table(3, 6, {{2, 1, 0.004}, {3, 2, 0.01}, {3, 4, 99}});
+    geo.m_forceComponent = 1008;
+    geo.UpdateDisp(d);
+    EXPECT_EQ(geo.m_forceComponent, 0);
+    auto lines = testsupport::Lines(FeedbackOfList(CGeometry::ListDisplacedShape));
+    ASSERT_EQ(lines.size(), 2u);
+    ExpectNear(At(lines[1].vertices[1]), {4, 0.2, 3});
+    EXPECT_EQ(geo.m_displacedLegend,
+              (std::vector<std::string>{"Displaced shape  load case 1",
+                                        "scale: x 20 (largest drawn at 5 % of the model)",
+                                        "max translation 0.01 m at node 3"}));
+    geo.m_viewMode = CGeometry::ModeDisplaced;
+    const Records legend = testsupport::CaptureFeedback([&] { geo.RenderLegend(kWidth, kHeight); });
+    EXPECT_EQ(Of(legend, GL_BITMAP_TOKEN).size(), Characters(geo.m_displacedLegend));
+
+    // "disp factor" 2: scale 2 / 0.01 = 200, in the configured colours.
     Option("disp factor", 2);
     OptionRgb("node displacement", 10, 20, 30);
     OptionRgb("member displacement", 40, 50, 60);
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
-    geo.m_forceComponent = 1008;
-    // Largest: |(0.004, -0.003, 0)| = 0.005; rotations (column 4) not drawn.
-    const CdMatrix d = Table(3, 6, {{2, 1, 0.001}, {2, 2, 0.002}, {3, 1, 0.004}, {3, 2, -0.003}, {3, 4, 99}});
+    geo.LoadLibraryA();
     geo.UpdateDisp(d);
-    EXPECT_EQ(geo.m_forceComponent, 0);
-
-    // Scale 2 / 0.005 = 400.
-    const Vec3 moved[3] = {{0, 0, 0}, {4.4, 0.8, 0}, {5.6, -1.2, 3}};
+    EXPECT_EQ(geo.m_displacedLegend.at(1), "scale: x 200 (disp factor 2 m)");
+    const Vec3 moved[3] = {{0, 0, 0}, {4.8, 0, 0}, {4, 2, 3}};
     const auto records = FeedbackOfList(CGeometry::ListDisplacedShape);
     const auto members = ByTag(records);
     ASSERT_EQ(members.size(), 2u) << testsupport::Describe(records);
     for (int k = 1; k <= 2; ++k) {
         SCOPED_TRACE(k);
         const auto points = Of(members.at(k), GL_POINT_TOKEN);
-        const auto lines = testsupport::Lines(members.at(k));
+        lines = testsupport::Lines(members.at(k));
         ASSERT_EQ(points.size(), 2u);
         ASSERT_EQ(lines.size(), 1u);
         for (int e = 0; e < 2; ++e) {
@@ -99,31 +122,26 @@ TEST_F(GlyphResults, DisplacedShapeDrawsTheLargestTranslationAtDispFactor)
     geo.UpdateDisp(d * 2.0);
     ExpectSamePlaces(FeedbackOfList(CGeometry::ListDisplacedShape), records);
 
-    // "disp factor" 0: f / dmax = 0, the members are drawn where they stand.
+    // "disp factor" 0: the members are drawn where they stand.
     Option("disp factor", 0);
     geo.LoadLibraryA();
     geo.UpdateDisp(d);
-    const auto still = ByTag(FeedbackOfList(CGeometry::ListDisplacedShape));
-    ASSERT_EQ(still.size(), 2u);
-    const auto lines = testsupport::Lines(still.at(2));
+    lines = testsupport::Lines(ByTag(FeedbackOfList(CGeometry::ListDisplacedShape)).at(2));
     ASSERT_EQ(lines.size(), 1u);
     ExpectNear(At(lines[0].vertices[0]), {4, 0, 0});
     ExpectNear(At(lines[0].vertices[1]), {4, 0, 3});
-}
 
-TEST_F(GlyphResults, DisplacedShapeShowSwitches)
-{
-    Option("node displacement show", 0);
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
-    const CdMatrix d = Table(3, 3, {{3, 3, 0.01}});
-    geo.UpdateDisp(d);
+    // The show switches.
+    Options({{"disp factor", 1}, {"node displacement show", 0}});
+    geo.LoadLibraryA();
+    const CdMatrix dz = Table(3, 3, {{3, 3, 0.01}});
+    geo.UpdateDisp(dz);
     EXPECT_EQ(CountOf(CGeometry::ListDisplacedShape, GL_POINT_TOKEN), 0u);
     EXPECT_EQ(LinesOf(CGeometry::ListDisplacedShape), 2u);
 
     Options({{"node displacement show", 1}, {"member displacement show", 0}, {"node factor", 11}});
     geo.LoadLibraryA();
-    geo.UpdateDisp(d);
+    geo.UpdateDisp(dz);
     EXPECT_EQ(CountOf(CGeometry::ListDisplacedShape, GL_POINT_TOKEN), 4u); // per member end
     EXPECT_EQ(LinesOf(CGeometry::ListDisplacedShape), 0u);
     // Displaced nodes are 6 pixels whatever the "node factor".
@@ -132,29 +150,23 @@ TEST_F(GlyphResults, DisplacedShapeShowSwitches)
     GLfloat size = 0;
     glGetFloatv(GL_POINT_SIZE, &size);
     EXPECT_EQ(size, 6.0f);
-}
 
-TEST_F(GlyphResults, NoTranslationLeavesTheShapeUndrawnWithoutDividingByZero)
-{
-    Option("disp factor", 1); // the user's scale: one model unit
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
-    geo.UpdateDisp(Table(3, 6, {{2, 1, 0.01}}));
-    ASSERT_FALSE(Empty(CGeometry::ListDisplacedShape));
+    // A rotation only: nothing drawn, no division by zero.
+    Option("member displacement show", 1);
+    geo.LoadLibraryA();
     geo.m_forceComponent = 1007;
-    geo.UpdateDisp(Table(3, 6, {{1, 5, 0.2}})); // a rotation only
+    geo.UpdateDisp(Table(3, 6, {{1, 5, 0.2}}));
     EXPECT_TRUE(Empty(CGeometry::ListDisplacedShape));
     EXPECT_EQ(geo.m_forceComponent, 0);
-
     // A broken translation is skipped, the others are still scaled.
     geo.UpdateDisp(Table(3, 6, {{1, 1, kNaN}, {3, 2, 0.5}}));
-    const auto records = FeedbackOfList(CGeometry::ListDisplacedShape);
-    EXPECT_TRUE(AllFinite(records)) << testsupport::Describe(records);
-    EXPECT_EQ(ByTag(records).count(1), 0u);
-    ExpectNear(At(testsupport::Lines(ByTag(records).at(2)).at(0).vertices[1]), {4, 1, 3});
+    const auto broken = FeedbackOfList(CGeometry::ListDisplacedShape);
+    EXPECT_TRUE(AllFinite(broken)) << testsupport::Describe(broken);
+    EXPECT_EQ(ByTag(broken).count(1), 0u);
+    ExpectNear(At(testsupport::Lines(ByTag(broken).at(2)).at(0).vertices[1]), {4, 1, 3});
 }
 
-TEST_F(GlyphResults, UpdatesDeleteTheReferencePoints)
+TEST_F(GlyphResults, NewLoadsOrResultsDeleteTheReferencePointAxes)
 {
     Option("member K point show", 0);
     CGeometry geo;
@@ -164,41 +176,36 @@ TEST_F(GlyphResults, UpdatesDeleteTheReferencePoints)
     geo.m_activeTable = CGeometry::TableRefPoints;
     geo.m_selMemberFrom = 1;
     geo.m_selMemberTo = 2;
-    geo.RenderRefPoint();
-    ASSERT_TRUE(glIsList(CGeometry::ListRefPoints));
-    geo.UpdateDisp(CdMatrix(3, 3));
-    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
-
-    geo.RenderRefPoint();
-    ASSERT_TRUE(glIsList(CGeometry::ListRefPoints));
-    Frame();
-    geo.UpdateMemberForec(Forces());
-    EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
+    const std::function<void()> updates[] = {[&] { geo.UpdateLoad(Table(3, 6, {{1, 2, 5}})); },
+                                             [&] { geo.UpdateDisp(CdMatrix(3, 3)); },
+                                             [&] { geo.UpdateMemberForec(Forces()); }};
+    for (const auto& update : updates) {
+        geo.RenderRefPoint();
+        ASSERT_TRUE(glIsList(CGeometry::ListRefPoints));
+        update();
+        EXPECT_FALSE(glIsList(CGeometry::ListRefPoints));
+    }
 }
 
-TEST_F(GlyphResults, OneStripPerMemberFromWhiteToTheDiagramColour)
+TEST_F(GlyphResults, StripsFromWhiteToTheDiagramColourLargestEndAtScale)
 {
-    Frame();
     Options({{"Subdivisions Fx", 1}, {"Member Fx scale", 2}});
     OptionRgb("Member Fx", 200, 100, 50);
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
     geo.UpdateMemberForec(Forces());
-
-    // s = 2 / 20: member 1 ordinates 1 and -1, member 2 ordinates 0.5 and 2,
-    // both along local axis 2 = global Y.
-    const auto records = FeedbackOfList(kListFx);
-    const auto members = ByTag(records);
-    ASSERT_EQ(members.size(), 2u) << testsupport::Describe(records);
+    // One strip per member. s = 2 / 20: member 1 ordinates 1 and -1, member
+    // 2 ordinates 0.5 and 2, both along local axis 2 = global Y. The
+    // quadrilateral as the driver splits it, (0, 1, 3) and (1, 2, 3): white
+    // on the member, the diagram colour at the ordinates.
+    auto members = ByTag(FeedbackOfList(kListFx));
+    ASSERT_EQ(members.size(), 2u);
     const Vec3 corners[2][4] = {{{0, 0, 0}, {0, 1, 0}, {4, -1, 0}, {4, 0, 0}},
                                 {{4, 0, 0}, {4, 0.5, 0}, {4, 2, 3}, {4, 0, 3}}};
+    const int order[2][3] = {{0, 1, 3}, {1, 2, 3}};
     for (int k = 1; k <= 2; ++k) {
-        SCOPED_TRACE(k);
         const auto polygons = Of(members.at(k), GL_POLYGON_TOKEN);
-        ASSERT_EQ(polygons.size(), 2u); // one quadrilateral
-        // Its vertex order as the driver splits it, (0, 1, 3) and (1, 2, 3):
-        // white on the member, the diagram colour at the ordinates.
-        const int order[2][3] = {{0, 1, 3}, {1, 2, 3}};
+        ASSERT_EQ(polygons.size(), 2u) << k;
         for (int t = 0; t < 2; ++t)
             for (int v = 0; v < 3; ++v) {
                 const int c = order[t][v];
@@ -206,44 +213,98 @@ TEST_F(GlyphResults, OneStripPerMemberFromWhiteToTheDiagramColour)
                 ExpectColour(polygons[t].vertices[v], c == 0 || c == 3 ? Vec3{1, 1, 1} : Rgb255(200, 100, 50));
             }
     }
-}
 
-TEST_F(GlyphResults, TwentyEqualStripsLargestEndAtScaleAndDoublingChangesNothing)
-{
-    Frame();
-    Option("Member Fx scale", 2); // "Subdivisions Fx" defaults to 20
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
+    // 20 strips by default: member 1 along X with ordinate 1 - x / 2, every
+    // vertex on a station x = 0.2 j, j = 0..20; the largest end value of all
+    // members (20, member 2's end) drawn at the "Member Fx scale".
+    Option("Subdivisions Fx", 20);
+    geo.LoadLibraryA();
     geo.UpdateMemberForec(Forces());
-
     const auto records = FeedbackOfList(kListFx);
-    const auto members = ByTag(records);
-    ASSERT_EQ(members.size(), 2u);
-    // Member 1 along X with ordinate y(x) = 1 - x / 2 along Y, every vertex
-    // on a station x = 0.2 j, j = 0..20.
-    const auto polygons = Of(members.at(1), GL_POLYGON_TOKEN);
-    ASSERT_EQ(polygons.size(), 40u);
-    std::vector<double> stations;
-    for (const FeedbackRecord& p : polygons)
-        for (const FeedbackVertex& v : p.vertices) {
-            EXPECT_NEAR(v.z, 0.0, 1e-4);
-            EXPECT_NEAR(v.x / 0.2, std::round(v.x / 0.2), 1e-4);
-            stations.push_back(std::round(v.x / 0.2));
-        }
-    EXPECT_EQ(*std::min_element(stations.begin(), stations.end()), 0);
-    EXPECT_EQ(*std::max_element(stations.begin(), stations.end()), 20);
+    members = ByTag(records);
+    ASSERT_EQ(Of(members.at(1), GL_POLYGON_TOKEN).size(), 40u);
+    std::set<long> stations;
+    ForPolygonVertices(members.at(1), [&](const FeedbackVertex& v) {
+        EXPECT_NEAR(v.z, 0.0, 1e-4);
+        EXPECT_NEAR(v.x / 0.2, std::round(v.x / 0.2), 1e-4);
+        stations.insert(std::lround(v.x / 0.2));
+    });
+    EXPECT_EQ(stations.size(), 21u);
     EXPECT_NEAR(CheckOrdinates(members.at(1), [](const FeedbackVertex& v) { return 1.0 - v.x / 2.0; }), 1.0, 1e-4);
-    // The largest end value of all members (20, member 2's end) is drawn at
-    // the "Member Fx scale".
     EXPECT_NEAR(CheckOrdinates(members.at(2), [](const FeedbackVertex& v) { return 0.5 + v.z / 2.0; }), 2.0, 1e-4);
-
+    // Doubling every force changes nothing.
     geo.UpdateMemberForec(Forces() * 2.0);
     ExpectSamePlaces(FeedbackOfList(kListFx), records);
 }
 
+TEST_F(GlyphResults, EveryComponentLaidOffLinearlyInItsColourAtItsScale)
+{
+    Options({{"Member Fy scale", 2}, {"Member Mz scale", 3}});
+    OptionRgb("Member Fy", 10, 200, 30);
+    OptionRgb("Member Mz", 250, 0, 90);
+    CGeometry geo;
+    ASSERT_TRUE(Start(geo));
+    const CdMatrix f = AllForces();
+    geo.UpdateMemberForec(f);
+    // {component, scale, colour}: 20 strips per member after its number,
+    // ordinates along local axis 2 (Y for both members) from s F1 at the
+    // start to s F2 at the end, s = scale / the largest end value.
+    const struct { int c; double scale; Vec3 rgb; } cases[] = {{2, 2, Rgb255(10, 200, 30)},
+                                                              {6, 3, Rgb255(250, 0, 90)}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.c);
+        double largest = 0;
+        for (int m = 1; m <= 2; ++m)
+            largest = std::max({largest, std::fabs(f(m, k.c)), std::fabs(f(m, 6 + k.c))});
+        const auto members = ByTag(FeedbackOfList(GLuint(kListFx + k.c - 1)));
+        ASSERT_EQ(members.size(), 2u);
+        for (int m = 1; m <= 2; ++m) {
+            ASSERT_EQ(Of(members.at(m), GL_POLYGON_TOKEN).size(), 40u);
+            const double s = k.scale / largest, f1 = f(m, k.c), f2 = f(m, 6 + k.c);
+            CheckOrdinates(members.at(m), [&](const FeedbackVertex& v) {
+                return m == 1 ? s * (f1 + (f2 - f1) * v.x / 4) : s * (f1 + (f2 - f1) * v.z / 3);
+            });
+            ForPolygonVertices(members.at(m), [&](const FeedbackVertex& v) {
+                if (!IsWhite(v))
+                    ExpectColour(v, k.rgb);
+            });
+        }
+    }
+}
+
+TEST_F(GlyphResults, LargestValueAtItsMemberEndAndLegendTextReachOpenGL)
+{
+    Option("Member Mz scale", 2);
+    CGeometry geo;
+    ASSERT_TRUE(Start(geo));
+    geo.RenderMember();
+    geo.UpdateMemberForec(AllForces());
+
+    // Mz: -1000 kgf.m at member 2's start = -9.81 kN.m, written there.
+    const std::vector<std::string> mz = {"Mz [kN.m]  load case 1", "scale: 2 m = 9.81 kN.m",
+                                         "largest |Mz| at member 2, start: -9.81 kN.m"};
+    EXPECT_EQ(geo.m_diagramLegend[5], mz);
+    EXPECT_EQ(geo.m_diagramLegend[0].at(0), "Fx [kN]  load case 1");
+    const Records label = FeedbackOfList(CGeometry::ListLabelMz);
+    const Records bitmaps = Of(label, GL_BITMAP_TOKEN);
+    EXPECT_EQ(bitmaps.size(), std::string("max -9.81").size()) << testsupport::Describe(label);
+    ASSERT_FALSE(bitmaps.empty());
+    ExpectNear(At(bitmaps[0].vertices[0]), {4, 0, 0}); // member 2 starts at node 2
+
+    // End values on demand: two more labels per member.
+    geo.m_showEndValues = true;
+    geo.UpdateDiagramLabels(AllForces());
+    EXPECT_GT(Of(FeedbackOfList(CGeometry::ListLabelMz), GL_BITMAP_TOKEN).size(), bitmaps.size() + 4 * 2);
+
+    // The legend of the shown component, one bitmap per character.
+    geo.m_viewMode = CGeometry::ModeForces;
+    geo.m_forceComponent = CGeometry::ForceMz;
+    const Records legend = testsupport::CaptureFeedback([&] { geo.RenderLegend(kWidth, kHeight); });
+    EXPECT_EQ(Of(legend, GL_BITMAP_TOKEN).size(), Characters(mz));
+}
+
 TEST_F(GlyphResults, ZeroEndValueOrSingleMemberDrawsNoDiagram)
 {
-    Frame();
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
     // Fy of member 1 starts at zero and Fz of member 1 ends at zero: no
@@ -258,29 +319,24 @@ TEST_F(GlyphResults, ZeroEndValueOrSingleMemberDrawsNoDiagram)
     }
     const auto mz = ByTag(FeedbackOfList(CGeometry::ListMemberMz));
     ASSERT_EQ(mz.size(), 2u);
-    for (const FeedbackRecord& p : Of(mz.at(2), GL_POLYGON_TOKEN))
-        for (const FeedbackVertex& v : p.vertices)
-            EXPECT_NEAR(v.x, 4.0, 1e-4);
+    ForPolygonVertices(mz.at(2), [](const FeedbackVertex& v) { EXPECT_NEAR(v.x, 4.0, 1e-4); });
     CheckOrdinates(mz.at(2), [](const FeedbackVertex& v) { return -1.0 + 2.0 * v.z / 3.0; });
 
     // One member: the column maxima of a one-row table are 0.
-    CGeometry single;
-    single.m_nodeTable = geo.m_nodeTable;
-    SetMembers(single, {{1, 2}});
+    SetMembers(geo, {{1, 2}});
     CdMatrix one(1, 12);
     for (int c = 1; c <= 12; ++c)
         one(1, c) = 5;
-    single.UpdateMemberForec(one);
+    geo.UpdateMemberForec(one);
     for (GLuint list = kListFx; list <= CGeometry::ListMemberMz; ++list)
         EXPECT_FALSE(glIsList(list)) << list;
 }
 
 TEST_F(GlyphResults, TrussDrawsNoMomentDiagramsAndShowKeysSkipComponents)
 {
-    Frame("Truss3D", "3");
-    Option("Member Fy show", 0);
+    Options({{"Member Fy show", 0}, {"Member Fx scale", 8}});
     CGeometry geo;
-    ASSERT_TRUE(Start(geo));
+    ASSERT_TRUE(Start(geo, "Truss3D", "3"));
     CdMatrix f(2, 12);
     for (int c = 1; c <= 12; ++c) {
         f(1, c) = c;
@@ -292,30 +348,33 @@ TEST_F(GlyphResults, TrussDrawsNoMomentDiagramsAndShowKeysSkipComponents)
     EXPECT_FALSE(Empty(kListFz));
     for (GLuint list = kListMx; list <= CGeometry::ListMemberMz; ++list)
         EXPECT_FALSE(glIsList(list)) << list;
-    // With 3 freedoms the end value of Fx is column 4: member 1 ends 1 and 4.
-    double start = 0, end = 0;
-    for (const FeedbackRecord& p : Of(ByTag(FeedbackOfList(kListFx)).at(1), GL_POLYGON_TOKEN))
-        for (const FeedbackVertex& v : p.vertices) {
-            double& at = std::fabs(v.x) < 1e-4 ? start : end;
-            if ((std::fabs(v.x) < 1e-4 || std::fabs(v.x - 4) < 1e-4) && std::fabs(v.y) > std::fabs(at))
-                at = v.y;
-        }
-    EXPECT_NEAR(end / start, 4.0, 1e-4);
+    // With 3 freedoms the end value of Fx is column 4: member 1 ends 1 and
+    // 4, the largest is 8 (member 2), drawn at the scale 8.
+    EXPECT_NEAR(CheckOrdinates(ByTag(FeedbackOfList(kListFx)).at(1), [](const FeedbackVertex& v) { return 1 + 0.75 * v.x; }), 4, 1e-4);
 
     // The same table for a frame draws the moments.
-    Frame();
+    FrameProject();
     geo.UpdateMemberForec(f);
     EXPECT_FALSE(Empty(kListMx));
     EXPECT_FALSE(Empty(kListMx + 1));
 }
 
-TEST_F(GlyphResults, MissingOrBrokenLocalAxesFileIsReportedByEveryDiagramNeedingIt)
+TEST_F(GlyphResults, MissingShortOrBrokenLocalAxesFile)
 {
-    Frame();
     Options({{"Member Fz show", 0}, {"Member Mx show", 0}, {"Member My show", 0}, {"Member Mz show", 0}});
     platform::MessageRecorder recorder;
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
+    // Only member 1's record in the file: member 2 reads a zero record, as
+    // a record read past the end of a record file does; its strips collapse
+    // onto its start node.
+    testsupport::TempDir::Write(Dcos(), testsupport::TempDir::Read(Dcos()).substr(0, 8 + 10 * 8));
+    geo.UpdateMemberForec(Forces());
+    EXPECT_TRUE(recorder.messages.empty());
+    auto fx = ByTag(FeedbackOfList(kListFx));
+    EXPECT_FALSE(Of(fx[1], GL_POLYGON_TOKEN).empty());
+    ForPolygonVertices(fx[2], [](const FeedbackVertex& v) { ExpectNear(At(v), {4, 0, 0}); });
+
     auto expectReports = [&](size_t count) {
         ASSERT_EQ(recorder.messages.size(), count);
         for (const auto& m : recorder.messages) {
@@ -343,28 +402,8 @@ TEST_F(GlyphResults, MissingOrBrokenLocalAxesFileIsReportedByEveryDiagramNeeding
     expectReports(2);
 }
 
-TEST_F(GlyphResults, MembersBeyondTheLocalAxesFileReadZeroAxes)
-{
-    Frame();
-    // Only member 1's record is in the file: member 2 reads a zero record,
-    // as a record read past the end of a record file does.
-    testsupport::TempDir::Write(Dcos(), testsupport::TempDir::Read(Dcos()).substr(0, 8 + 10 * 8));
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
-    geo.UpdateMemberForec(Forces());
-    const auto fx = ByTag(FeedbackOfList(kListFx));
-    ASSERT_EQ(fx.count(1), 1u);
-    EXPECT_FALSE(Of(fx.at(1), GL_POLYGON_TOKEN).empty());
-    // Zero axes collapse every strip of member 2 onto its start node.
-    if (fx.count(2))
-        for (const FeedbackRecord& r : fx.at(2))
-            for (const FeedbackVertex& v : r.vertices)
-                ExpectNear(At(v), {4, 0, 0});
-}
-
 TEST_F(GlyphResults, BrokenForcesOrMembersNeverReachTheLists)
 {
-    Frame();
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
     SetMembers(geo, {{1, 2}, {2, 2}, {2, 3}}); // member 2 has no length
@@ -380,4 +419,29 @@ TEST_F(GlyphResults, BrokenForcesOrMembersNeverReachTheLists)
         EXPECT_EQ(ByTag(records).count(2), 0u) << list;
     }
     EXPECT_EQ(ByTag(FeedbackOfList(kListFx)).count(3), 0u);
+}
+
+TEST_F(GlyphResults, StationDiagramFollowsTheParabolaOfAUniformLoad)
+{
+    Option("Member Mz scale", 2);
+    CGeometry geo;
+    ASSERT_TRUE(Start(geo));
+    // Member 1, simply supported, 4 long under 10 per length: M(x) = 10 x (4 - x) / 2,
+    // 20 at mid-span, at its 21 stations; member 2 without forces.
+    auto moment = [](double x) { return 10.0 * x * (4.0 - x) / 2.0; };
+    CdMatrix stations(2 * CGeometry::kStations, 6);
+    for (int s = 1; s <= CGeometry::kStations; ++s)
+        stations(s, 6) = moment(4.0 * (s - 1) / (CGeometry::kStations - 1));
+    geo.UpdateMemberStations(stations);
+    std::set<long> ordinates;
+    size_t coloured = 0;
+    ForPolygonVertices(ByTag(FeedbackOfList(CGeometry::ListMemberMz)).at(1), [&](const FeedbackVertex& v) {
+        EXPECT_NEAR(v.y, IsWhite(v) ? 0.0 : 2.0 * moment(v.x) / 20.0, 1e-4) << "at x = " << v.x;
+        coloured += !IsWhite(v);
+        ordinates.insert(std::lround(v.y * 1e4));
+    });
+    EXPECT_GT(coloured, 0u);
+    // A straight line between the two end values (both 0) would give none.
+    EXPECT_GE(ordinates.size(), 10u);
+    EXPECT_EQ(*ordinates.rbegin(), 20000); // 2 at mid-span
 }

@@ -140,10 +140,35 @@ inline Vec3 NodeAt(const CGeometry& geo, int i)
     return {geo.m_nodeTable(i, 1), geo.m_nodeTable(i, 2), geo.m_nodeTable(i, 3)};
 }
 
+// Every vertex of the polygons among `records`.
+template <typename F>
+void ForPolygonVertices(const Records& records, F f)
+{
+    for (const FeedbackRecord& p : Of(records, GL_POLYGON_TOKEN))
+        for (const FeedbackVertex& v : p.vertices)
+            f(v);
+}
+
 // A GL fixture whose cases each get their own INI.
 class ViewFixture : public testsupport::GlFixture {
 protected:
     testsupport::TempDir dir; // constructed before SetUp
+
+    // A project in the case's folder with units kN and m, load case 1 and
+    // the solver's local axes file (member 1: X, Y, Z; member 2: Z, Y, -X).
+    void FrameProject(const std::string& type = "Frame3D", const std::string& dof = "6")
+    {
+        ProjectKey("File location ", dir.Folder());
+        ProjectKey("Project name ", "P");
+        ProjectKey("DOF ", dof);
+        ProjectKey("Element Type ", type);
+        ProjectKey("Current Force ", "kN");
+        ProjectKey("Current Length ", "m");
+        ProjectKey("LOADS CASE ", "1");
+        ASSERT_TRUE(Table(3, 3, {{1, 1, 1}, {2, 2, 1}, {3, 3, 1}}).SaveRecord(1, Dcos()));
+        ASSERT_TRUE(Table(3, 3, {{1, 3, 1}, {2, 2, 1}, {3, 1, -1}}).SaveRecord(2, Dcos()));
+    }
+    std::string Dcos() const { return dir.Folder() + "dcos"; }
 };
 
 } // namespace viewtest
