@@ -426,6 +426,7 @@ TEST_F(GlyphResults, StationDiagramFollowsTheParabolaOfAUniformLoad)
     Option("Member Mz scale", 2);
     CGeometry geo;
     ASSERT_TRUE(Start(geo));
+    geo.RenderMember();
     // Member 1, simply supported, 4 long under 10 per length: M(x) = 10 x (4 - x) / 2,
     // 20 at mid-span, at its 21 stations; member 2 without forces.
     auto moment = [](double x) { return 10.0 * x * (4.0 - x) / 2.0; };
@@ -444,4 +445,13 @@ TEST_F(GlyphResults, StationDiagramFollowsTheParabolaOfAUniformLoad)
     // A straight line between the two end values (both 0) would give none.
     EXPECT_GE(ordinates.size(), 10u);
     EXPECT_EQ(*ordinates.rbegin(), 20000); // 2 at mid-span
+
+    // The legend and the "max" label name the mid-span value, not the
+    // zero end values.
+    ASSERT_EQ(geo.m_diagramLegend[5].size(), 3u);
+    EXPECT_NE(geo.m_diagramLegend[5][2].find("at member 1, 0.5 L from its start: "), std::string::npos)
+        << geo.m_diagramLegend[5][2];
+    const Records label = Of(FeedbackOfList(CGeometry::ListLabelMz), GL_BITMAP_TOKEN);
+    ASSERT_FALSE(label.empty());
+    ExpectNear(At(label[0].vertices[0]), {2, 0, 0});
 }
