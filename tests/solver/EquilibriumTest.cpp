@@ -104,6 +104,16 @@ Eigen::Vector3d Row3(const CdMatrix& t, int i, int first)
     return {t(i, first), t(i, first + 1), t(i, first + 2)};
 }
 
+// Member m's axes as rows.
+Eigen::Matrix3d Axes(const solver::ResultStore& r, int m)
+{
+    Eigen::Matrix3d R;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            R(i, j) = r.axes[m - 1](i + 1, j + 1);
+    return R;
+}
+
 } // namespace
 
 TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
@@ -143,10 +153,7 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
                 EXPECT_EQ(res.nodeForces(i, d), applied(i, d));
         }
         for (int m = 1; m <= model.MemberCount(); ++m) {
-            Eigen::Matrix3d R;
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    R(i, j) = r.axes[m - 1](i + 1, j + 1);
+            const Eigen::Matrix3d R = Axes(r, m);
             const Eigen::Vector3d& s = xyz[static_cast<int>(model.members(m, 1)) - 1];
             const double L = (xyz[static_cast<int>(model.members(m, 2)) - 1] - s).norm();
             MemberLoadResultant(model, static_cast<int>(c), m, R, s, L, force, moment);
@@ -156,10 +163,7 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
 
         std::vector<Eigen::Matrix<double, 6, 1>> sum(nodes, Eigen::Matrix<double, 6, 1>::Zero());
         for (int m = 1; m <= model.MemberCount(); ++m) {
-            Eigen::Matrix3d R;
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    R(i, j) = r.axes[m - 1](i + 1, j + 1);
+            const Eigen::Matrix3d R = Axes(r, m);
             EXPECT_LT((R * R.transpose() - Eigen::Matrix3d::Identity()).norm(), 1e-12);
             // Forces on the start end (sign flipped) and on the end.
             const Eigen::Vector3d fs = -Row3(res.memberForces, m, 1), ms = -Row3(res.memberForces, m, 4);
