@@ -70,27 +70,6 @@ TEST(ProjectFile, SettingsSaveRewritesAnExistingProjectFileByteForByte)
     EXPECT_EQ(TempDir::Read(dir.File("Frame1.KTR")), KnownRecord(dir.Folder()));
 }
 
-TEST(ProjectFile, FiveCharacterFolderHasPrefixByteFive)
-{
-    TempDir dir;
-    {
-        CProject p;
-        FillKnownProject(p, "/old/place/");
-        p.Settings(true);
-    }
-    // A project file in the five-character folder "/P/x/" (C:\P\ on
-    // Windows): the folder is the second string, prefix byte 5.
-    CArchive ar(CArchive::store, "/P/x/Frame1.KTR");
-    CProject q;
-    q.SaveToArchive(ar);
-    EXPECT_EQ(ar.Bytes().substr(0, 10), Str("Ann") + Bytes({5}) + "/P/x/");
-    EXPECT_EQ(ar.Bytes(), KnownRecord("/P/x/"));
-
-    CArchive direct(CArchive::store, "/x/y.KTR");
-    direct << std::string("C:\\P\\");
-    EXPECT_EQ(direct.Bytes(), Bytes({5, 'C', ':', '\\', 'P', '\\'}));
-}
-
 TEST(ProjectFile, SaveToArchiveTakesFolderAndNameFromTheFile)
 {
     TempDir dir;
@@ -213,15 +192,6 @@ TEST(ProjectFile, DamagedFileKeepsDefaultsAndLeavesSettingsAlone)
         EXPECT_EQ(p.GetSolution(), 0);
         EXPECT_EQ(TempDir::Read(dir.Ini()), iniBefore);
     }
-    // A hostile string length claims far more than the file holds.
-    const std::string path = dir.File("Hostile.KTR");
-    TempDir::Write(path, Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}) + "abc");
-    CArchive ar(CArchive::load, path);
-    ASSERT_TRUE(ar.ReadFile());
-    CProject p;
-    EXPECT_FALSE(p.LoadFromArchive(ar));
-    EXPECT_EQ(p.GetEngineer(), "Undefine ");
-    EXPECT_EQ(TempDir::Read(dir.Ini()), iniBefore);
 }
 
 TEST(ProjectFile, WriteProjectFileNeverCreatesAndTracesFailure)
