@@ -200,30 +200,3 @@ TEST(TextOutput, PrintOfAnEmptyTableOnlyShowsTheMessage)
         EXPECT_EQ(boxes.messages[k].caption, k < 3 ? "Matrix Error" : "Vector Error");
     }
 }
-
-TEST(TextOutput, ConsoleDisplayAndToString)
-{
-    const CdMatrix m = Sample();
-    CaptureStdout();
-    m.Display(1, 2);
-    EXPECT_EQ(GetCapturedStdout(), "0|__________1__________2\n |\n"
-                                   "1|        1.5         -2\n"
-                                   "2|   1.23e+03      1e-09\n\n");
-    CaptureStdout();
-    m.Display(1e-6);
-    EXPECT_EQ(GetCapturedStdout(), "0|__________1__________2\n |\n"
-                                   "1|        1.5         -2\n"
-                                   "2|   1.23e+03          0\n\n");
-    CaptureStdout();
-    m.Display(2, 2);
-    EXPECT_EQ(GetCapturedStdout(), "0|__________2\n |\n2|      1e-09\n\n");
-    EXPECT_EQ(m.ToString(), "1.5\t-2\t\n1.23e+03\t1e-09\t\n\n");
-
-    platform::MessageRecorder boxes;
-    CaptureStdout();
-    CdMatrix().Display();
-    EXPECT_EQ(GetCapturedStdout(), "");
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, "can't print size 0");
-    EXPECT_EQ(boxes.messages[0].caption, "Matrix Error");
-}
