@@ -1,19 +1,39 @@
-// The real and integer vectors: the messages of their refusals, the
-// quirks the callers rely on, distances and member axes.
+// The real and integer tables and vectors as the program uses them: the
+// spare slot, the refusals and their messages, the saturating conversion
+// for the viewer, distances and member axes.
 #include <climits>
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "numerics/dMatrix.h"
 #include "numerics/dVector.h"
-#include "numerics/iVector.h"
+#include "numerics/iMatrix.h"
 #include "platform/MessageBox.h"
 
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStdout;
-
 namespace {
+
+template <class M, class T>
+M Fill(int rows, int cols, std::initializer_list<T> values)
+{
+    M m(rows, cols);
+    auto it = values.begin();
+    for (int i = 1; i <= rows; ++i)
+        for (int j = 1; j <= cols; ++j)
+            m(i, j) = *it++;
+    return m;
+}
+
+CdMatrix Make(int rows, int cols, std::initializer_list<double> values)
+{
+    return Fill<CdMatrix>(rows, cols, values);
+}
+
+CiMatrix MakeI(int rows, int cols, std::initializer_list<int> values)
+{
+    return Fill<CiMatrix>(rows, cols, values);
+}
 
 std::vector<double> Values(const CdVector& v)
 {
@@ -33,25 +53,71 @@ std::vector<std::string> Texts(const platform::MessageRecorder& r)
 
 } // namespace
 
-TEST(dVector, EditingAtTheEdges)
+TEST(dMatrix, SpareSlotAbsorbsOutOfRangeReferences)
 {
-    CdVector v(3, 1.0, 2.0, 3.0);
-    v(0) = 4.0;
-    EXPECT_EQ(v(4), 4.0); // out of range: the spare slot
-    v.InsertAt(2, 9.0);
-    v.InsertAt(5, 8.0); // beyond the end and before the first: ignored
-    v.InsertAt(0, 8.0);
-    v.InsertAt(1, CdVector(2, -1.0, -2.0));
-    EXPECT_EQ(Values(v), (std::vector<double>{-1, -2, 1, 9, 2, 3}));
-    v.DeleteFirst(2);
-    v.DeleteAt(2);
-    v.DeleteRange(2, 5); // runs past the end: ignored
-    EXPECT_EQ(Values(v), (std::vector<double>{1, 2, 3}));
-    v.ZeroRange(2, 3);
-    v.SwapAt(1, 3);
-    EXPECT_EQ(Values(v), (std::vector<double>{0, 0, 1}));
-    v.DeleteLast(10);
-    EXPECT_EQ(v.GetSize(), 0);
+    CdMatrix m(2, 3);
+    m(0, 1) = 7.5;
+    EXPECT_EQ(m(3, 1), 7.5);
+    EXPECT_EQ(m(-100000, 2), 7.5);
+    EXPECT_EQ(m.GetAt(0, 1), 0.0);
+    m.SetAt(5, 5, 9.0);
+    EXPECT_EQ(m(0, 0), 7.5);
+    EXPECT_EQ(m, CdMatrix(2, 3));
+    CdMatrix empty;
+    empty(1, 1) = 3.0; // lands in the one-slot block
+    EXPECT_EQ(empty(0, 0), 3.0);
+    EXPECT_EQ(empty.GetSize(), 0);
+}
+
+TEST(Matrices, AppendRowsRefusesOtherColumnCountsWithItsMessage)
+{
+    platform::MessageRecorder boxes;
+    CdMatrix b = Make(2, 3, {1, 2, 3, 4, 5, 6});
+    b.AppendRows(CdMatrix(1, 2));
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0].text, "Two matrix column not equal");
+    EXPECT_EQ(boxes.messages[0].caption, "Can't Add new row");
+    EXPECT_EQ(b, Make(2, 3, {1, 2, 3, 4, 5, 6}));
+    CiMatrix m = MakeI(2, 2, {1, -2, 30, 4});
+    m.AppendRows(MakeI(1, 3, {0, 0, 0}));
+    ASSERT_EQ(boxes.messages.size(), 2u);
+    EXPECT_EQ(boxes.messages[1].text, "Two matrix column not equal");
+    EXPECT_EQ(m, MakeI(2, 2, {1, -2, 30, 4}));
+}
+
+TEST(dMatrix, ChopClearsTinyValues)
+{
+    CdMatrix m = Make(1, 4, {1e-7, -5e-7, 2e-6, std::numeric_limits<double>::quiet_NaN()});
+    m.Chop(6);
+    EXPECT_EQ(m(1, 1), 0.0);
+    EXPECT_EQ(m(1, 2), 0.0);
+    EXPECT_EQ(m(1, 3), 2e-6);
+    EXPECT_TRUE(std::isnan(m(1, 4)));
+    EXPECT_EQ(Chop(1e-6, 6, -1.0), -1.0);
+    EXPECT_EQ(Chop(1.1e-6, 6, -1.0), 1.1e-6);
+}
+
+TEST(iMatrix, ConversionFromRealsTruncatesAndSaturates)
+{
+    // A result table converted for the viewer may hold anything a file held.
+    const double inf = std::numeric_limits<double>::infinity();
+    const CdMatrix d = Make(1, 7, {1.9, -1.9, 1e12, -1e12, std::nan(""), inf, -2147483648.9});
+    CdMatrix withSpare = d;
+    withSpare(0, 0) = 3e10; // the spare slot is converted too
+    const CiMatrix m(withSpare);
+    EXPECT_EQ(m, MakeI(1, 7, {1, -1, INT_MAX, INT_MIN, 0, INT_MAX, INT_MIN}));
+    EXPECT_EQ(m.GetAt(0, 0), INT_MAX);
+    CiMatrix a;
+    a = d;
+    EXPECT_EQ(a, m);
+}
+
+TEST(iMatrix, DivisionNeitherTrapsNorDividesByZero)
+{
+    EXPECT_EQ(MakeI(1, 2, {INT_MIN, 6}) / -1, MakeI(1, 2, {INT_MIN, -6}));
+    const CiMatrix a = MakeI(2, 2, {1, 2, 3, 4});
+    EXPECT_EQ(a / 2, MakeI(2, 2, {0, 1, 1, 2}));
+    EXPECT_EQ(a / 0, a);
 }
 
 TEST(dVector, RefusalsAndTheirMessages)
@@ -111,38 +177,4 @@ TEST(dVector, DistanceAndMemberAxes)
     EXPECT_EQ(t.GetRow(3), CdVector(3, 0.0, -1.0, 0.0));
     // The reference point on the member line gives no usable axes.
     EXPECT_TRUE(std::isnan(MemberAxes(a, b, CdVector(3, 1.0, 0.0, 0.0))(3, 1)));
-}
-
-TEST(iVector, SilentRefusalsAndNoTrap)
-{
-    platform::MessageRecorder boxes;
-    const CiVector v(3, 1, 2, 3);
-    EXPECT_EQ(v / 0, v);
-    CiVector w = v;
-    w /= 0;
-    EXPECT_EQ(w, v);
-    EXPECT_EQ(v + CiVector(2, 1, 1), v);
-    EXPECT_FALSE(v == CiVector(4, 1, 2, 3, 0));
-    CiVector empty;
-    empty += 1;
-    empty /= 3;
-    EXPECT_TRUE(boxes.messages.empty());
-    // The one quotient outside the range wraps instead of trapping.
-    CiVector low(2, INT_MIN, 7);
-    low /= -1;
-    EXPECT_EQ(low, CiVector(2, INT_MIN, -7));
-}
-
-TEST(iVector, DiagnosticsGoToStandardOutput)
-{
-    platform::MessageRecorder boxes;
-    CiVector v(3, 4, -5, 6);
-    CaptureStdout();
-    v.Display();
-    const int src[] = {0};
-    v.SetData(0, src);
-    EXPECT_EQ(GetCapturedStdout(), "element[1] = 4\nelement[2] = -5\nelement[3] = 6\n"
-                                   "out of bound for copy\n");
-    EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_EQ(v, CiVector(3, 4, -5, 6));
 }
