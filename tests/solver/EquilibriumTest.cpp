@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "ModelBuilder.h"
+#include "solver/Assembler.h"
+#include "solver/SparseCholesky.h"
 
 using namespace solvertest;
 
@@ -228,5 +230,46 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
         check(&solver::CaseResult::memberDisplacements);
         check(&solver::CaseResult::memberForces);
         check(&solver::CaseResult::sectionForces);
+    }
+}
+
+// The scaled stiffness of the random frame through the solver's supernodal
+// factorisation and through the simplicial one: the displacements agree to
+// 1e-9 of each case's largest, and K u gives back the loads.
+TEST(EquilibriumTest, SupernodalAndSimplicialFactorisationsAgree)
+{
+    std::vector<Eigen::Vector3d> xyz;
+    const solver::Model model = RandomFrame(7, xyz);
+    std::vector<solver::MemberData> members;
+    ASSERT_TRUE(solver::Solver::Check(model, members).IsOk());
+    solver::Assembler a(model, members);
+    a.NumberEquations();
+    a.AssembleStiffness();
+    Eigen::VectorXd scale(a.EquationCount());
+    for (int e = 0; e < a.EquationCount(); ++e)
+        scale(e) = 1.0 / std::sqrt(a.Diagonal(e));
+    a.ScaleStiffness(scale);
+    const solver::LinearSystem::UpperMatrix k = a.Stiffness();
+    const Eigen::MatrixXd f = scale.asDiagonal() * a.LoadVectors();
+    Eigen::MatrixXd u[2] = {f, f};
+    using Method = solver::SparseCholesky::Method;
+    for (Method method : {Method::Supernodal, Method::Simplicial}) {
+        solver::SparseCholesky system(method);
+        Eigen::MatrixXd& x = u[method == Method::Supernodal ? 0 : 1];
+        ASSERT_EQ(system.Analyse(k), solver::LinearSystem::Outcome::Factorised) << system.ErrorText();
+        ASSERT_EQ(system.Factorise(k, solver::Solver::PivotTolerance), solver::LinearSystem::Outcome::Factorised);
+        ASSERT_EQ(system.Solve(x), solver::LinearSystem::Outcome::Factorised);
+    }
+    Eigen::MatrixXd ku = Eigen::MatrixXd::Zero(f.rows(), f.cols()); // from the upper triangle
+    for (std::int64_t j = 0; j < k.size; ++j)
+        for (std::int64_t p = k.colStart[j]; p < k.colStart[j + 1]; ++p) {
+            ku.row(k.rowIndex[p]) += k.values[p] * u[0].row(j);
+            if (k.rowIndex[p] != j)
+                ku.row(j) += k.values[p] * u[0].row(k.rowIndex[p]);
+        }
+    ASSERT_GT(f.cols(), 0);
+    for (int c = 0; c < f.cols(); ++c) {
+        EXPECT_LT((u[0].col(c) - u[1].col(c)).cwiseAbs().maxCoeff(), 1e-9 * u[1].col(c).cwiseAbs().maxCoeff()) << c;
+        EXPECT_LT((ku.col(c) - f.col(c)).cwiseAbs().maxCoeff(), 1e-9 * f.col(c).cwiseAbs().maxCoeff()) << c;
     }
 }
