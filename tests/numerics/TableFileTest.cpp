@@ -142,14 +142,6 @@ TEST(TableFile, RecordFileFailuresKeepTheMatrix)
         EXPECT_EQ(box.text, "Access file " + missing);
         EXPECT_EQ(box.caption, kCaption);
     }
-
-    const std::string hostile = dir.Folder() + "hostile.sys";
-    TempDir::Write(hostile, Int32(50000) + Int32(50000) + Double(1.0));
-    boxes.Clear();
-    EXPECT_FALSE(m.LoadRecord(1, hostile));
-    EXPECT_EQ(m, Sample23());
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, "Access file " + hostile);
 }
 
 TEST(TableFile, MissingFilesEmptyTheTable)

@@ -38,9 +38,13 @@ void SetProject(const char* type, int dof, const char* length)
 
 } // namespace
 
-TEST(GeometryWizard, ListsTheSixLayoutsInOrder)
+// The six layouts in list order; choosing one shows its picture. The
+// pictures shipped with the program show what Paste builds: each is drawn
+// again from the generator and compared below its caption line.
+TEST(GeometryWizard, EveryLayoutShowsAPictureOfTheGeneratedLayout)
 {
     testsupport::TempDir dir;
+    unsetenv("KESTRA_DATA_DIR");
     CGeometryWizard page;
     page.EnsureInitialized();
     EXPECT_EQ(page.Caption(), "Geometry");
@@ -49,20 +53,8 @@ TEST(GeometryWizard, ListsTheSixLayoutsInOrder)
         entries << page.Layouts()->itemText(i);
     EXPECT_EQ(entries.join("|"), "Pratt|Howe Bridge|Howe Roof|Warren|Lattice|Grid");
     EXPECT_EQ(page.Layouts()->currentIndex(), -1);
-    // Dropping the list down again does not duplicate it.
-    page.OnDropdownCombo1();
+    page.OnDropdownCombo1(); // dropping the list down again does not duplicate it
     EXPECT_EQ(page.Layouts()->count(), 6);
-}
-
-// Choosing a layout shows its picture; the pictures shipped with the
-// program show what Paste builds: each is drawn again from the generator
-// and compared below its caption line.
-TEST(GeometryWizard, EveryLayoutShowsAPictureOfTheGeneratedLayout)
-{
-    testsupport::TempDir dir;
-    unsetenv("KESTRA_DATA_DIR");
-    CGeometryWizard page;
-    page.EnsureInitialized();
     const QString folder = QString::fromStdString(dir.Folder());
     for (int i = 0; i < LayoutGenerator::LayoutCount; ++i) {
         SCOPED_TRACE(i);
