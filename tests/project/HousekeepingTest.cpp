@@ -12,24 +12,6 @@ using testsupport::TempDir;
 
 namespace {
 
-std::vector<std::string> g_deleted;
-
-void Record(const std::string& path)
-{
-    g_deleted.push_back(path);
-}
-
-// Installs the recording hook for one test.
-struct DeleteRecorder {
-    DeleteRecorder()
-    {
-        g_deleted.clear();
-        previous = CProject::SetDeleteFileHook(&Record);
-    }
-    ~DeleteRecorder() { CProject::SetDeleteFileHook(previous); }
-    CProject::DeleteFileHook previous;
-};
-
 const std::vector<std::string> kScratch = {"temp.con", "temp.ch",  "temp.id", "temp.lc",
                                            "temp.lm",  "temp.stf", "temp.dis", "temp.lod",
                                            "dcos",     "ke",       "kl",      "temp.dcom"};
@@ -71,48 +53,14 @@ TEST(ProjectDetail, SummaryTextAndCaption)
               "\ndetail\t\t\t:\tTruss over the river");
 }
 
-TEST(ProjectDetail, UnsetProjectShowsUndefine)
-{
-    TempDir dir;
-    platform::MessageRecorder box;
-    CProject p;
-    p.ShowDetail();
-    ASSERT_EQ(box.messages.size(), 1u);
-    EXPECT_EQ(box.messages[0].caption, "Undefine  detail");
-    EXPECT_EQ(box.messages[0].text.substr(0, 27), "Project name\t\t\t: Undefine \n");
-    EXPECT_NE(box.messages[0].text.find("Total node\t\t\t= 0\tnode\n"), std::string::npos);
-}
-
-TEST(ProjectHousekeeping, ClearResultsOrderThenSolutionZeroAndSave)
-{
-    TempDir dir;
-    DeleteRecorder rec;
-    {
-        CProject setup;
-        setup.GetSolution() = 1;
-        setup.GetNodeCount() = 5;
-        setup.Settings(true);
-    }
-    CProject p;
-    p.GetLocation() = "/proj/";
-    p.GetName() = "Frame1";
-    p.ClearResults();
-    std::vector<std::string> expected;
-    for (const auto& n : kScratch)
-        expected.push_back("/proj/" + n);
-    for (const auto& e : kResults)
-        expected.push_back("/proj/Frame1" + e);
-    EXPECT_EQ(g_deleted, expected);
-    EXPECT_EQ(p.GetSolution(), 0);
-    CProject q;
-    EXPECT_EQ(q.GetSolution(), 0);
-    EXPECT_EQ(q.GetNodeCount(), 5);
-    EXPECT_EQ(q.GetName(), "Frame1");   // saved with the object's fields
-}
-
 TEST(ProjectHousekeeping, ClearResultsRemovesOnlyItsFilesFromDisk)
 {
     TempDir dir;
+    {
+        CProject setup;
+        setup.GetNodeCount() = 5;
+        setup.Settings(true);
+    }
     CProject p;
     p.GetLocation() = dir.Folder();
     p.GetName() = "Frame1";
@@ -136,27 +84,25 @@ TEST(ProjectHousekeeping, ClearResultsRemovesOnlyItsFilesFromDisk)
     const std::string ktr = TempDir::Read(dir.File("Frame1.KTR"));
     ASSERT_GE(ktr.size(), 4u);
     EXPECT_EQ(ktr.substr(ktr.size() - 4), std::string(4, '\0'));
+    // ... and the settings with it, from the object's fields.
+    CProject q;
+    EXPECT_EQ(q.GetSolution(), 0);
+    EXPECT_EQ(q.GetNodeCount(), 5);
+    EXPECT_EQ(q.GetName(), "Frame1");
 }
 
-TEST(ProjectHousekeeping, ClearResultsWithoutResultFiles)
-{
-    TempDir dir;
-    CProject p;
-    p.GetLocation() = dir.Folder();
-    p.GetName() = "Frame1";
-    p.GetSolution() = 1;
-    p.ClearResults();   // nothing to delete: only the settings are written
-    EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "SOLUTION", -1), 0);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Frame1.KTR")));
-}
-
-TEST(ProjectHousekeeping, ProjectNamedLikeASubfolderKeepsTheFolder)
+// Nothing to delete, and a subfolder named like the project: only the
+// settings are written, the folder stays, no project file is made.
+TEST(ProjectHousekeeping, ClearResultsWithoutResultFilesKeepsASubfolderOfTheSameName)
 {
     TempDir dir;
     std::filesystem::create_directory(dir.File("Frame1"));
     CProject p;
     p.GetLocation() = dir.Folder();
     p.GetName() = "Frame1";
+    p.GetSolution() = 1;
     p.ClearResults();
+    EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "SOLUTION", -1), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Frame1.KTR")));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("Frame1")));
 }

@@ -85,21 +85,6 @@ TEST(GlobalPage1, OpeningShowsTheProject)
     }
 }
 
-TEST(GlobalPage1, UnsupportedTypeIsPutBackToFrame)
-{
-    testsupport::TempDir dir;
-    WriteProject();
-    CGlobalPage1 page;
-    page.EnsureInitialized();
-    ChooseFromList(page.Combo(12078), 4);   // "Solid"
-    EXPECT_EQ(page.Combo(12078)->currentText(), "Frame3D");
-    ChooseFromList(page.Combo(12078), 1);   // "Truss3D" stays
-    EXPECT_EQ(page.Combo(12078)->currentText(), "Truss3D");
-    // The unit lists take any choice without correction.
-    ChooseFromList(page.Combo(12084), 5);
-    EXPECT_EQ(page.Combo(12084)->currentText(), "ft");
-}
-
 TEST(GlobalPage1, OkWritesEveryFieldAndTheDegreesOfFreedom)
 {
     testsupport::TempDir dir;
@@ -112,8 +97,9 @@ TEST(GlobalPage1, OkWritesEveryFieldAndTheDegreesOfFreedom)
     page.Edit(12079)->setText("/data/shed");   // the closing '/' is added
     page.Edit(12082)->setText("40");
     page.Edit(12085)->setText("77");
-    ChooseFromList(page.Combo(12078), 0);     // Frame3D
-    ChooseFromList(page.Combo(12083), 0);     // T
+    ChooseFromList(page.Combo(12078), 4);     // "Solid" is put back to Frame3D
+    EXPECT_EQ(page.Combo(12078)->currentText(), "Frame3D");
+    ChooseFromList(page.Combo(12083), 0);     // T: the unit lists take any choice
     EXPECT_TRUE(sheet.PressOk());
     // Name, location, engineer, title, type, dof, force, length, nodes,
     // members, load cases, groups, releases, equations (carried through).

@@ -102,31 +102,6 @@ TEST(NewProjectWizard, FinishingUntouchedWritesTheDefaults)
     EXPECT_TRUE(boxes.messages.empty());
 }
 
-TEST(NewProjectWizard, TrussOrFrameChoiceSetsTheDegreesOfFreedom)
-{
-    // Clicks on the type radios, then what step 1 writes when it is left.
-    const struct {
-        std::vector<int> clicks;
-        const char *type, *dof;
-    } cases[] = {{{5002, 5000}, "Frame3D", "6"}, {{5002, 5002}, "Truss3D", "3"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.type);
-        testsupport::TempDir dir;
-        platform::MessageRecorder boxes;
-        Wizard w;
-        for (int id : c.clicks) {
-            w.Choose(w.page1.Radio(id));
-            EXPECT_TRUE(w.page1.Radio(id)->isChecked());
-            EXPECT_FALSE(w.page1.Radio(id == 5000 ? 5002 : 5000)->isChecked());
-            EXPECT_EQ(w.page1.Project().GetDof(), id == 5000 ? 6 : 3);
-        }
-        EXPECT_EQ(w.page1.Project().GetElementType(), c.type);
-        w.Next();
-        ExpectKeys({{"Element Type ", c.type}, {"DOF ", c.dof}, {"Node/Element ", "2"}});
-        EXPECT_TRUE(boxes.messages.empty());
-    }
-}
-
 TEST(NewProjectWizard, RefusedTypesShowTheMessageAndClearEveryButton)
 {
     testsupport::TempDir dir;
@@ -169,31 +144,31 @@ TEST(NewProjectWizard, BackShowsUndefinedTitleAndTitleIsStored)
     EXPECT_EQ(Key("Project Title "), "Undefine ");
 }
 
-TEST(NewProjectWizard, EveryUnitButtonHasItsLabel)
+// Truss then Frame: the radios exclude each other and the last choice sets
+// the degrees of freedom. Every unit is stored as its label, and the units
+// stay when the type changes afterwards.
+TEST(NewProjectWizard, TypeChoiceAndUnitsAreStoredAndKept)
 {
     testsupport::TempDir dir;
-    CNewProjectPage2 page;
-    page.EnsureInitialized();
+    Wizard w;
+    w.Choose(w.page1.Radio(5002));
+    EXPECT_EQ(w.page1.Project().GetDof(), 3);
+    w.Choose(w.page1.Radio(5000));
+    EXPECT_FALSE(w.page1.Radio(5002)->isChecked());
+    EXPECT_EQ(w.page1.Project().GetDof(), 6);
+    w.Next();
+    ExpectKeys({{"Element Type ", "Frame3D"}, {"DOF ", "6"}, {"Node/Element ", "2"}});
     const std::pair<int, const char*> units[] = {
         {5008, "Km"}, {5009, "m"},  {5010, "cm"}, {5011, "mm"}, {5012, "ft"},
         {5013, "in"}, {5014, "MN"}, {5015, "kN"}, {5016, "N"},  {5017, "T"},
         {5018, "Kg"}, {5019, "kip"}, {5020, "P"},
     };
-    for (const auto& u : units) {
-        page.Radio(u.first)->click();
-        const std::string& stored =
-            u.first <= 5013 ? page.Project().GetLengthUnit() : page.Project().GetForceUnit();
-        EXPECT_EQ(stored, u.second) << u.first;
+    for (const auto& [id, label] : units) {
+        w.Choose(w.page2.Radio(id));
+        EXPECT_EQ(id <= 5013 ? w.page2.Project().GetLengthUnit() : w.page2.Project().GetForceUnit(), label);
     }
-    EXPECT_EQ(page.Radio(5013)->text(), "Inch");
-    EXPECT_EQ(page.Radio(5017)->text(), "Metric Ton");
-}
-
-TEST(NewProjectWizard, UnitsAreStoredAsLabelsAndKeptWhenTheTypeChanges)
-{
-    testsupport::TempDir dir;
-    Wizard w;
-    w.Next();
+    EXPECT_EQ(w.page2.Radio(5013)->text(), "Inch");
+    EXPECT_EQ(w.page2.Radio(5017)->text(), "Metric Ton");
     w.Choose(w.page2.Radio(5012)); // Foot
     w.Choose(w.page2.Radio(5015)); // KiloNewton
     EXPECT_TRUE(w.page2.Radio(5012)->isChecked());

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "ModelBuilder.h"
+#include "solver/Assembler.h"
+#include "solver/SparseCholesky.h"
 
 using namespace solvertest;
 
@@ -104,6 +106,16 @@ Eigen::Vector3d Row3(const CdMatrix& t, int i, int first)
     return {t(i, first), t(i, first + 1), t(i, first + 2)};
 }
 
+// Member m's axes as rows.
+Eigen::Matrix3d Axes(const solver::ResultStore& r, int m)
+{
+    Eigen::Matrix3d R;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            R(i, j) = r.axes[m - 1](i + 1, j + 1);
+    return R;
+}
+
 } // namespace
 
 TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
@@ -143,10 +155,7 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
                 EXPECT_EQ(res.nodeForces(i, d), applied(i, d));
         }
         for (int m = 1; m <= model.MemberCount(); ++m) {
-            Eigen::Matrix3d R;
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    R(i, j) = r.axes[m - 1](i + 1, j + 1);
+            const Eigen::Matrix3d R = Axes(r, m);
             const Eigen::Vector3d& s = xyz[static_cast<int>(model.members(m, 1)) - 1];
             const double L = (xyz[static_cast<int>(model.members(m, 2)) - 1] - s).norm();
             MemberLoadResultant(model, static_cast<int>(c), m, R, s, L, force, moment);
@@ -156,10 +165,7 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
 
         std::vector<Eigen::Matrix<double, 6, 1>> sum(nodes, Eigen::Matrix<double, 6, 1>::Zero());
         for (int m = 1; m <= model.MemberCount(); ++m) {
-            Eigen::Matrix3d R;
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    R(i, j) = r.axes[m - 1](i + 1, j + 1);
+            const Eigen::Matrix3d R = Axes(r, m);
             EXPECT_LT((R * R.transpose() - Eigen::Matrix3d::Identity()).norm(), 1e-12);
             // Forces on the start end (sign flipped) and on the end.
             const Eigen::Vector3d fs = -Row3(res.memberForces, m, 1), ms = -Row3(res.memberForces, m, 4);
@@ -224,5 +230,46 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
         check(&solver::CaseResult::memberDisplacements);
         check(&solver::CaseResult::memberForces);
         check(&solver::CaseResult::sectionForces);
+    }
+}
+
+// The scaled stiffness of the random frame through the solver's supernodal
+// factorisation and through the simplicial one: the displacements agree to
+// 1e-9 of each case's largest, and K u gives back the loads.
+TEST(EquilibriumTest, SupernodalAndSimplicialFactorisationsAgree)
+{
+    std::vector<Eigen::Vector3d> xyz;
+    const solver::Model model = RandomFrame(7, xyz);
+    std::vector<solver::MemberData> members;
+    ASSERT_TRUE(solver::Solver::Check(model, members).IsOk());
+    solver::Assembler a(model, members);
+    a.NumberEquations();
+    a.AssembleStiffness();
+    Eigen::VectorXd scale(a.EquationCount());
+    for (int e = 0; e < a.EquationCount(); ++e)
+        scale(e) = 1.0 / std::sqrt(a.Diagonal(e));
+    a.ScaleStiffness(scale);
+    const solver::LinearSystem::UpperMatrix k = a.Stiffness();
+    const Eigen::MatrixXd f = scale.asDiagonal() * a.LoadVectors();
+    Eigen::MatrixXd u[2] = {f, f};
+    using Method = solver::SparseCholesky::Method;
+    for (Method method : {Method::Supernodal, Method::Simplicial}) {
+        solver::SparseCholesky system(method);
+        Eigen::MatrixXd& x = u[method == Method::Supernodal ? 0 : 1];
+        ASSERT_EQ(system.Analyse(k), solver::LinearSystem::Outcome::Factorised) << system.ErrorText();
+        ASSERT_EQ(system.Factorise(k, solver::Solver::PivotTolerance), solver::LinearSystem::Outcome::Factorised);
+        ASSERT_EQ(system.Solve(x), solver::LinearSystem::Outcome::Factorised);
+    }
+    Eigen::MatrixXd ku = Eigen::MatrixXd::Zero(f.rows(), f.cols()); // from the upper triangle
+    for (std::int64_t j = 0; j < k.size; ++j)
+        for (std::int64_t p = k.colStart[j]; p < k.colStart[j + 1]; ++p) {
+            ku.row(k.rowIndex[p]) += k.values[p] * u[0].row(j);
+            if (k.rowIndex[p] != j)
+                ku.row(j) += k.values[p] * u[0].row(k.rowIndex[p]);
+        }
+    ASSERT_GT(f.cols(), 0);
+    for (int c = 0; c < f.cols(); ++c) {
+        EXPECT_LT((u[0].col(c) - u[1].col(c)).cwiseAbs().maxCoeff(), 1e-9 * u[1].col(c).cwiseAbs().maxCoeff()) << c;
+        EXPECT_LT((ku.col(c) - f.col(c)).cwiseAbs().maxCoeff(), 1e-9 * f.col(c).cwiseAbs().maxCoeff()) << c;
     }
 }

@@ -22,16 +22,6 @@ double Station(const solver::CaseResult& r, int m, int s, int column)
     return r.sectionForces((m - 1) * S + s, column);
 }
 
-// Each {actual, expected} to 1e-9 relative; an expected 0 to `zero` absolute.
-void ExpectRel(std::initializer_list<std::pair<double, double>> values, double zero)
-{
-    int k = 0;
-    for (const auto& [actual, expected] : values) {
-        const double tol = expected != 0.0 ? kTol * std::abs(expected) : zero;
-        EXPECT_NEAR(actual, expected, tol) << "value " << k++;
-    }
-}
-
 // Beam along X from the origin; nodes restrained as given; one member
 // (reference point +Y: local 2 = +Y, 3 = +Z) or two halves.
 ModelBuilder Beam(double L, std::array<int, 6> start, std::array<int, 6> end, int release = 0,

@@ -142,6 +142,16 @@ inline solver::SolverStatus SolveExpectingFailure(const solver::Model& model)
     return status;
 }
 
+// Each {actual, expected} to 1e-9 relative; an expected 0 to `zero` absolute.
+inline void ExpectRel(std::initializer_list<std::pair<double, double>> values, double zero = 0.0)
+{
+    int k = 0;
+    for (const auto& [actual, expected] : values) {
+        const double tol = expected != 0.0 ? kTol * std::abs(expected) : zero;
+        EXPECT_NEAR(actual, expected, tol) << "value " << k++;
+    }
+}
+
 inline bool Contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;

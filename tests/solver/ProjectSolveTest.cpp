@@ -158,7 +158,7 @@ TEST(ProjectSolveTest, EveryCaseIsARecordReadBackByLoadRecord)
     EXPECT_NEAR(expected.axes[0](2, 1), 1.0, 1e-6);
 }
 
-TEST(ProjectSolveTest, FailedSolveClearsOldResultsAndKeepsTheModel)
+TEST(ProjectSolveTest, FailuresClearOldResultsKeepTheModelAndWriteNothing)
 {
     TempDir dir;
     solver::Model model = Frame();
@@ -167,14 +167,15 @@ TEST(ProjectSolveTest, FailedSolveClearsOldResultsAndKeepsTheModel)
     for (const std::string& p : ResultPaths(dir))
         ASSERT_TRUE(std::filesystem::exists(p)) << p;
 
-    // Member 3 loses its end node; the old results must not stay beside it.
+    // Member 3 loses its end node: the old results must not stay beside it,
+    // and no model file is touched.
     model.members(3, 2) = 0;
     const std::string base = dir.Folder() + kName;
     ASSERT_TRUE(model.members.Save(base + ".ele"));
     std::vector<std::pair<std::string, std::string>> files;
     for (const char* ext : {".nod", ".ele", ".pro", ".lod2"})
         files.emplace_back(base + ext, TempDir::Read(base + ext));
-    const SolverStatus status = solver::Solver().SolveProject();
+    SolverStatus status = solver::Solver().SolveProject();
     EXPECT_EQ(status.GetCode(), SolverStatus::InvalidModel);
     EXPECT_EQ(status.GetMember(), 3);
     EXPECT_TRUE(Contains(status.GetMessage(),
@@ -183,16 +184,12 @@ TEST(ProjectSolveTest, FailedSolveClearsOldResultsAndKeepsTheModel)
     ExpectNoResults(dir);
     for (const auto& [path, text] : files)
         EXPECT_EQ(TempDir::Read(path), text) << path;
-}
 
-TEST(ProjectSolveTest, MechanismMissingFilesAndUnknownTypeWriteNothing)
-{
-    TempDir dir;
-    solver::Model model = Frame();
+    model = Frame();
     for (int i = 1; i <= 4; ++i)
         model.nodes(i, 4) = 1; // every base loose along X: the frame slides
     WriteProject(dir, model);
-    SolverStatus status = solver::Solver().SolveProject();
+    status = solver::Solver().SolveProject();
     EXPECT_EQ(status.GetCode(), SolverStatus::Mechanism) << status.GetMessage();
     EXPECT_GE(status.GetNode(), 1);
     ExpectNoResults(dir);
