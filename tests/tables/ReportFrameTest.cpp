@@ -61,18 +61,6 @@ TEST_F(ReportFrameTest, PrintWritesTheFrameAndOpensTheTextViewer)
     EXPECT_EQ(launches.started[0], "Notepad " + dir.Folder() + "coordinate.txt");
 }
 
-TEST_F(ReportFrameTest, ASecondReportReplacesTheFirst)
-{
-    platform::LaunchRecorder launches;
-    ReportFrame first(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node restraint:\tLast modify  ");
-    first.Append("a long first report line\nand another\n");
-    first.Print("restraint.txt");
-    ReportFrame second(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node restraint:\tLast modify  ");
-    second.Append("1\t0\n");
-    second.Print("restraint.txt");
-    EXPECT_EQ(testsupport::TempDir::Read(dir.File("restraint.txt")), second.Text());
-}
-
 TEST_F(ReportFrameTest, ExportsOpenTheirProgramsWithTheTextViewerAsFallback)
 {
     platform::LaunchRecorder launches;

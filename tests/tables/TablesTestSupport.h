@@ -1,5 +1,6 @@
 // Helpers for driving the grid widgets with real key and mouse events.
 #pragma once
+#include "numerics/dMatrix.h"
 #include "tables/MSFlexGrid.h"
 
 #include <QApplication>
@@ -8,6 +9,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <string>
 
 namespace tablestest {
 
@@ -68,6 +72,28 @@ inline void Drag(CMSFlexGrid* grid, long fromRow, long toRow, long col = 1)
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &move);
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// Expected texts of grid cells: {row, col, text} each.
+struct CellText {
+    long row, col;
+    std::string text;
+};
+inline void ExpectCells(const CMSFlexGrid* grid, std::initializer_list<CellText> cells)
+{
+    for (const CellText& c : cells)
+        EXPECT_EQ(grid->GetTextMatrix(c.row, c.col), c.text) << "cell (" << c.row << ", " << c.col << ")";
+}
+
+// Expected entries of a 1-based matrix: {row, col, value} each, compared exactly.
+struct MatrixEntry {
+    int row, col;
+    double value;
+};
+inline void ExpectEntries(const CdMatrix& m, std::initializer_list<MatrixEntry> entries)
+{
+    for (const MatrixEntry& e : entries)
+        EXPECT_EQ(m(e.row, e.col), e.value) << "entry (" << e.row << ", " << e.col << ")";
 }
 
 } // namespace tablestest

