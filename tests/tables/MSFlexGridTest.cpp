@@ -1,4 +1,5 @@
 #include "TablesTestSupport.h"
+#include "tables/GridEditing.h"
 #include "tables/MSFlexGrid.h"
 
 #include <QScrollBar>
@@ -29,26 +30,6 @@ TEST(MSFlexGrid, TextMatrixReachesHeaderNumberColumnAndCells)
     EXPECT_EQ(grid.GetText(), "1.500");
     grid.SetText("7");
     EXPECT_EQ(grid.GetTextMatrix(3, 2), "7");
-}
-
-TEST(MSFlexGrid, ClearEmptiesEveryTextAndKeepsCounts)
-{
-    CMSFlexGrid grid;
-    grid.SetRows(1001);
-    grid.SetCols(4);
-    grid.SetTextMatrix(0, 1, "X");
-    grid.SetTextMatrix(0, 0, "c");
-    grid.SetTextMatrix(505, 0, "505");
-    grid.SetTextMatrix(505, 3, "v");
-    grid.Clear();
-    EXPECT_EQ(grid.GetRows(), 1001);
-    EXPECT_EQ(grid.GetCols(), 4);
-    tablestest::ExpectCells(&grid, {{0, 1, ""}, {0, 0, ""}, {505, 0, ""}, {505, 3, ""}});
-    // Shrinking drops texts of removed rows; growing again shows them empty.
-    grid.SetTextMatrix(900, 1, "a");
-    grid.SetRows(800);
-    grid.SetRows(1001);
-    EXPECT_EQ(grid.GetTextMatrix(900, 1), "");
 }
 
 TEST(MSFlexGrid, TwipsFollowTheLogicalDensity)
@@ -105,8 +86,10 @@ TEST(MSFlexGrid, KeyDownComesBeforeLeaveCellAndCanCancelTheMove)
         if (*code == 38) // Up: cancelled
             *code = 0;
     });
-    QObject::connect(grid, &CMSFlexGrid::KeyPress, [&](short* key) { events.push_back("press " + std::to_string(*key)); });
-    QObject::connect(grid, &CMSFlexGrid::LeaveCell, [&] { events.push_back("leave " + std::to_string(grid->GetRow())); });
+    QObject::connect(grid, &CMSFlexGrid::KeyPress,
+                     [&](short* key) { events.push_back("press " + std::to_string(*key)); });
+    QObject::connect(grid, &CMSFlexGrid::LeaveCell,
+                     [&] { events.push_back("leave " + std::to_string(grid->GetRow())); });
     QTest::keyClick(grid, Qt::Key_Down);
     QTest::keyClick(grid, Qt::Key_Period);
     QTest::keyClick(grid, Qt::Key_Up);
@@ -143,4 +126,15 @@ TEST(MSFlexGrid, ScrollingAndChangingColumnsOfALongTable)
     EXPECT_EQ(scrolls.count(), 0);
     grid->SetCols(3); // the texts of dropped columns go with them
     tablestest::ExpectCells(grid, {{40000, 3, ""}, {40001, 1, "x"}});
+}
+
+// What a typed cell stores: C numeric parsing whatever the locale.
+TEST(GridEditing, NumbersUseTheCNumericLocale)
+{
+    EXPECT_DOUBLE_EQ(GridEditing::ParseNumber("2.5"), 2.5);
+    EXPECT_DOUBLE_EQ(GridEditing::ParseNumber("  -1e3x"), -1000.0);
+    EXPECT_DOUBLE_EQ(GridEditing::ParseNumber("abc"), 0.0);
+    EXPECT_EQ(GridEditing::ParseInteger("12.9"), 12);
+    EXPECT_EQ(GridEditing::Format("%.4g", 1234.567), "1235");
+    EXPECT_EQ(GridEditing::Format("%.3f", 0.5), "0.500");
 }

@@ -1,4 +1,3 @@
-#include "tables/CommandIds.h"
 #include "tables/MenuResource.h"
 
 #include <QAction>
@@ -68,22 +67,4 @@ TEST(MenuResource, PopupsListTheirCommands)
         SCOPED_TRACE(name);
         EXPECT_EQ(Items(Popup(name).get()), items);
     }
-}
-
-TEST(MenuResource, GreyCheckAndRemoveByIdThroughSubmenus)
-{
-    auto dof = Popup("DOF");
-    EXPECT_TRUE(MenuResource::EnableCommand(dof.get(), ID_DOF_LOCK_MX, false));
-    EXPECT_TRUE(MenuResource::CheckCommand(dof.get(), ID_DOF_LOCK_FY, true));
-    EXPECT_FALSE(MenuResource::FindCommand(dof.get(), ID_DOF_LOCK_MX)->isEnabled());
-    EXPECT_TRUE(MenuResource::FindCommand(dof.get(), ID_DOF_LOCK_FX)->isEnabled());
-    EXPECT_TRUE(MenuResource::FindCommand(dof.get(), ID_DOF_LOCK_FY)->isChecked());
-    EXPECT_FALSE(MenuResource::FindCommand(dof.get(), ID_DOF_LOCK_FZ)->isChecked());
-    EXPECT_FALSE(MenuResource::EnableCommand(dof.get(), ID_NODE_COPY, false));
-
-    auto node = Popup("node");
-    EXPECT_TRUE(MenuResource::RemoveCommand(node.get(), ID_NODE_PROPERTIES));
-    EXPECT_EQ(MenuResource::FindCommand(node.get(), ID_NODE_PROPERTIES), nullptr);
-    EXPECT_TRUE(MenuResource::RemoveCommand(node.get(), ID_NODE_GENERATE_LINEAR));
-    EXPECT_EQ(MenuResource::CommandIds(node.get()).size(), 9);
 }

@@ -24,20 +24,8 @@ public:
     }
     void OnOK() override { Log("ok"); }
     void OnCancel() override { Log("cancel"); }
-    int OnWizardNext() override
-    {
-        Log("next");
-        return nextResult;
-    }
-    int OnWizardBack() override
-    {
-        Log("back");
-        return 0;
-    }
-    bool OnWizardFinish() override { return Log("finish"); }
 
     bool allowLeave = true;
-    int nextResult = 0;
 
 private:
     bool Log(const char* what)
@@ -120,60 +108,12 @@ TEST(PropertySheet, CancelAndApply)
     EXPECT_FALSE(sheet.isVisible());
 }
 
-// The new project wizard's tests walk Next, Back and Finish; here the
-// flags the wizard pages do not use.
-TEST(PropertySheet, WizardButtonsFollowTheFlags)
-{
-    Log log;
-    PropertySheet wizard("New project");
-    auto* p1 = new LoggingPage("Step 1", log);
-    auto* p2 = new LoggingPage("Step 2", log);
-    wizard.AddPage(p1);
-    wizard.AddPage(p2);
-    wizard.SetWizardMode();
-    wizard.show();
-    EXPECT_FALSE(wizard.OkButton()->isVisible());
-    wizard.SetWizardButtons(PropertySheet::WizardNext);
-    EXPECT_FALSE(wizard.BackButton()->isEnabled());
-    EXPECT_FALSE(wizard.PressBack());
-    Take(log);
-    QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
-    EXPECT_EQ(Take(log), (Log {"Step 1:next", "Step 1:kill", "Step 2:init", "Step 2:set"}));
-
-    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardDisabledFinish);
-    EXPECT_FALSE(wizard.NextButton()->isVisible());
-    EXPECT_TRUE(wizard.FinishButton()->isVisible());
-    EXPECT_FALSE(wizard.FinishButton()->isEnabled());
-    EXPECT_FALSE(wizard.PressFinish());
-    EXPECT_FALSE(wizard.PressNext()); // Next is not offered
-    EXPECT_EQ(wizard.GetActivePage(), p2);
-    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardFinish);
-    Take(log);
-    QTest::mouseClick(wizard.FinishButton(), Qt::LeftButton);
-    EXPECT_EQ(Take(log), (Log {"Step 2:finish"}));
-    EXPECT_EQ(wizard.result(), QDialog::Accepted);
-}
-
 TEST(DialogBar, CreateRunsOnInitDialogOnce)
 {
     LoggingBar bar;
     EXPECT_TRUE(bar.Create());
     EXPECT_TRUE(bar.Create());
     EXPECT_EQ(bar.inits, 1);
-}
-
-TEST(PropertySheet, PagesOfTheCallerOutliveTheSheet)
-{
-    Log log;
-    LoggingPage kept("Kept", log);
-    {
-        PropertySheet sheet("Node Properties");
-        sheet.AddBorrowedPage(&kept);
-        sheet.show();
-        EXPECT_EQ(kept.GetParentSheet(), &sheet);
-    }
-    EXPECT_EQ(kept.GetParentSheet(), nullptr);
-    EXPECT_EQ(kept.parent(), nullptr);
 }
 
 TEST(EditWnd, EnterAndEscapeStayInTheEditorInsideASheet)

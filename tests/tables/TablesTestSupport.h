@@ -74,6 +74,21 @@ inline void Drag(CMSFlexGrid* grid, long fromRow, long toRow, long col = 1)
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
 }
 
+// Puts the cursor on cell (row, col), types text and presses Enter. A page
+// opens its editor with Enter first (its opening key is spent).
+inline void EditCell(CMSFlexGrid* grid, long row, long col, const QString& text, bool openWithEnter)
+{
+    grid->SetRow(row);
+    grid->SetCol(col);
+    grid->SetRowSel(row);
+    grid->SetColSel(col);
+    grid->setFocus();
+    if (openWithEnter)
+        Key(grid, Qt::Key_Return);
+    Type(grid, text);
+    Key(grid, Qt::Key_Return);
+}
+
 // Expected texts of grid cells: {row, col, text} each.
 struct CellText {
     long row, col;
@@ -95,5 +110,14 @@ inline void ExpectEntries(const CdMatrix& m, std::initializer_list<MatrixEntry> 
     for (const MatrixEntry& e : entries)
         EXPECT_EQ(m(e.row, e.col), e.value) << "entry (" << e.row << ", " << e.col << ")";
 }
+
+// The head of a printout or export dated Friday, December 04, 2026.
+inline std::string ReportHead(const std::string& title, const std::string& description = "Print (WordPad format)",
+                              const std::string& programmer = "Programmer:\tMr.Danek")
+{
+    return "KESTRA\n" + programmer + "\nDescription\t:\t" + description + "\n" + title +
+           ":\tLast modify  Friday, December 04, 2026\n\n";
+}
+inline const char* const kExportProgrammer = "Programmer\t:\tMr.Danek";
 
 } // namespace tablestest

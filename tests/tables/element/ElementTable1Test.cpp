@@ -17,6 +17,7 @@
 using elementtest::ElementProject;
 using tablestest::ExpectCells;
 using tablestest::ExpectEntries;
+using tablestest::EditCell;
 using tablestest::Key;
 using tablestest::Type;
 
@@ -62,16 +63,10 @@ TEST_F(Connectivity, PageCheckInStoresNodesInRangeAndMeasures)
     EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 3), 13.0);
     ExpectCells(grid, {{1, 2, "         3"}, {1, 3, "    13.000"}});
     // Above the node count, and a property above the material count: 0.
-    GoTo(grid, 1, 1);
-    Key(grid, Qt::Key_Return);
-    Type(grid, "4");
-    Key(grid, Qt::Key_Return);
+    EditCell(grid, 1, 1, "4", true);
     EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
     EXPECT_EQ(grid->GetTextMatrix(1, 1), "         0");
-    GoTo(grid, 2, 4);
-    Key(grid, Qt::Key_Return);
-    Type(grid, "3");
-    Key(grid, Qt::Key_Return);
+    EditCell(grid, 2, 4, "3", true);
     EXPECT_EQ(geo->m_memberTable(2, 7), 0.0);
     GoTo(grid, 2, 5);
     Type(grid, "x"); // the opening key is spent: the cell's text is selected
@@ -241,30 +236,15 @@ TEST_F(Connectivity, BarReNumberAndMirrorUseTheModelRenumbering)
     EXPECT_EQ(Count(" Element "), 4);
 }
 
-TEST_F(Connectivity, BarRotateTakesDegreesAndGenerateRenumbers)
+// Rotation and generation through their dialogs: the handlers' tests.
+TEST_F(Connectivity, GenerateWithoutASourceMemberAddsNothing)
 {
     OpenBar();
-    geo->m_nodeTable = Line(5);
-    geo->m_memberTable = Members({{1, 2}});
-    Select(1, 1);
-    bar->Rotate(3, 1, 0, 0, 90, 2);
-    ASSERT_EQ(geo->m_nodeTable.GetRows(), 6);
-    EXPECT_NEAR(geo->m_nodeTable(6, 1), 1.0, 1e-9);
-    EXPECT_NEAR(geo->m_nodeTable(6, 2), 1.0, 1e-9);
-    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    ExpectEntries(geo->m_memberTable, {{2, 1, 1}, {2, 2, 6}});
-
-    geo->m_memberTable = Members({{1, 2}});
     MemberTableWorker::Generation g;
-    g.count = 3;
-    g.element = 1;
-    EXPECT_EQ(bar->GenerateMembers(g), 3);
-    ASSERT_EQ(geo->m_memberTable.GetRows(), 4);
-    ExpectEntries(geo->m_memberTable, {{2, 1, 2}, {4, 2, 5}, {4, 3, 1}, {4, 7, 1}});
     g.count = 2;
-    g.element = 0; // nothing selected: no source member
+    g.element = 0; // nothing selected
     EXPECT_EQ(bar->GenerateMembers(g), 0);
-    EXPECT_EQ(geo->m_memberTable.GetRows(), 4);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
 }
 
 TEST_F(Connectivity, BarImportAndAssignThroughTheirAnswers)

@@ -3,6 +3,7 @@
 #include "tables/element/MemberTableWorker.h"
 #include "tables/element/NodeIndex.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -28,6 +29,16 @@ protected:
         EXPECT_EQ(geo->m_memberTable(m, 1), s) << "member " << m;
         EXPECT_EQ(geo->m_memberTable(m, 2), e) << "member " << m;
     }
+    void ExpectNodes(std::initializer_list<std::array<double, 4>> nodes)
+    {
+        for (const auto& n : nodes)
+            ExpectNode(static_cast<int>(n[0]), n[1], n[2], n[3]);
+    }
+    void ExpectMembers(std::initializer_list<std::array<int, 3>> members)
+    {
+        for (const auto& m : members)
+            ExpectMember(m[0], m[1], m[2]);
+    }
 };
 
 TEST_F(MemberWorker, PasteTwiceReusesTheNodesOfThePreviousCopy)
@@ -40,11 +51,9 @@ TEST_F(MemberWorker, PasteTwiceReusesTheNodesOfThePreviousCopy)
     EXPECT_EQ(worker.Paste(1, 0, 0), 1);
     EXPECT_EQ(worker.Paste(1, 0, 0), 1);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
-    ExpectNode(3, 2, 0, 0);
-    ExpectNode(4, 3, 0, 0);
+    ExpectNodes({{3, 2, 0, 0}, {4, 3, 0, 0}});
     ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
-    ExpectMember(2, 2, 3);
-    ExpectMember(3, 3, 4);
+    ExpectMembers({{2, 2, 3}, {3, 3, 4}});
     EXPECT_EQ(geo->m_memberTable(3, 7), 3); // the rest of the row is copied
     // The clipboard continues from the last copy.
     EXPECT_EQ(worker.Clipboard()(1, 1), 3);
@@ -74,8 +83,7 @@ TEST_F(MemberWorker, MembersNamingMissingNodesCopyNoNodes)
     worker.Copy();
     EXPECT_EQ(worker.Paste(0, 1, 0), 2);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
-    ExpectMember(3, 0, 3);
-    ExpectMember(4, 4, 0);
+    ExpectMembers({{3, 0, 3}, {4, 4, 0}});
     Select(1, 2);
     worker.Mirror(MemberTableWorker::AxisX, 0.0, MemberTableWorker::ModeCopy);
     EXPECT_EQ(geo->m_memberTable(6, 2), 0.0);
@@ -105,10 +113,7 @@ TEST_F(MemberWorker, MoveOfTwoMembersSharingANodeMovesItOnce)
     geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}});
     Select(2, 1);
     EXPECT_EQ(worker.Move(0, 0, 1), 3);
-    ExpectNode(1, 0, 0, 1);
-    ExpectNode(2, 1, 0, 1);
-    ExpectNode(3, 2, 0, 1);
-    ExpectNode(4, 9, 9, 9);
+    ExpectNodes({{1, 0, 0, 1}, {2, 1, 0, 1}, {3, 2, 0, 1}, {4, 9, 9, 9}});
 }
 
 TEST_F(MemberWorker, DeleteAndAssignWorkOnTheOrderedSelection)
@@ -120,8 +125,7 @@ TEST_F(MemberWorker, DeleteAndAssignWorkOnTheOrderedSelection)
     tablestest::ExpectEntries(geo->m_memberTable, {{2, 8, 2}, {3, 8, 2}, {4, 8, 0}});
     EXPECT_TRUE(worker.Delete());
     ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    ExpectMember(1, 1, 2);
-    ExpectMember(2, 4, 5);
+    ExpectMembers({{1, 1, 2}, {2, 4, 5}});
     EXPECT_EQ(geo->m_memberTable.GetCols(), 8);
 }
 
@@ -172,8 +176,7 @@ TEST_F(MemberWorker, PageReNumberRemovesZeroLengthAndDuplicateMembers)
     EXPECT_EQ(worker.RemoveZeroLength(), 4);
     EXPECT_EQ(worker.RemoveDuplicates(), 2);
     ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    ExpectMember(1, 1, 2);
-    ExpectMember(2, 2, 4);
+    ExpectMembers({{1, 1, 2}, {2, 2, 4}});
     EXPECT_DOUBLE_EQ(geo->m_memberTable(2, 3), 1.0);
 }
 
@@ -208,8 +211,7 @@ TEST_F(MemberWorker, MirrorCopyComparesRestraintCodesToo)
     Select(1, 1);
     worker.Mirror(MemberTableWorker::AxisX, 0.0, MemberTableWorker::ModeCopy);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
-    ExpectNode(4, -1, 0, 0);
-    ExpectNode(5, -1, 0, 4);
+    ExpectNodes({{4, -1, 0, 0}, {5, -1, 0, 4}});
     ExpectMember(2, 4, 5);
 }
 
@@ -219,9 +221,7 @@ TEST_F(MemberWorker, MirrorMoveReflectsEveryNodeOnce)
     geo->m_memberTable = Members({{1, 2}, {2, 3}});
     Select(1, 2);
     worker.Mirror(MemberTableWorker::AxisZ, 0.5, MemberTableWorker::ModeMove);
-    ExpectNode(1, 0, 0, 0);
-    ExpectNode(2, 0, 0, -1);
-    ExpectNode(3, 0, 0, -2);
+    ExpectNodes({{1, 0, 0, 0}, {2, 0, 0, -1}, {3, 0, 0, -2}});
     EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
 }
 
@@ -322,14 +322,10 @@ TEST_F(MemberWorker, PrintWritesMemberTxtAndOpensItInTheTextViewer)
     ASSERT_TRUE(worker.Print());
     const std::string path = dir.Folder() + "Member.txt";
     EXPECT_EQ(testsupport::TempDir::Read(path),
-              "KESTRA\n"
-              "Programmer:\tMr.Danek\n"
-              "Description\t:\tPrint (WordPad format)\n"
-              "Member connextivity:\tLast modify  Friday, December 04, 2026\n"
-              "\n"
-              "Element\tStart node\tEnd node\tLength\tProperty\tRelease\n"
-              "1\t1\t2\t5.000\t2\t0\n"
-              "2\t2\t1\t0.000\t0\t1\n");
+              tablestest::ReportHead("Member connextivity") +
+                  "Element\tStart node\tEnd node\tLength\tProperty\tRelease\n"
+                  "1\t1\t2\t5.000\t2\t0\n"
+                  "2\t2\t1\t0.000\t0\t1\n");
     ASSERT_EQ(launches.attempted.size(), 1u);
     EXPECT_EQ(launches.attempted[0], "Notepad " + path);
 }

@@ -242,13 +242,9 @@ TEST_F(Properties, PrintoutWritesTheValuesInTheUnitsOfTheirHeaders)
     page->OnPrint();
     const std::string path = dir.Folder() + "reference point.txt";
     EXPECT_EQ(testsupport::TempDir::Read(path),
-              "KESTRA\n"
-              "Programmer:\tMr.Danek\n"
-              "Description\t:\tPrint (WordPad format)\n"
-              "Member properties:\tLast modify  Friday, December 04, 2026\n"
-              "\n"
-              "Property\tE(kN/mm^2)\tA(mm^2)\tG(kN/mm^2)\tI1(mm^4)\tI2(mm^4)\tI3(mm^4)\n"
-              "1\t206\t1.23e+04\t78.5\t1e+12\t2e+12\t3e+12\n");
+              tablestest::ReportHead("Member properties") +
+                  "Property\tE(kN/mm^2)\tA(mm^2)\tG(kN/mm^2)\tI1(mm^4)\tI2(mm^4)\tI3(mm^4)\n"
+                  "1\t206\t1.23e+04\t78.5\t1e+12\t2e+12\t3e+12\n");
     EXPECT_EQ(launches.attempted.at(0), "Notepad " + path);
     EXPECT_EQ(PropertyTable::Report(table, "Truss3D", "T", "m").substr(
                   PropertyTable::Report(table, "Truss3D", "T", "m").find("Property")),

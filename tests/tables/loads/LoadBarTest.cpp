@@ -18,6 +18,7 @@
 using loadstest::LoadsProject;
 using tablestest::ExpectCells;
 using tablestest::ExpectEntries;
+using tablestest::EditCell;
 using tablestest::Key;
 using tablestest::Type;
 
@@ -166,9 +167,7 @@ TEST_F(LoadBar, ForceAtAPinnedTranslationIsRefusedMomentIsStored)
     EXPECT_FALSE(geo->m_modelChanged);
 
     // The rotation about X of the same node is free.
-    GoTo(grid, 1, 4);
-    Type(grid, "2.5");
-    Key(grid, Qt::Key_Return);
+    EditCell(grid, 1, 4, "2.5", false);
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(grid->GetTextMatrix(1, 4), "        2.500");
     const double stored = 2.5 / (0.00981 * 1.0);
@@ -224,12 +223,18 @@ TEST_F(LoadBar, DeletingCase2Of4RenumbersTheLaterFiles)
     CMSFlexGrid* grid = OpenBar();
     ChooseCase(2);
     messages.Clear();
-    messages.Answer(platform::IDYES);
-    bar->OnCommand(ID_LOAD_DELETE);
+    // The Delete key asks; No keeps the case and its loads.
+    messages.Answer(platform::IDNO);
+    GoTo(grid, 1, 1);
+    Key(grid, Qt::Key_Delete);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Delete load case 2 and its loads?");
     EXPECT_EQ(messages.messages[0].buttons & 0xF, unsigned(platform::MB_YESNO));
+    EXPECT_EQ(GetInt("Number load case "), 4);
+    EXPECT_EQ(ReadMatrix(CaseFile(2))(1, 1), 20.0);
 
+    messages.Answer(platform::IDYES);
+    bar->OnCommand(ID_LOAD_DELETE);
     EXPECT_EQ(GetInt("Number load case "), 3);
     EXPECT_TRUE(geo->m_modelChanged);
     const double kept[] = {10.0, 30.0, 40.0}; // cases 1, 3 and 4
@@ -242,9 +247,7 @@ TEST_F(LoadBar, DeletingCase2Of4RenumbersTheLaterFiles)
     EXPECT_EQ(grid->GetRows(), 1);
     EXPECT_EQ(bar->CaseList()->count(), 3);
     EXPECT_EQ(bar->CaseList()->currentIndex(), -1);
-
-    // Nothing chosen: nothing deleted.
-    bar->OnDelete();
+    bar->OnDelete(); // nothing chosen: nothing deleted
     EXPECT_EQ(GetInt("Number load case "), 3);
 }
 
@@ -257,39 +260,13 @@ TEST_F(LoadBar, MissingFilesAreTracedAndTheLoopGoesOn)
     WriteCase(4, 2, 6, 4.0);
     OpenBar();
     ChooseCase(1);
-    messages.Clear();
     messages.Answer(platform::IDYES);
     bar->OnDelete();
     EXPECT_NE(trace.Text().find("File " + CaseFile(3) + " not found, cause = 2\n"), std::string::npos);
-    EXPECT_EQ(trace.Text().find("lod2 not found"), std::string::npos);
     EXPECT_EQ(GetInt("Number load case "), 3);
     EXPECT_EQ(ReadMatrix(CaseFile(1))(1, 1), 2.0);
     EXPECT_FALSE(Exists(CaseFile(2)));
     EXPECT_EQ(ReadMatrix(CaseFile(3))(1, 1), 4.0);
-}
-
-TEST_F(LoadBar, DeleteKeyAsksThenDeletesTheShownCase)
-{
-    geo->m_nodeTable = Line(2);
-    SetInt("Number load case ", 2);
-    WriteCase(1, 2, 6, 1.0);
-    WriteCase(2, 2, 6, 2.0);
-    CMSFlexGrid* grid = OpenBar();
-    ChooseCase(1);
-    messages.Clear();
-    // No keeps the case and its loads.
-    messages.Answer(platform::IDNO);
-    GoTo(grid, 1, 1);
-    Key(grid, Qt::Key_Delete);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Delete load case 1 and its loads?");
-    EXPECT_EQ(GetInt("Number load case "), 2);
-    EXPECT_EQ(ReadMatrix(CaseFile(1))(1, 1), 1.0);
-    messages.Answer(platform::IDYES);
-    GoTo(grid, 1, 1);
-    Key(grid, Qt::Key_Delete);
-    EXPECT_EQ(GetInt("Number load case "), 1);
-    EXPECT_EQ(ReadMatrix(CaseFile(1))(1, 1), 2.0);
 }
 
 TEST_F(LoadBar, MissingCaseFileIsReportedAndReadsAsZeros)
@@ -419,11 +396,9 @@ TEST_F(LoadBar, PrintWritesExternalLoad)
     bar->OnCommand(ID_LOAD_PRINT);
     const std::string path = dir.Folder() + "External load.txt";
     EXPECT_EQ(testsupport::TempDir::Read(path),
-              "KESTRA\nProgrammer:\tMr.Danek\nDescription\t:\tPrint (WordPad format)\n"
-              "Load case 3:\tLast modify  Friday, December 04, 2026\n\n"
-              "node\tFx(Kg)\tFy(Kg)\tFz(Kg)\tMx (Kg-m)\tMy (Kg-m)\tMz (Kg-m)\n"
-              "1\t1.23e+03\t0\t0\t0\t0\t0\n"
-              "2\t0\t0\t0\t0\t0\t-0.5\n");
+              tablestest::ReportHead("Load case 3") +
+                  "node\tFx(Kg)\tFy(Kg)\tFz(Kg)\tMx (Kg-m)\tMy (Kg-m)\tMz (Kg-m)\n"
+                  "1\t1.23e+03\t0\t0\t0\t0\t0\n2\t0\t0\t0\t0\t0\t-0.5\n");
     ASSERT_EQ(launches.attempted.size(), 1u);
     EXPECT_EQ(launches.attempted[0], "Notepad " + path);
 

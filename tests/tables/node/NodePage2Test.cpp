@@ -177,18 +177,14 @@ TEST_F(RestraintTable, BarBoxesFollowTheCurrentRowAndToggle)
 
 TEST_F(RestraintTable, PrintWritesRestraintTxtForFrameAndTruss)
 {
-    const std::time_t when = FixDate();
+    FixDate();
     geo->m_nodeTable = Line(2);
     geo->m_nodeTable(1, 4) = 0.0;
     geo->m_nodeTable(2, 9) = 5.0;
     OpenPage();
     page->OnCommand(ID_DOF_PRINT);
     const std::string path = dir.Folder() + "restraint.txt";
-    const std::string head = "KESTRA\n"
-                             "Programmer:\tMr.Danek\n"
-                             "Description\t:\tPrint (WordPad format)\n"
-                             "Node restraint:\tLast modify  " +
-                             ReportFrame::DateLine(when) + "\n";
+    const std::string head = tablestest::ReportHead("Node restraint");
     EXPECT_EQ(testsupport::TempDir::Read(path),
               head + "Node\tRestraint1\tRestraint2\tRestraint3\tRestraint4\tRestraint5\tRestraint6\n"
                      "1\t0\t1\t1\t1\t1\t1\n"
