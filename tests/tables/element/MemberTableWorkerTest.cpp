@@ -180,17 +180,6 @@ TEST_F(MemberWorker, PageReNumberRemovesZeroLengthAndDuplicateMembers)
     EXPECT_DOUBLE_EQ(geo->m_memberTable(2, 3), 1.0);
 }
 
-TEST_F(MemberWorker, MirrorCopyOfAMemberInThePlaneReusesItsNodes)
-{
-    geo->m_nodeTable = Nodes({{2, 0, 0}, {2, 5, 0}});
-    geo->m_memberTable = Members({{1, 2}});
-    Select(1, 1);
-    worker.Mirror(MemberTableWorker::AxisX, 2.0, MemberTableWorker::ModeCopy);
-    EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
-    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    ExpectMember(2, 1, 2); // the duplicate Re Number removes
-}
-
 TEST_F(MemberWorker, MirrorCopyLooksNodesUpWithinTheTolerance)
 {
     // Mirror in y = 1: (0,0,0) -> (0,2,0), (0,0,3) -> (0,2,3).

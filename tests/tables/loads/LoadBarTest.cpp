@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
-#include <algorithm>
 
 using loadstest::LoadsProject;
 using tablestest::ExpectCells;
@@ -109,34 +108,6 @@ TEST_F(LoadBar, DisplayUnitsAndTheTrussTable)
     GoTo(grid, 3, 1);
     Type(grid, "7");
     EXPECT_FALSE(bar->Editing()->IsEditing());
-}
-
-TEST_F(LoadBar, OnlyRowsNearTheScrollPositionAreFilled)
-{
-    geo->m_nodeTable = Line(40);
-    SetInt("Number load case ", 1);
-    WriteCase(1, 40, 6, 1.0);
-    CMSFlexGrid* grid = OpenBar();
-    ChooseCase(1);
-    EXPECT_EQ(grid->GetRows(), 42);
-    ASSERT_EQ(grid->GetScrollPos(), 0);
-    // Five rows on, and every row in view.
-    const int reach = std::max(5, grid->VisibleRowCount());
-    EXPECT_EQ(grid->GetTextMatrix(reach, 0), std::to_string(reach));
-    EXPECT_EQ(grid->GetTextMatrix(reach + 1, 0), "");
-
-    // Scrolling refills around the new position.
-    grid->SetTopRow(20);
-    QApplication::processEvents();
-    const int p = grid->GetScrollPos();
-    ASSERT_GT(p, 10);
-    EXPECT_EQ(grid->GetTextMatrix(p - 5, 0), std::to_string(p - 5));
-    EXPECT_EQ(grid->GetTextMatrix(p + 5, 1), "       0");
-    if (p + reach + 1 <= 40) {
-        EXPECT_EQ(grid->GetTextMatrix(p + reach + 1, 0), "");
-    }
-    EXPECT_EQ(grid->GetTextMatrix(p - 6, 0), "");
-    EXPECT_EQ(grid->GetTextMatrix(1, 0), "");
 }
 
 TEST_F(LoadBar, ForceAtAPinnedTranslationIsRefusedMomentIsStored)

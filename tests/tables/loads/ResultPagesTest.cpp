@@ -13,7 +13,6 @@
 #include "tables/node/NodePage5.h"
 
 #include <QMenu>
-#include <algorithm>
 
 using loadstest::LoadsProject;
 using tablestest::ExpectCells;
@@ -267,6 +266,7 @@ TEST_F(ResultPages, TrussMemberForcesHaveSevenColumns)
     EXPECT_EQ(disp->Grid()->GetTextMatrix(0, 4), " Uxe (m)");
 }
 
+// Every row in view is filled, after scrolling too; the extremes stay.
 TEST_F(ResultPages, OutputPopupAndScrolledFill)
 {
     CdMatrix dise(200, 12);
@@ -276,24 +276,17 @@ TEST_F(ResultPages, OutputPopupAndScrolledFill)
     auto page = Open<CElementPage4>();
     std::unique_ptr<QMenu> menu(page->CreateContextMenu());
     EXPECT_EQ(MenuResource::CommandIds(menu.get()), (QList<int>{ID_EDIT_COPY, ID_OUTPUT_WORD, ID_OUTPUT_EXCEL}));
-
     CMSFlexGrid* grid = page->Grid();
-    // 27 rows on, and every row in view.
-    const int reach = std::max(27, grid->VisibleRowCount());
-    EXPECT_EQ(grid->GetTextMatrix(reach, 1), std::to_string(reach));
-    EXPECT_EQ(grid->GetTextMatrix(reach + 1, 1), "");
     page->show();
-    grid->SetTopRow(100);
-    QApplication::processEvents();
-    const int p = grid->GetScrollPos();
-    const int shown = std::max(27, grid->VisibleRowCount());
-    ASSERT_GT(p, 50);
-    EXPECT_EQ(grid->GetTextMatrix(p, 1), std::to_string(p));
-    EXPECT_EQ(grid->GetTextMatrix(p + shown, 1), std::to_string(p + shown));
-    EXPECT_EQ(grid->GetTextMatrix(p + shown + 1, 1), "");
-    EXPECT_EQ(grid->GetTextMatrix(p - 27, 1), std::to_string(p - 27));
-    EXPECT_EQ(grid->GetTextMatrix(p - 28, 1), "");
-    EXPECT_EQ(grid->GetTextMatrix(202, 0), " min "); // the extremes stay
+    for (int top : {1, 100}) {
+        grid->SetTopRow(top);
+        QApplication::processEvents();
+        const int p = grid->GetScrollPos();
+        for (int row = p + 1; row <= p + grid->VisibleRowCount() && row <= 200; ++row)
+            EXPECT_EQ(grid->GetTextMatrix(row, 1), std::to_string(row)) << row;
+    }
+    EXPECT_GT(grid->GetScrollPos(), 50);
+    EXPECT_EQ(grid->GetTextMatrix(202, 0), " min ");
 }
 
 // The extremes are the true ones: a column of negative values has a

@@ -12,7 +12,6 @@
 #include "tables/node/NodeBar1.h"
 #include "tables/node/NodePage1.h"
 
-#include <algorithm>
 
 #include <QAction>
 #include <QLineEdit>
@@ -293,32 +292,6 @@ TEST_F(CoordinateTable, ImportAsksForANodeFileAndRefreshesTheGrid)
     ASSERT_TRUE(page->ImportFile(dir.File("good.nod")));
     EXPECT_EQ(grid->GetRows(), 5);
     EXPECT_EQ(grid->GetTextMatrix(3, 1), "7.000");
-}
-
-TEST_F(CoordinateTable, WindowedFillWritesOnlyTheRowsAroundTheScrollPosition)
-{
-    geo->m_nodeTable = Line(10000);
-    CMSFlexGrid* grid = OpenBar();
-    EXPECT_EQ(grid->GetRows(), 10001);
-    EXPECT_GE(grid->GetColWidth(1), grid->PixelsToTwipsX(grid->TwipsToPixelsX(780)));
-    // Rows p - 27 .. p + 27, and every row in view below p: a grid taller
-    // than 27 rows shows no blank rows.
-    const long reach = std::max(27, grid->VisibleRowCount());
-    EXPECT_EQ(grid->GetScrollPos(), 0);
-    EXPECT_EQ(grid->GetTextMatrix(1, 1), "1.000");
-    EXPECT_EQ(grid->GetTextMatrix(reach, 1), std::to_string(reach) + ".000");
-    EXPECT_EQ(grid->GetTextMatrix(reach + 1, 1), "");
-
-    grid->SetTopRow(5001); // the Scroll event refills
-    const int p = grid->GetScrollPos();
-    ASSERT_EQ(p, 5000);
-    EXPECT_EQ(grid->GetTextMatrix(p - 28, 1), "");
-    EXPECT_EQ(grid->GetTextMatrix(p - 27, 0), "4973");
-    EXPECT_EQ(grid->GetTextMatrix(p - 27, 1), "4973.000");
-    EXPECT_EQ(grid->GetTextMatrix(p + reach, 1), std::to_string(p + reach) + ".000");
-    EXPECT_EQ(grid->GetTextMatrix(p + reach + 1, 1), "");
-    EXPECT_EQ(grid->GetTextMatrix(1, 1), "");
-    EXPECT_EQ(grid->GetTextMatrix(0, 1), "  X (m)");
 }
 
 TEST_F(CoordinateTable, PrintWritesCoordinateTxtAndOpensIt)
