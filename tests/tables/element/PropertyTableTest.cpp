@@ -39,19 +39,10 @@ protected:
         table.Load(dir.Folder() + "demo.pro");
         return table;
     }
-    // A page opens its editor with the cell's text selected (the opening key
-    // is spent), a bar from the typed character.
+    // A page opens its editor with Enter, a bar from the typed character.
     void Edit(CMSFlexGrid* grid, long row, long col, const QString& text)
     {
-        grid->SetRow(row);
-        grid->SetCol(col);
-        grid->SetRowSel(row);
-        grid->SetColSel(col);
-        grid->setFocus();
-        if (page && grid == page->Grid())
-            Key(grid, Qt::Key_Return);
-        Type(grid, text);
-        Key(grid, Qt::Key_Return);
+        tablestest::EditCell(grid, row, col, text, page && grid == page->Grid());
     }
 };
 
@@ -120,9 +111,7 @@ TEST_F(Properties, TheBarsFirstGroupIsOneInTheCurrentUnits)
     EXPECT_DOUBLE_EQ(FileTable()(1, 1), 1.0 / (0.00981 / 1e6));
     EXPECT_EQ(Count("Number Material "), 1);
     // Down on the last group appends a group of zeros.
-    grid->SetRow(1);
-    grid->SetCol(1);
-    grid->setFocus();
+    GoTo(grid, 1, 1);
     Key(grid, Qt::Key_Down);
     EXPECT_EQ(bar->Properties().Rows(), 2);
     EXPECT_EQ(geo->m_selMemberFrom, 2);
@@ -213,9 +202,7 @@ TEST_F(Properties, BarClickMarksTheTableAndCursorKeysMoveTheMemberRange)
     EXPECT_EQ(geo->m_activeTable, 1004);
     EXPECT_EQ(geo->m_selMemberFrom, 5);
     EXPECT_EQ(geo->m_selMemberTo, 7);
-    grid->SetRow(2);
-    grid->SetCol(1);
-    grid->setFocus();
+    GoTo(grid, 2, 1);
     Key(grid, Qt::Key_Down);
     EXPECT_EQ(geo->m_selMemberFrom, 3);
     EXPECT_EQ(geo->m_selMemberTo, 3);

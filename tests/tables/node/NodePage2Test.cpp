@@ -71,9 +71,7 @@ TEST_F(RestraintTable, ATypedFiveIsStoredAndTheFirstToggleMakesItZero)
 {
     geo->m_nodeTable = Line(3);
     CMSFlexGrid* grid = OpenPage();
-    grid->SetRow(2);
-    grid->SetCol(1);
-    grid->setFocus();
+    GoTo(grid, 2, 1);
     Type(grid, "5"); // starts the editor with the typed key
     ASSERT_TRUE(page->Editing()->IsEditing());
     EXPECT_EQ(page->Editing()->Editor()->GetText(), "5");
