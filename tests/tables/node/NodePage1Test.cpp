@@ -12,7 +12,6 @@
 #include "tables/node/NodeBar1.h"
 #include "tables/node/NodePage1.h"
 
-
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
