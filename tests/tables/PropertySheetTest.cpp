@@ -24,20 +24,8 @@ public:
     }
     void OnOK() override { Log("ok"); }
     void OnCancel() override { Log("cancel"); }
-    int OnWizardNext() override
-    {
-        Log("next");
-        return nextResult;
-    }
-    int OnWizardBack() override
-    {
-        Log("back");
-        return 0;
-    }
-    bool OnWizardFinish() override { return Log("finish"); }
 
     bool allowLeave = true;
-    int nextResult = 0;
 
 private:
     bool Log(const char* what)
@@ -58,28 +46,34 @@ public:
     int inits = 0;
 };
 
+using Log = std::vector<std::string>;
+
+// The calls logged so far; the log starts again.
+Log Take(Log& log)
+{
+    Log taken;
+    taken.swap(log);
+    return taken;
+}
+
 } // namespace
 
 TEST(PropertySheet, TabsActivateAndOkReachesEveryOpenedPage)
 {
-    std::vector<std::string> log;
+    Log log;
     PropertySheet sheet("Node Properties");
     auto* a = new LoggingPage("Coordinate", log);
     auto* b = new LoggingPage("Restraint ", log);
-    auto* c = new LoggingPage("Never", log);
     sheet.AddPage(a);
     sheet.AddPage(b);
-    sheet.AddPage(c);
-    EXPECT_EQ(sheet.Title(), "Node Properties");
+    sheet.AddPage(new LoggingPage("Never", log));
     EXPECT_EQ(sheet.Tabs()->tabText(1), "Restraint ");
     sheet.show();
-    EXPECT_EQ(log, (std::vector<std::string> {"Coordinate:init", "Coordinate:set"}));
-    log.clear();
+    EXPECT_EQ(Take(log), (Log {"Coordinate:init", "Coordinate:set"}));
 
     sheet.Tabs()->setCurrentIndex(1); // the user picks the second tab
-    EXPECT_EQ(log, (std::vector<std::string> {"Coordinate:kill", "Restraint :init", "Restraint :set"}));
+    EXPECT_EQ(Take(log), (Log {"Coordinate:kill", "Restraint :init", "Restraint :set"}));
     EXPECT_EQ(sheet.GetActivePage(), b);
-    log.clear();
 
     b->allowLeave = false; // a page may refuse to be left
     sheet.Tabs()->setCurrentIndex(0);
@@ -87,16 +81,16 @@ TEST(PropertySheet, TabsActivateAndOkReachesEveryOpenedPage)
     EXPECT_EQ(sheet.Tabs()->currentIndex(), 1);
     EXPECT_FALSE(sheet.PressOk());
     b->allowLeave = true;
-    log.clear();
+    Take(log);
 
     QTest::mouseClick(sheet.OkButton(), Qt::LeftButton);
-    EXPECT_EQ(log, (std::vector<std::string> {"Restraint :kill", "Coordinate:ok", "Restraint :ok"}));
+    EXPECT_EQ(Take(log), (Log {"Restraint :kill", "Coordinate:ok", "Restraint :ok"}));
     EXPECT_FALSE(sheet.isVisible());
 }
 
 TEST(PropertySheet, CancelAndApply)
 {
-    std::vector<std::string> log;
+    Log log;
     PropertySheet sheet("Sheet");
     auto* a = new LoggingPage("A", log);
     sheet.AddPage(a);
@@ -104,97 +98,22 @@ TEST(PropertySheet, CancelAndApply)
     EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
     a->SetModified();
     EXPECT_TRUE(sheet.ApplyButton()->isEnabled());
-    log.clear();
+    Take(log);
     QTest::mouseClick(sheet.ApplyButton(), Qt::LeftButton);
-    EXPECT_EQ(log, (std::vector<std::string> {"A:kill", "A:ok"}));
+    EXPECT_EQ(Take(log), (Log {"A:kill", "A:ok"}));
     EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
     EXPECT_TRUE(sheet.isVisible());
-    log.clear();
     QTest::keyClick(&sheet, Qt::Key_Escape);
-    EXPECT_EQ(log, (std::vector<std::string> {"A:cancel"}));
+    EXPECT_EQ(Take(log), (Log {"A:cancel"}));
     EXPECT_FALSE(sheet.isVisible());
-}
-
-TEST(PropertySheet, WizardButtonsFollowTheFlags)
-{
-    std::vector<std::string> log;
-    PropertySheet wizard("New project");
-    auto* p1 = new LoggingPage("Step 1", log);
-    auto* p2 = new LoggingPage("Step 2", log);
-    auto* p3 = new LoggingPage("Step 3", log);
-    wizard.AddPage(p1);
-    wizard.AddPage(p2);
-    wizard.AddPage(p3);
-    wizard.SetWizardMode();
-    wizard.show();
-    EXPECT_FALSE(wizard.OkButton()->isVisible());
-    EXPECT_FALSE(wizard.ApplyButton()->isVisible());
-
-    wizard.SetWizardButtons(PropertySheet::WizardNext);
-    EXPECT_FALSE(wizard.BackButton()->isEnabled());
-    EXPECT_TRUE(wizard.NextButton()->isVisible());
-    EXPECT_TRUE(wizard.NextButton()->isEnabled());
-    EXPECT_FALSE(wizard.FinishButton()->isVisible());
-    EXPECT_FALSE(wizard.PressBack());
-
-    log.clear();
-    QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
-    EXPECT_EQ(wizard.GetActivePage(), p2);
-    EXPECT_EQ(log, (std::vector<std::string> {"Step 1:next", "Step 1:kill", "Step 2:init", "Step 2:set"}));
-
-    p2->nextResult = -1; // the page keeps the wizard where it is
-    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardNext);
-    EXPECT_TRUE(wizard.BackButton()->isEnabled());
-    EXPECT_FALSE(wizard.PressNext());
-    EXPECT_EQ(wizard.GetActivePage(), p2);
-    p2->nextResult = 0;
-    EXPECT_TRUE(wizard.PressNext());
-    EXPECT_EQ(wizard.GetActivePage(), p3);
-
-    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardDisabledFinish);
-    EXPECT_FALSE(wizard.NextButton()->isVisible());
-    EXPECT_TRUE(wizard.FinishButton()->isVisible());
-    EXPECT_FALSE(wizard.FinishButton()->isEnabled());
-    EXPECT_FALSE(wizard.PressFinish());
-
-    EXPECT_TRUE(wizard.PressBack());
-    EXPECT_EQ(wizard.GetActivePage(), p2);
-    EXPECT_FALSE(wizard.PressNext()); // Next is not offered
-    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardNext);
-    EXPECT_TRUE(wizard.PressNext());
-    EXPECT_EQ(wizard.GetActivePage(), p3);
-
-    wizard.SetWizardButtons(PropertySheet::WizardBack | PropertySheet::WizardFinish);
-    EXPECT_TRUE(wizard.FinishButton()->isEnabled());
-    log.clear();
-    QTest::mouseClick(wizard.FinishButton(), Qt::LeftButton);
-    EXPECT_EQ(log, (std::vector<std::string> {"Step 3:finish"}));
-    EXPECT_FALSE(wizard.isVisible());
-    EXPECT_EQ(wizard.result(), QDialog::Accepted);
 }
 
 TEST(DialogBar, CreateRunsOnInitDialogOnce)
 {
     LoggingBar bar;
-    EXPECT_FALSE(bar.IsCreated());
     EXPECT_TRUE(bar.Create());
     EXPECT_TRUE(bar.Create());
     EXPECT_EQ(bar.inits, 1);
-}
-
-TEST(PropertySheet, PagesOfTheCallerOutliveTheSheet)
-{
-    std::vector<std::string> log;
-    LoggingPage kept("Kept", log);
-    {
-        PropertySheet sheet("Node Properties");
-        sheet.AddBorrowedPage(&kept);
-        sheet.show();
-        EXPECT_EQ(kept.GetParentSheet(), &sheet);
-        EXPECT_TRUE(kept.IsInitialized());
-    }
-    EXPECT_EQ(kept.GetParentSheet(), nullptr);
-    EXPECT_EQ(kept.parent(), nullptr);
 }
 
 TEST(EditWnd, EnterAndEscapeStayInTheEditorInsideASheet)

@@ -42,37 +42,6 @@ TEST(ReportFrameDate, CLocaleNamesAndTwoDigitDay)
     EXPECT_EQ(ReportFrame::DateLine(LocalNoon(2026, 7, 15)), "Wednesday, July 15, 2026\n");
 }
 
-TEST_F(ReportFrameTest, PrintWritesTheFrameAndOpensTheTextViewer)
-{
-    platform::LaunchRecorder launches;
-    ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node coordinate:\tLast modify  ");
-    report.Append("Node\tX (m)\tY (m)\tZ (m)\n");
-    report.AppendFormat("%d\t%.3g\t%.3g\t%.3g\n", 1, 0.5, 1234.5, -2.0);
-    ASSERT_TRUE(report.Print("coordinate.txt"));
-    const std::string expected = "KESTRA\n"
-                                 "Programmer:\tMr.Danek\n"
-                                 "Description\t:\tPrint (WordPad format)\n"
-                                 "Node coordinate:\tLast modify  Friday, December 04, 2026\n"
-                                 "\n"
-                                 "Node\tX (m)\tY (m)\tZ (m)\n"
-                                 "1\t0.5\t1.23e+03\t-2\n";
-    EXPECT_EQ(testsupport::TempDir::Read(dir.File("coordinate.txt")), expected);
-    ASSERT_EQ(launches.started.size(), 1u);
-    EXPECT_EQ(launches.started[0], "Notepad " + dir.Folder() + "coordinate.txt");
-}
-
-TEST_F(ReportFrameTest, ASecondReportReplacesTheFirst)
-{
-    platform::LaunchRecorder launches;
-    ReportFrame first(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node restraint:\tLast modify  ");
-    first.Append("a long first report line\nand another\n");
-    first.Print("restraint.txt");
-    ReportFrame second(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Node restraint:\tLast modify  ");
-    second.Append("1\t0\n");
-    second.Print("restraint.txt");
-    EXPECT_EQ(testsupport::TempDir::Read(dir.File("restraint.txt")), second.Text());
-}
-
 TEST_F(ReportFrameTest, ExportsOpenTheirProgramsWithTheTextViewerAsFallback)
 {
     platform::LaunchRecorder launches;

@@ -1,5 +1,6 @@
 // Helpers for driving the grid widgets with real key and mouse events.
 #pragma once
+#include "numerics/dMatrix.h"
 #include "tables/MSFlexGrid.h"
 
 #include <QApplication>
@@ -8,6 +9,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <string>
 
 namespace tablestest {
 
@@ -69,5 +73,51 @@ inline void Drag(CMSFlexGrid* grid, long fromRow, long toRow, long col = 1)
     QApplication::sendEvent(viewport, &move);
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
 }
+
+// Puts the cursor on cell (row, col), types text and presses Enter. A page
+// opens its editor with Enter first (its opening key is spent).
+inline void EditCell(CMSFlexGrid* grid, long row, long col, const QString& text, bool openWithEnter)
+{
+    grid->SetRow(row);
+    grid->SetCol(col);
+    grid->SetRowSel(row);
+    grid->SetColSel(col);
+    grid->setFocus();
+    if (openWithEnter)
+        Key(grid, Qt::Key_Return);
+    Type(grid, text);
+    Key(grid, Qt::Key_Return);
+}
+
+// Expected texts of grid cells: {row, col, text} each.
+struct CellText {
+    long row, col;
+    std::string text;
+};
+inline void ExpectCells(const CMSFlexGrid* grid, std::initializer_list<CellText> cells)
+{
+    for (const CellText& c : cells)
+        EXPECT_EQ(grid->GetTextMatrix(c.row, c.col), c.text) << "cell (" << c.row << ", " << c.col << ")";
+}
+
+// Expected entries of a 1-based matrix: {row, col, value} each, compared exactly.
+struct MatrixEntry {
+    int row, col;
+    double value;
+};
+inline void ExpectEntries(const CdMatrix& m, std::initializer_list<MatrixEntry> entries)
+{
+    for (const MatrixEntry& e : entries)
+        EXPECT_EQ(m(e.row, e.col), e.value) << "entry (" << e.row << ", " << e.col << ")";
+}
+
+// The head of a printout or export dated Friday, December 04, 2026.
+inline std::string ReportHead(const std::string& title, const std::string& description = "Print (WordPad format)",
+                              const std::string& programmer = "Programmer:\tMr.Danek")
+{
+    return "KESTRA\n" + programmer + "\nDescription\t:\t" + description + "\n" + title +
+           ":\tLast modify  Friday, December 04, 2026\n\n";
+}
+inline const char* const kExportProgrammer = "Programmer\t:\tMr.Danek";
 
 } // namespace tablestest

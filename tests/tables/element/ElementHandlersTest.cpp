@@ -10,6 +10,7 @@
 #include "tables/element/ElementPage8.h"
 #include "tables/node/CopyNodeDlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,42 @@ TEST_F(Handlers, GenerateRunsTheElementGenneratePage)
     EXPECT_EQ(geo->m_memberTable(3, 2), 4.0);
 }
 
+// The page shows the source member and its property; text that is no
+// whole number is refused with a message, the page stays and the last good
+// answers stand.
+TEST_F(Handlers, GenerationPageRefusesAnythingButWholeNumbers)
+{
+    geo->m_memberTable = Members({{1, 2}, {2, 3}});
+    geo->m_memberTable(2, 7) = 4;
+    Select(2, 2);
+    CElementGen1 page;
+    page.m_geometry = geo.get();
+    page.EnsureInitialized();
+    page.OnSetActive();
+    EXPECT_EQ(page.Edit(12060)->text(), "   2");
+    EXPECT_EQ(page.Edit(12059)->text(), "   4");
+    EXPECT_FALSE(page.Edit(12060)->isEnabled());
+    EXPECT_EQ(page.Edit(12032)->toolTip(), "Number Gennerate");
+    EXPECT_EQ(page.ReleaseBox(5)->toolTip(), "Release Mz");
+    page.Edit(12032)->setText("3");
+    page.Edit(12024)->setText("2");
+    page.OnOK();
+    const MemberTableWorker::Generation g = page.Parameters();
+    EXPECT_EQ(g.element, 2);
+    EXPECT_EQ(g.property, 4);
+    EXPECT_EQ(g.count, 3);
+    EXPECT_EQ(g.ratio, 2);
+    EXPECT_EQ(g.startIncrement, 1);
+    for (const char* bad : {"abc", "", "2.5x"}) {
+        messages.Clear();
+        page.Edit(12032)->setText(bad);
+        EXPECT_FALSE(page.OnKillActive()) << bad;
+        ASSERT_EQ(messages.messages.size(), 1u) << bad;
+        EXPECT_EQ(messages.messages[0].text, std::string("Gen No.: \"") + bad + "\" is not a whole number.");
+        EXPECT_EQ(page.Parameters().count, 3);
+    }
+}
+
 TEST_F(Handlers, MirrorAndRotateTakeTheirPagesAnswers)
 {
     AnswerSheet<CElementPage6>([](CElementPage6* page) { page->DistanceEdit()->setText("10"); });
@@ -115,6 +152,7 @@ TEST_F(Handlers, AssignmentOffersTheProjectsGroups)
     Answer<CElementAssign>([](CElementAssign* dialog) {
         EXPECT_EQ(dialog->ModeLabel()->text(), "Properties");
         EXPECT_EQ(dialog->List()->count(), 3);
+        EXPECT_EQ(dialog->List()->itemText(2), "Group 3");
         dialog->SetGroup(3);
         dialog->accept();
     });

@@ -15,6 +15,9 @@
 #include <QMenu>
 
 using elementtest::ElementProject;
+using tablestest::ExpectCells;
+using tablestest::ExpectEntries;
+using tablestest::EditCell;
 using tablestest::Key;
 using tablestest::Type;
 
@@ -39,32 +42,11 @@ TEST_F(Connectivity, PageAndBarShowTheirColumnsAndTexts)
     CMSFlexGrid* grid = OpenPage();
     ASSERT_EQ(grid->GetCols(), 6);
     ASSERT_EQ(grid->GetRows(), 3);
-    EXPECT_EQ(grid->GetTextMatrix(0, 1), " Start node ");
-    EXPECT_EQ(grid->GetTextMatrix(0, 3), " Length");
-    EXPECT_EQ(grid->GetTextMatrix(0, 5), " Release");
-    EXPECT_EQ(grid->GetTextMatrix(2, 0), "      2");
-    EXPECT_EQ(grid->GetTextMatrix(2, 1), "         2");
-    EXPECT_EQ(grid->GetTextMatrix(2, 3), "    12.000");
+    ExpectCells(grid, {{0, 1, " Start node "}, {0, 3, " Length"}, {0, 5, " Release"}, {2, 0, "      2"},
+                       {2, 1, "         2"}, {2, 3, "    12.000"}});
     CMSFlexGrid* barGrid = OpenBar();
     ASSERT_EQ(barGrid->GetCols(), 5);
-    EXPECT_EQ(barGrid->GetTextMatrix(0, 3), " Property");
-    EXPECT_EQ(barGrid->GetTextMatrix(0, 4), " Release ");
-    EXPECT_EQ(barGrid->GetTextMatrix(1, 2), "         2");
-}
-
-TEST_F(Connectivity, NodeColumnsNarrowFrom27Members)
-{
-    CdMatrix members(26, 8);
-    geo->m_memberTable = members;
-    CMSFlexGrid* grid = OpenPage();
-    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(1125));
-    EXPECT_EQ(grid->AskedColumnWidth(3), grid->TwipsToPixelsX(1125));
-    page->OnAddNew();
-    page->UpdateTable();
-    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(1005));
-    EXPECT_EQ(grid->AskedColumnWidth(3), grid->TwipsToPixelsX(1005));
-    CMSFlexGrid* barGrid = OpenBar();
-    EXPECT_EQ(barGrid->AskedColumnWidth(2), barGrid->TwipsToPixelsX(1005));
+    ExpectCells(barGrid, {{0, 3, " Property"}, {0, 4, " Release "}, {1, 2, "         2"}});
 }
 
 TEST_F(Connectivity, PageCheckInStoresNodesInRangeAndMeasures)
@@ -79,19 +61,12 @@ TEST_F(Connectivity, PageCheckInStoresNodesInRangeAndMeasures)
     EXPECT_FALSE(page->Editing()->IsEditing());
     EXPECT_EQ(geo->m_memberTable(1, 2), 3.0);
     EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 3), 13.0);
-    EXPECT_EQ(grid->GetTextMatrix(1, 2), "         3");
-    EXPECT_EQ(grid->GetTextMatrix(1, 3), "    13.000");
+    ExpectCells(grid, {{1, 2, "         3"}, {1, 3, "    13.000"}});
     // Above the node count, and a property above the material count: 0.
-    GoTo(grid, 1, 1);
-    Key(grid, Qt::Key_Return);
-    Type(grid, "4");
-    Key(grid, Qt::Key_Return);
+    EditCell(grid, 1, 1, "4", true);
     EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
     EXPECT_EQ(grid->GetTextMatrix(1, 1), "         0");
-    GoTo(grid, 2, 4);
-    Key(grid, Qt::Key_Return);
-    Type(grid, "3");
-    Key(grid, Qt::Key_Return);
+    EditCell(grid, 2, 4, "3", true);
     EXPECT_EQ(geo->m_memberTable(2, 7), 0.0);
     GoTo(grid, 2, 5);
     Type(grid, "x"); // the opening key is spent: the cell's text is selected
@@ -157,8 +132,7 @@ TEST_F(Connectivity, BarDownOnTheLastRowAlwaysAppendsAMemberOfGroup1)
     ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
     EXPECT_EQ(geo->m_memberTable(3, 7), 1.0);
     EXPECT_EQ(grid->GetRows(), 5); // an empty row below the new member
-    EXPECT_EQ(grid->GetTextMatrix(3, 3), "         1");
-    EXPECT_EQ(grid->GetTextMatrix(3, 4), "         0");
+    ExpectCells(grid, {{3, 3, "         1"}, {3, 4, "         0"}});
     EXPECT_EQ(geo->m_selMemberFrom, 3);
     // The empty row opens no editor.
     GoTo(grid, 4, 1);
@@ -173,8 +147,7 @@ TEST_F(Connectivity, PageCommandsWriteTheCountsAndTheMark)
     page->OnCopy();
     EXPECT_TRUE(page->PasteWithOffset(0, 0, 12));
     EXPECT_EQ(geo->m_memberTable.GetRows(), 3);
-    EXPECT_EQ(geo->m_memberTable(3, 1), 4.0); // (0,0,12) is new, (3,4,12) is node 3
-    EXPECT_EQ(geo->m_memberTable(3, 2), 3.0);
+    ExpectEntries(geo->m_memberTable, {{3, 1, 4}, {3, 2, 3}}); // (0,0,12) is new, (3,4,12) is node 3
     EXPECT_EQ(Count(" Element "), 3);
     EXPECT_EQ(Count("Node "), 4);
     EXPECT_TRUE(geo->m_modelChanged);
@@ -263,36 +236,15 @@ TEST_F(Connectivity, BarReNumberAndMirrorUseTheModelRenumbering)
     EXPECT_EQ(Count(" Element "), 4);
 }
 
-TEST_F(Connectivity, BarRotateTakesDegreesAndGenerateRenumbers)
+// Rotation and generation through their dialogs: the handlers' tests.
+TEST_F(Connectivity, GenerateWithoutASourceMemberAddsNothing)
 {
     OpenBar();
-    geo->m_nodeTable = Line(5);
-    geo->m_memberTable = Members({{1, 2}});
-    Select(1, 1);
-    bar->Rotate(3, 1, 0, 0, 90, 2);
-    ASSERT_EQ(geo->m_nodeTable.GetRows(), 6);
-    EXPECT_NEAR(geo->m_nodeTable(6, 1), 1.0, 1e-9);
-    EXPECT_NEAR(geo->m_nodeTable(6, 2), 1.0, 1e-9);
-    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    EXPECT_EQ(geo->m_memberTable(2, 1), 1.0);
-    EXPECT_EQ(geo->m_memberTable(2, 2), 6.0);
-
-    geo->m_memberTable = Members({{1, 2}});
     MemberTableWorker::Generation g;
-    g.count = 3;
-    g.element = 1;
-    EXPECT_EQ(bar->GenerateMembers(g), 3);
-    ASSERT_EQ(geo->m_memberTable.GetRows(), 4);
-    EXPECT_EQ(geo->m_memberTable(2, 1), 2.0);
-    EXPECT_EQ(geo->m_memberTable(4, 2), 5.0);
-    EXPECT_DOUBLE_EQ(geo->m_memberTable(4, 3), 1.0);
-    EXPECT_EQ(geo->m_memberTable(4, 7), 1.0);
-    g.count = 0;
-    EXPECT_EQ(bar->GenerateMembers(g), 0);
     g.count = 2;
-    g.element = 0; // nothing selected: no source member
+    g.element = 0; // nothing selected
     EXPECT_EQ(bar->GenerateMembers(g), 0);
-    EXPECT_EQ(geo->m_memberTable.GetRows(), 4);
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
 }
 
 TEST_F(Connectivity, BarImportAndAssignThroughTheirAnswers)
@@ -311,8 +263,7 @@ TEST_F(Connectivity, BarImportAndAssignThroughTheirAnswers)
     EXPECT_EQ(bar->Grid()->GetRows(), 4);
     Select(2, 3);
     EXPECT_TRUE(bar->AssignProperty(2));
-    EXPECT_EQ(geo->m_memberTable(1, 7), 0.0);
-    EXPECT_EQ(geo->m_memberTable(3, 7), 2.0);
+    ExpectEntries(geo->m_memberTable, {{1, 7, 0}, {3, 7, 2}});
     EXPECT_EQ(bar->Grid()->GetTextMatrix(3, 3), "         2");
 }
 

@@ -1,9 +1,9 @@
 #include "ElementTestSupport.h"
-#include "tables/element/ElementBar1.h"
-#include "tables/element/ElementPage1.h"
+#include "tables/TablesTestSupport.h"
 #include "tables/element/MemberTableWorker.h"
 #include "tables/element/NodeIndex.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -29,9 +29,17 @@ protected:
         EXPECT_EQ(geo->m_memberTable(m, 1), s) << "member " << m;
         EXPECT_EQ(geo->m_memberTable(m, 2), e) << "member " << m;
     }
+    void ExpectNodes(std::initializer_list<std::array<double, 4>> nodes)
+    {
+        for (const auto& n : nodes)
+            ExpectNode(static_cast<int>(n[0]), n[1], n[2], n[3]);
+    }
+    void ExpectMembers(std::initializer_list<std::array<int, 3>> members)
+    {
+        for (const auto& m : members)
+            ExpectMember(m[0], m[1], m[2]);
+    }
 };
-
-// ---- paste --------------------------------------------------------------------
 
 TEST_F(MemberWorker, PasteTwiceReusesTheNodesOfThePreviousCopy)
 {
@@ -43,11 +51,9 @@ TEST_F(MemberWorker, PasteTwiceReusesTheNodesOfThePreviousCopy)
     EXPECT_EQ(worker.Paste(1, 0, 0), 1);
     EXPECT_EQ(worker.Paste(1, 0, 0), 1);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
-    ExpectNode(3, 2, 0, 0);
-    ExpectNode(4, 3, 0, 0);
+    ExpectNodes({{3, 2, 0, 0}, {4, 3, 0, 0}});
     ASSERT_EQ(geo->m_memberTable.GetRows(), 3);
-    ExpectMember(2, 2, 3);
-    ExpectMember(3, 3, 4);
+    ExpectMembers({{2, 2, 3}, {3, 3, 4}});
     EXPECT_EQ(geo->m_memberTable(3, 7), 3); // the rest of the row is copied
     // The clipboard continues from the last copy.
     EXPECT_EQ(worker.Clipboard()(1, 1), 3);
@@ -67,25 +73,17 @@ TEST_F(MemberWorker, PasteMatchesExactlyAndTheHighestNumberedNodeWins)
     EXPECT_EQ(geo->m_nodeTable(6, 4), 1.0); // the copied codes of node 1
 }
 
-TEST_F(MemberWorker, PasteWithAnEmptyClipboardDoesNothing)
-{
-    geo->m_nodeTable = Line(2);
-    geo->m_memberTable = Members({{1, 2}});
-    EXPECT_EQ(worker.Paste(1, 0, 0), 0);
-    EXPECT_EQ(geo->m_memberTable.GetRows(), 1);
-    EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
-}
-
 TEST_F(MemberWorker, MembersNamingMissingNodesCopyNoNodes)
 {
     geo->m_nodeTable = Line(2);
     geo->m_memberTable = Members({{0, 2}, {1, 9}});
+    EXPECT_EQ(worker.Paste(1, 0, 0), 0); // nothing copied yet
+    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
     Select(1, 2);
     worker.Copy();
     EXPECT_EQ(worker.Paste(0, 1, 0), 2);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
-    ExpectMember(3, 0, 3);
-    ExpectMember(4, 4, 0);
+    ExpectMembers({{3, 0, 3}, {4, 4, 0}});
     Select(1, 2);
     worker.Mirror(MemberTableWorker::AxisX, 0.0, MemberTableWorker::ModeCopy);
     EXPECT_EQ(geo->m_memberTable(6, 2), 0.0);
@@ -102,16 +100,12 @@ TEST_F(MemberWorker, CopyOrdersTheSelectionAndIgnoresRowsOutsideTheTable)
     geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}});
     Select(9, 2);
     EXPECT_EQ(worker.Copy(), 2);
-    EXPECT_EQ(geo->m_selMemberFrom, 2);
-    EXPECT_EQ(geo->m_selMemberTo, 9);
-    EXPECT_EQ(worker.Clipboard()(1, 1), 2);
-    EXPECT_EQ(worker.Clipboard()(2, 1), 3);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(2, 9));
+    tablestest::ExpectEntries(worker.Clipboard(), {{1, 1, 2}, {2, 1, 3}});
     Select(0, 0);
     EXPECT_EQ(worker.Copy(), 0);
     EXPECT_EQ(worker.Clipboard().GetRows(), 2);
 }
-
-// ---- move, delete, assign ---------------------------------------------------------
 
 TEST_F(MemberWorker, MoveOfTwoMembersSharingANodeMovesItOnce)
 {
@@ -119,10 +113,7 @@ TEST_F(MemberWorker, MoveOfTwoMembersSharingANodeMovesItOnce)
     geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}});
     Select(2, 1);
     EXPECT_EQ(worker.Move(0, 0, 1), 3);
-    ExpectNode(1, 0, 0, 1);
-    ExpectNode(2, 1, 0, 1);
-    ExpectNode(3, 2, 0, 1);
-    ExpectNode(4, 9, 9, 9);
+    ExpectNodes({{1, 0, 0, 1}, {2, 1, 0, 1}, {3, 2, 0, 1}, {4, 9, 9, 9}});
 }
 
 TEST_F(MemberWorker, DeleteAndAssignWorkOnTheOrderedSelection)
@@ -131,13 +122,10 @@ TEST_F(MemberWorker, DeleteAndAssignWorkOnTheOrderedSelection)
     geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}, {4, 5}});
     Select(3, 2);
     EXPECT_TRUE(worker.Assign(MemberTableWorker::ColRelease, 2));
-    EXPECT_EQ(geo->m_memberTable(2, 8), 2);
-    EXPECT_EQ(geo->m_memberTable(3, 8), 2);
-    EXPECT_EQ(geo->m_memberTable(4, 8), 0);
+    tablestest::ExpectEntries(geo->m_memberTable, {{2, 8, 2}, {3, 8, 2}, {4, 8, 0}});
     EXPECT_TRUE(worker.Delete());
     ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    ExpectMember(1, 1, 2);
-    ExpectMember(2, 4, 5);
+    ExpectMembers({{1, 1, 2}, {2, 4, 5}});
     EXPECT_EQ(geo->m_memberTable.GetCols(), 8);
 }
 
@@ -149,8 +137,6 @@ TEST_F(MemberWorker, AddNewOnAnEmptyTableGivesAnEightColumnRow)
     EXPECT_EQ(geo->m_memberTable(1, 7), 1.0);
     EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
 }
-
-// ---- cells ----------------------------------------------------------------------------
 
 TEST_F(MemberWorker, CheckInKeepsNumbersInTheirRangesAndMeasures)
 {
@@ -182,8 +168,6 @@ TEST_F(MemberWorker, FineLengthNeverReadsOutsideTheNodeTable)
     EXPECT_EQ(geo->m_memberTable(2, 3), 0.0);
 }
 
-// ---- renumbering ------------------------------------------------------------------------
-
 TEST_F(MemberWorker, PageReNumberRemovesZeroLengthAndDuplicateMembers)
 {
     geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {2, 0, 0}});
@@ -192,22 +176,8 @@ TEST_F(MemberWorker, PageReNumberRemovesZeroLengthAndDuplicateMembers)
     EXPECT_EQ(worker.RemoveZeroLength(), 4);
     EXPECT_EQ(worker.RemoveDuplicates(), 2);
     ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    ExpectMember(1, 1, 2);
-    ExpectMember(2, 2, 4);
+    ExpectMembers({{1, 1, 2}, {2, 2, 4}});
     EXPECT_DOUBLE_EQ(geo->m_memberTable(2, 3), 1.0);
-}
-
-// ---- mirror ---------------------------------------------------------------------------
-
-TEST_F(MemberWorker, MirrorCopyOfAMemberInThePlaneReusesItsNodes)
-{
-    geo->m_nodeTable = Nodes({{2, 0, 0}, {2, 5, 0}});
-    geo->m_memberTable = Members({{1, 2}});
-    Select(1, 1);
-    worker.Mirror(MemberTableWorker::AxisX, 2.0, MemberTableWorker::ModeCopy);
-    EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
-    ASSERT_EQ(geo->m_memberTable.GetRows(), 2);
-    ExpectMember(2, 1, 2); // the duplicate Re Number removes
 }
 
 TEST_F(MemberWorker, MirrorCopyLooksNodesUpWithinTheTolerance)
@@ -230,8 +200,7 @@ TEST_F(MemberWorker, MirrorCopyComparesRestraintCodesToo)
     Select(1, 1);
     worker.Mirror(MemberTableWorker::AxisX, 0.0, MemberTableWorker::ModeCopy);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
-    ExpectNode(4, -1, 0, 0);
-    ExpectNode(5, -1, 0, 4);
+    ExpectNodes({{4, -1, 0, 0}, {5, -1, 0, 4}});
     ExpectMember(2, 4, 5);
 }
 
@@ -241,13 +210,9 @@ TEST_F(MemberWorker, MirrorMoveReflectsEveryNodeOnce)
     geo->m_memberTable = Members({{1, 2}, {2, 3}});
     Select(1, 2);
     worker.Mirror(MemberTableWorker::AxisZ, 0.5, MemberTableWorker::ModeMove);
-    ExpectNode(1, 0, 0, 0);
-    ExpectNode(2, 0, 0, -1);
-    ExpectNode(3, 0, 0, -2);
+    ExpectNodes({{1, 0, 0, 0}, {2, 0, 0, -1}, {3, 0, 0, -2}});
     EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
 }
-
-// ---- rotate ---------------------------------------------------------------------------
 
 TEST_F(MemberWorker, RotateCopyBy90DegreesAboutZ)
 {
@@ -281,22 +246,6 @@ TEST_F(MemberWorker, RotateMoveTurnsCounterClockwiseAboutEachAxisThroughK)
     ExpectNode(3, 1, 1, 0, 1e-9); // on the axis through K
 }
 
-TEST_F(MemberWorker, RotationMatricesFollowTheRowVectorConvention)
-{
-    const CdMatrix z = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisZ, 0.3);
-    EXPECT_DOUBLE_EQ(z(1, 2), std::sin(0.3));
-    EXPECT_DOUBLE_EQ(z(2, 1), -std::sin(0.3));
-    const CdMatrix y = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisY, 0.3);
-    EXPECT_DOUBLE_EQ(y(1, 3), -std::sin(0.3));
-    EXPECT_DOUBLE_EQ(y(3, 1), std::sin(0.3));
-    const CdMatrix x = MemberTableWorker::RotationMatrix(MemberTableWorker::AxisX, 0.3);
-    EXPECT_DOUBLE_EQ(x(2, 3), std::sin(0.3));
-    EXPECT_DOUBLE_EQ(x(3, 2), -std::sin(0.3));
-    EXPECT_DOUBLE_EQ(x(1, 1), 1.0);
-}
-
-// ---- generation -------------------------------------------------------------------------
-
 TEST_F(MemberWorker, GenerationStepsBothNodesByTheirIncrementsTimesTheRatio)
 {
     MemberTableWorker::Generation g;
@@ -305,26 +254,13 @@ TEST_F(MemberWorker, GenerationStepsBothNodesByTheirIncrementsTimesTheRatio)
     g.property = 2;
     CdMatrix rows = MemberTableWorker::GeneratedMembers(1, 2, g, 8);
     ASSERT_EQ(rows.GetRows(), 3);
-    EXPECT_EQ(rows(1, 1), 2);
-    EXPECT_EQ(rows(1, 2), 3);
-    EXPECT_EQ(rows(3, 1), 4);
-    EXPECT_EQ(rows(3, 2), 5);
-    EXPECT_EQ(rows(3, 7), 2);
-    EXPECT_EQ(rows(3, 8), 0);
-    EXPECT_EQ(rows(3, 4), 0);
+    tablestest::ExpectEntries(rows, {{1, 1, 2}, {1, 2, 3}, {3, 1, 4}, {3, 2, 5}, {3, 7, 2}, {3, 8, 0}, {3, 4, 0}});
     g.ratio = 2;
     rows = MemberTableWorker::GeneratedMembers(1, 2, g, 8);
-    EXPECT_EQ(rows(1, 1), 3);
-    EXPECT_EQ(rows(1, 2), 4);
-    EXPECT_EQ(rows(2, 1), 5);
-    EXPECT_EQ(rows(2, 2), 6);
-    EXPECT_EQ(rows(3, 1), 7);
-    EXPECT_EQ(rows(3, 2), 8);
+    tablestest::ExpectEntries(rows, {{1, 1, 3}, {1, 2, 4}, {2, 1, 5}, {2, 2, 6}, {3, 1, 7}, {3, 2, 8}});
     g.count = 0;
     EXPECT_EQ(MemberTableWorker::GeneratedMembers(1, 2, g, 8).GetRows(), 0);
 }
-
-// ---- node index -----------------------------------------------------------------------
 
 TEST(NodeIndexTest, TolerantLookupAgreesWithAFullScan)
 {
@@ -364,8 +300,6 @@ TEST(NodeIndexTest, NaNMatchesNothingAndMinusZeroIsZero)
     EXPECT_EQ(tolerant.Find(zero), 2);
 }
 
-// ---- printout ---------------------------------------------------------------------------
-
 TEST_F(MemberWorker, PrintWritesMemberTxtAndOpensItInTheTextViewer)
 {
     FixDate();
@@ -377,19 +311,13 @@ TEST_F(MemberWorker, PrintWritesMemberTxtAndOpensItInTheTextViewer)
     ASSERT_TRUE(worker.Print());
     const std::string path = dir.Folder() + "Member.txt";
     EXPECT_EQ(testsupport::TempDir::Read(path),
-              "KESTRA\n"
-              "Programmer:\tMr.Danek\n"
-              "Description\t:\tPrint (WordPad format)\n"
-              "Member connextivity:\tLast modify  Friday, December 04, 2026\n"
-              "\n"
-              "Element\tStart node\tEnd node\tLength\tProperty\tRelease\n"
-              "1\t1\t2\t5.000\t2\t0\n"
-              "2\t2\t1\t0.000\t0\t1\n");
+              tablestest::ReportHead("Member connextivity") +
+                  "Element\tStart node\tEnd node\tLength\tProperty\tRelease\n"
+                  "1\t1\t2\t5.000\t2\t0\n"
+                  "2\t2\t1\t0.000\t0\t1\n");
     ASSERT_EQ(launches.attempted.size(), 1u);
     EXPECT_EQ(launches.attempted[0], "Notepad " + path);
 }
-
-// ---- import -----------------------------------------------------------------------------
 
 TEST_F(MemberWorker, ImportAppendsMemberFilesAndRefusesOtherWidths)
 {

