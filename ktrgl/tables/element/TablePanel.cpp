@@ -2,10 +2,10 @@
 
 #include "tables/MSFlexGrid.h"
 #include "tables/MenuResource.h"
+#include "tables/element/TableGrid.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QVBoxLayout>
 
 TablePanel::TablePanel(QWidget* parent) : QWidget(parent) {}
 
@@ -13,23 +13,15 @@ TablePanel::~TablePanel() = default;
 
 void TablePanel::CreateGrid(GridEditing::Kind kind, GridEditing::Append append, QWidget* header)
 {
-    m_grid = new CMSFlexGrid(this);
-    m_grid->setObjectName("12039");
+    m_grid = TableGrid::Create(this, 0, header);
     m_grid->SetRows(1);
     m_grid->SetCols(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    if (header)
-        layout->addWidget(header);
-    layout->addWidget(m_grid);
-
     GridEditing::Options options = kind == GridEditing::Bar ? GridEditing::BarOptions() : GridEditing::PageOptions();
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter | GridEditing::RouteDelete;
     options.append = append;
     options.editOnlyTableRows = true;
-    m_editing = new GridEditing(m_grid, this, options, this);
+    m_editing = TableGrid::Edit(m_grid, this, options, this, [this](const QPoint& pos) { OnContextMenu(pos); });
     m_editing->SetSelectionTarget(&m_selFrom, &m_selTo, nullptr);
-    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 void TablePanel::Select(int from, int to)
