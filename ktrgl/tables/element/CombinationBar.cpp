@@ -14,7 +14,6 @@ CCombinationBar::~CCombinationBar() = default;
 
 bool CCombinationBar::OnInitDialog()
 {
-    m_panel->Editing()->CreateEditor(m_panel);
-    m_panel->UpdateTable();
+    m_panel->Open();
     return true;
 }

@@ -14,14 +14,12 @@ CCombinationPage::~CCombinationPage() = default;
 
 bool CCombinationPage::OnSetActive()
 {
-    m_panel->Editing()->CreateEditor(m_panel);
-    m_panel->UpdateTable();
+    m_panel->Open();
     return true;
 }
 
 bool CCombinationPage::OnKillActive()
 {
-    m_panel->Editing()->Commit();
-    m_panel->Editing()->DestroyEditor();
+    m_panel->Close();
     return true;
 }

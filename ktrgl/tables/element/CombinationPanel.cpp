@@ -1,36 +1,15 @@
 #include "tables/element/CombinationPanel.h"
 
 #include "tables/MSFlexGrid.h"
-#include "tables/MenuResource.h"
 
-#include <QAction>
 #include <QMenu>
-#include <QVBoxLayout>
 
-CombinationPanel::CombinationPanel(GridEditing::Kind kind, QWidget* parent) : QWidget(parent)
+CombinationPanel::CombinationPanel(GridEditing::Kind kind, QWidget* parent) : TablePanel(parent)
 {
-    m_grid = new CMSFlexGrid(this);
-    m_grid->setObjectName("12039");
-    m_grid->SetRows(1);
-    m_grid->SetCols(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_grid);
-    GridEditing::Options options = kind == GridEditing::Bar ? GridEditing::BarOptions() : GridEditing::PageOptions();
-    options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter | GridEditing::RouteDelete;
-    options.editOnlyTableRows = true;
-    m_editing = new GridEditing(m_grid, this, options, this);
-    m_editing->SetSelectionTarget(&m_selFrom, &m_selTo, nullptr);
-    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
+    CreateGrid(kind, GridEditing::NoAppend, nullptr);
 }
 
 CombinationPanel::~CombinationPanel() = default;
-
-void CombinationPanel::Select(int from, int to)
-{
-    m_selFrom = from;
-    m_selTo = to;
-}
 
 void CombinationPanel::UpdateTable()
 {
@@ -54,17 +33,6 @@ void CombinationPanel::OnAdd()
         m_table.FillGrid(*m_grid, *m_editing);
 }
 
-void CombinationPanel::OnDelete()
-{
-    m_editing->Commit();
-    const int from = m_selFrom >= 1 ? m_selFrom : static_cast<int>(m_grid->GetRow());
-    const int to = m_selFrom >= 1 ? m_selTo : from;
-    if (m_table.DeleteRows(from, to) > 0) {
-        m_selFrom = m_selTo = 0;
-        m_table.FillGrid(*m_grid, *m_editing);
-    }
-}
-
 bool CombinationPanel::OnCommand(int command)
 {
     switch (command) {
@@ -80,21 +48,11 @@ bool CombinationPanel::OnCommand(int command)
 QMenu* CombinationPanel::CreateContextMenu()
 {
     auto* menu = new QMenu(this);
-    auto add = [&](const char* text, int id, bool enabled) {
-        QAction* a = menu->addAction(text);
-        a->setData(id);
-        a->setEnabled(enabled);
-    };
-    add("Add combination", CmdAdd, true);
-    add("Delete combinations", CmdDelete, m_table.Rows() > 0);
+    AddCommand(menu, "Add combination", CmdAdd, true);
+    AddCommand(menu, "Delete combinations", CmdDelete, m_table.Rows() > 0);
     menu->addSeparator();
-    add("Print", CmdPrint, true);
-    add("Word", CmdWord, true);
-    add("Excel", CmdExcel, true);
+    AddCommand(menu, "Print", CmdPrint, true);
+    AddCommand(menu, "Word", CmdWord, true);
+    AddCommand(menu, "Excel", CmdExcel, true);
     return menu;
-}
-
-void CombinationPanel::OnContextMenu(const QPoint& globalPos)
-{
-    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

@@ -5,6 +5,7 @@
 #include "tables/GridEditing.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/ReportFrame.h"
+#include "tables/node/TableRows.h"
 #include "view/Geometry.h"
 
 #include <algorithm>
@@ -46,11 +47,7 @@ bool CombinationTable::Load()
     CdMatrix file;
     if (!file.Load(FilePath()))
         return false;
-    CdMatrix fitted(file.GetRows(), cases);
-    for (int i = 1; i <= file.GetRows(); ++i)
-        for (int j = 1; j <= cases && j <= file.GetCols(); ++j)
-            fitted(i, j) = file(i, j);
-    m_factors = std::move(fitted);
+    m_factors = TableRows::Resized(file, file.GetRows(), cases);
     if (m_factors.GetRows() == 0)
         m_factors.SetSize(0, cases);
     return true;
@@ -86,10 +83,7 @@ int CombinationTable::AddRow()
         platform::MessageBox(kNoCaseText, kCaption, platform::MB_OK);
         return 0;
     }
-    CdMatrix grown(Rows() + 1, cases);
-    for (int i = 1; i <= Rows(); ++i)
-        for (int j = 1; j <= cases && j <= Cases(); ++j)
-            grown(i, j) = m_factors(i, j);
+    CdMatrix grown = TableRows::Resized(m_factors, Rows() + 1, cases);
     for (int j = 1; j <= cases; ++j)
         grown(Rows() + 1, j) = 1.0;
     m_factors = std::move(grown);
@@ -99,26 +93,13 @@ int CombinationTable::AddRow()
 
 int CombinationTable::DeleteRows(int from, int to)
 {
-    const int first = std::max(1, std::min(from, to));
-    const int last = std::min(Rows(), std::max(from, to));
-    if (first > last)
+    int first = 0;
+    int last = 0;
+    if (!TableRows::Cut(from, to, Rows(), first, last))
         return 0;
-    const int removed = last - first + 1;
-    CdMatrix kept(Rows() - removed, Cases());
-    int r = 0;
-    for (int i = 1; i <= Rows(); ++i) {
-        if (i >= first && i <= last)
-            continue;
-        ++r;
-        for (int j = 1; j <= Cases(); ++j)
-            kept(r, j) = m_factors(i, j);
-    }
-    const int cases = Cases();
-    m_factors = std::move(kept);
-    if (m_factors.GetRows() == 0)
-        m_factors.SetSize(0, cases);
+    m_factors = TableRows::Without(m_factors, first, last, Cases());
     Changed();
-    return removed;
+    return last - first + 1;
 }
 
 void CombinationTable::FillGrid(CMSFlexGrid& grid, const GridEditing& editing) const

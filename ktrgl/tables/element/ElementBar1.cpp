@@ -10,19 +10,15 @@
 #include "tables/element/ElementGen1.h"
 #include "tables/element/ElementPage6.h"
 #include "tables/element/ElementPage8.h"
+#include "tables/element/TableGrid.h"
 #include "tables/node/OffsetCommand.h"
 #include "view/Geometry.h"
 
 #include <QMenu>
-#include <QVBoxLayout>
 
 CElementBar1::CElementBar1(QWidget* parent) : DialogBar("Connextivity", parent)
 {
-    m_grid = new CMSFlexGrid(this);
-    m_grid->setObjectName("12039");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_grid);
+    m_grid = TableGrid::Create(this, 4);
 
     GridEditing::Options options = GridEditing::BarOptions();
     options.orderDraggedRange = true;
@@ -33,8 +29,7 @@ CElementBar1::CElementBar1(QWidget* parent) : DialogBar("Connextivity", parent)
     options.emptyText = GridEditing::IgnoreEmpty;
     options.activeTableCode = CGeometry::TableConnectivity;
     options.selectAllColumn = 3;
-    m_editing = new GridEditing(m_grid, this, options, this);
-    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
+    m_editing = TableGrid::Edit(m_grid, this, options, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementBar1::~CElementBar1() = default;

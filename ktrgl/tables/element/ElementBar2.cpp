@@ -3,27 +3,22 @@
 #include "tables/CommandIds.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/MenuResource.h"
+#include "tables/element/TableGrid.h"
 #include "view/Geometry.h"
 
 #include <QMenu>
-#include <QVBoxLayout>
 
 CElementBar2::CElementBar2(QWidget* parent) : DialogBar("Reference point", parent)
 {
-    m_grid = new CMSFlexGrid(this);
-    m_grid->setObjectName("12039");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_grid);
+    m_grid = TableGrid::Create(this, 4);
 
     GridEditing::Options options = GridEditing::BarOptions();
     options.orderDraggedRange = true;
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
     options.activeTableCode = CGeometry::TableRefPoints;
     options.selectAllColumn = 3;
-    m_editing = new GridEditing(m_grid, this, options, this);
+    m_editing = TableGrid::Edit(m_grid, this, options, this, [this](const QPoint& pos) { OnContextMenu(pos); });
     connect(m_grid, &CMSFlexGrid::SelChange, this, &CElementBar2::OnSelChangeTable);
-    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementBar2::~CElementBar2() = default;

@@ -4,25 +4,20 @@
 #include "tables/CommandIds.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/MenuResource.h"
+#include "tables/element/TableGrid.h"
 #include "view/Geometry.h"
 
 #include <QMenu>
-#include <QVBoxLayout>
 
 CElementBar3::CElementBar3(QWidget* parent) : DialogBar("Properties", parent)
 {
-    m_grid = new CMSFlexGrid(this);
-    m_grid->setObjectName("12039");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_grid);
+    m_grid = TableGrid::Create(this, 4);
 
     GridEditing::Options options = GridEditing::BarOptions();
     options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter;
     options.append = GridEditing::AppendOnDown;
     options.activeTableCode = CGeometry::TableProperties;
-    m_editing = new GridEditing(m_grid, this, options, this);
-    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
+    m_editing = TableGrid::Edit(m_grid, this, options, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementBar3::~CElementBar3() = default;

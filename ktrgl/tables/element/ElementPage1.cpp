@@ -4,20 +4,16 @@
 #include "tables/CommandIds.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/MenuResource.h"
+#include "tables/element/TableGrid.h"
 #include "tables/node/OffsetCommand.h"
 #include "view/Geometry.h"
 
 #include <QMenu>
-#include <QVBoxLayout>
 
 CElementPage1::CElementPage1(QWidget* parent) : PropertyPage("Connextivity", parent)
 {
     setObjectName("12017");
-    m_grid = new CMSFlexGrid(this);
-    m_grid->setObjectName("12039");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_grid);
+    m_grid = TableGrid::Create(this, 4);
 
     GridEditing::Options options = GridEditing::PageOptions();
     options.orderDraggedRange = true;
@@ -25,8 +21,7 @@ CElementPage1::CElementPage1(QWidget* parent) : PropertyPage("Connextivity", par
     options.append = GridEditing::AppendAfterCommit;
     options.activeTableCode = CGeometry::TableConnectivity;
     options.selectAllColumn = 3;
-    m_editing = new GridEditing(m_grid, this, options, this);
-    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
+    m_editing = TableGrid::Edit(m_grid, this, options, this, [this](const QPoint& pos) { OnContextMenu(pos); });
 }
 
 CElementPage1::~CElementPage1() = default;

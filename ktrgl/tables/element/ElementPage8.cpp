@@ -3,7 +3,6 @@
 #include "project/Project.h"
 #include "tables/GridEditing.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,32 +10,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CElementPage8::CElementPage8(QWidget* parent) : PropertyPage("Rotation", parent)
+CElementPage8::CElementPage8(QWidget* parent) : MoveCopyPage("Rotation", parent)
 {
     setObjectName("12041");
     auto* layout = new QVBoxLayout(this);
 
-    auto* modeBox = new QGroupBox("Mode", this);
-    auto* modeLayout = new QVBoxLayout(modeBox);
-    auto* modes = new QButtonGroup(this);
-    static const char* const kModes[2] = {"Move", "Copy"};
-    for (int i = 0; i < 2; ++i) {
-        m_modeButtons[i] = new QRadioButton(kModes[i], modeBox);
-        modes->addButton(m_modeButtons[i], i);
-        modeLayout->addWidget(m_modeButtons[i]);
-    }
-    layout->addWidget(modeBox);
+    AddModeBox(layout);
 
-    auto* axisBox = new QGroupBox("Axis", this);
-    auto* axisLayout = new QVBoxLayout(axisBox);
-    auto* axes = new QButtonGroup(this);
     static const char* const kAxes[3] = {"Parallel axis X", "Parallel axis Y", "Parallel axis Z"};
-    for (int i = 0; i < 3; ++i) {
-        m_axisButtons[i] = new QRadioButton(kAxes[i], axisBox);
-        axes->addButton(m_axisButtons[i], i);
-        axisLayout->addWidget(m_axisButtons[i]);
-    }
-    layout->addWidget(axisBox);
+    AddRadioBox(layout, "Axis", kAxes, 3, m_axisButtons);
 
     const QString unit = QString::fromStdString(CProject().GetLengthUnit());
     auto* pointBox = new QGroupBox("Distance to Origin (Point K)", this);
@@ -65,29 +47,17 @@ void CElementPage8::UpdateData(bool save)
 {
     double* values[4] = {&m_x, &m_y, &m_z, &m_angle};
     if (save) {
-        m_mode = m_modeButtons[0]->isChecked() ? 1 : 2;
+        UpdateMode(true);
         for (int i = 0; i < 3; ++i)
             if (m_axisButtons[i]->isChecked())
                 m_axis = i + 1;
         for (int i = 0; i < 4; ++i)
             *values[i] = GridEditing::ParseNumber(m_edits[i]->text().trimmed().toStdString());
     } else {
-        m_modeButtons[m_mode == 1 ? 0 : 1]->setChecked(true);
+        UpdateMode(false);
         if (m_axis >= 1 && m_axis <= 3)
             m_axisButtons[m_axis - 1]->setChecked(true);
         for (int i = 0; i < 4; ++i)
             m_edits[i]->setText(QString::fromStdString(GridEditing::Format("%g", *values[i])));
     }
-}
-
-bool CElementPage8::OnKillActive()
-{
-    UpdateData(true);
-    return true;
-}
-
-void CElementPage8::OnOK()
-{
-    UpdateData(true);
-    PropertyPage::OnOK();
 }

@@ -14,7 +14,6 @@ CMemberLoadBar::~CMemberLoadBar() = default;
 
 bool CMemberLoadBar::OnInitDialog()
 {
-    m_panel->Editing()->CreateEditor(m_panel);
-    m_panel->UpdateTable();
+    m_panel->Open();
     return true;
 }

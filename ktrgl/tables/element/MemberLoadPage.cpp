@@ -14,14 +14,12 @@ CMemberLoadPage::~CMemberLoadPage() = default;
 
 bool CMemberLoadPage::OnSetActive()
 {
-    m_panel->Editing()->CreateEditor(m_panel);
-    m_panel->UpdateTable();
+    m_panel->Open();
     return true;
 }
 
 bool CMemberLoadPage::OnKillActive()
 {
-    m_panel->Editing()->Commit();
-    m_panel->Editing()->DestroyEditor();
+    m_panel->Close();
     return true;
 }

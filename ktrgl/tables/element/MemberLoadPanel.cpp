@@ -3,43 +3,19 @@
 #include "platform/MessageBox.h"
 #include "project/Project.h"
 #include "tables/MSFlexGrid.h"
-#include "tables/MenuResource.h"
 #include "tables/element/SelfWeightDlg.h"
 #include "view/Geometry.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QVBoxLayout>
 
-MemberLoadPanel::MemberLoadPanel(GridEditing::Kind kind, QWidget* parent) : QWidget(parent)
+MemberLoadPanel::MemberLoadPanel(GridEditing::Kind kind, QWidget* parent) : TablePanel(parent)
 {
     m_label = new QLabel(this);
-    m_grid = new CMSFlexGrid(this);
-    m_grid->setObjectName("12039");
-    m_grid->SetRows(1);
-    m_grid->SetCols(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_label);
-    layout->addWidget(m_grid);
-
-    GridEditing::Options options = kind == GridEditing::Bar ? GridEditing::BarOptions() : GridEditing::PageOptions();
-    options.routedKeys = GridEditing::RouteUpDown | GridEditing::RouteEnter | GridEditing::RouteDelete;
-    options.append = GridEditing::AppendAfterCommit;
-    options.editOnlyTableRows = true;
-    m_editing = new GridEditing(m_grid, this, options, this);
-    m_editing->SetSelectionTarget(&m_selFrom, &m_selTo, nullptr);
-    MenuResource::ConnectContextMenu(m_grid, this, [this](const QPoint& pos) { OnContextMenu(pos); });
+    CreateGrid(kind, GridEditing::AppendAfterCommit, m_label);
 }
 
 MemberLoadPanel::~MemberLoadPanel() = default;
-
-void MemberLoadPanel::Select(int from, int to)
-{
-    m_selFrom = from;
-    m_selTo = to;
-}
 
 void MemberLoadPanel::ShowCase()
 {
@@ -94,22 +70,13 @@ void MemberLoadPanel::OnAdd()
     m_table.FillGrid(*m_grid, *m_editing);
 }
 
-void MemberLoadPanel::OnDelete()
-{
-    m_editing->Commit();
-    const int from = m_selFrom >= 1 ? m_selFrom : static_cast<int>(m_grid->GetRow());
-    const int to = m_selFrom >= 1 ? m_selTo : from;
-    if (m_table.DeleteRows(from, to) > 0) {
-        m_selFrom = m_selTo = 0;
-        m_table.FillGrid(*m_grid, *m_editing);
-    }
-}
-
 void MemberLoadPanel::OnCopy()
 {
     m_editing->Commit();
-    const int from = m_selFrom >= 1 ? m_selFrom : static_cast<int>(m_grid->GetRow());
-    m_table.Copy(from, m_selFrom >= 1 ? m_selTo : from);
+    int from = 0;
+    int to = 0;
+    SelectedRows(from, to);
+    m_table.Copy(from, to);
 }
 
 void MemberLoadPanel::OnPaste()
@@ -163,25 +130,15 @@ QMenu* MemberLoadPanel::CreateContextMenu()
 {
     auto* menu = new QMenu(this);
     const bool shown = m_table.CurrentCase() >= 1;
-    auto add = [&](const char* text, int id, bool enabled) {
-        QAction* a = menu->addAction(text);
-        a->setData(id);
-        a->setEnabled(enabled);
-    };
-    add("Add load", CmdAdd, shown);
-    add("Delete loads", CmdDelete, shown && m_table.Rows() > 0);
-    add("Copy", CmdCopy, shown && m_table.Rows() > 0);
-    add("Paste", CmdPaste, shown && m_table.HasCopy());
+    AddCommand(menu, "Add load", CmdAdd, shown);
+    AddCommand(menu, "Delete loads", CmdDelete, shown && m_table.Rows() > 0);
+    AddCommand(menu, "Copy", CmdCopy, shown && m_table.Rows() > 0);
+    AddCommand(menu, "Paste", CmdPaste, shown && m_table.HasCopy());
     menu->addSeparator();
-    add("Generate self weight...", CmdSelfWeight, shown && m_table.MemberCount() > 0);
+    AddCommand(menu, "Generate self weight...", CmdSelfWeight, shown && m_table.MemberCount() > 0);
     menu->addSeparator();
-    add("Print", CmdPrint, shown);
-    add("Word", CmdWord, shown);
-    add("Excel", CmdExcel, shown);
+    AddCommand(menu, "Print", CmdPrint, shown);
+    AddCommand(menu, "Word", CmdWord, shown);
+    AddCommand(menu, "Excel", CmdExcel, shown);
     return menu;
-}
-
-void MemberLoadPanel::OnContextMenu(const QPoint& globalPos)
-{
-    MenuResource::RunPopupMenu(CreateContextMenu(), globalPos, [this](int id) { OnCommand(id); });
 }

@@ -5,6 +5,7 @@
 #include "tables/GridEditing.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/ReportFrame.h"
+#include "tables/node/TableRows.h"
 #include "view/Geometry.h"
 
 #include <algorithm>
@@ -25,16 +26,6 @@ const char* const MemberLoadTable::kOnlyLinearText = "%s applies only to a linea
 const char* const MemberLoadTable::kNoCaseText = "Choose a load case first";
 
 namespace {
-
-// The table with extra zero rows after its own.
-CdMatrix Grown(const CdMatrix& table, int extra, int cols)
-{
-    CdMatrix grown(table.GetRows() + extra, cols);
-    for (int i = 1; i <= table.GetRows(); ++i)
-        for (int j = 1; j <= cols && j <= table.GetCols(); ++j)
-            grown(i, j) = table(i, j);
-    return grown;
-}
 
 bool IsWhole(double v, int low, int high)
 {
@@ -95,18 +86,8 @@ bool MemberLoadTable::Choose(int k)
     if (!file.Load(CasePath(k)))
         return true;
     // Columns the file lacks read as 0; more than seven are not ours.
-    CdMatrix loads(file.GetRows(), kColumns);
-    for (int i = 1; i <= file.GetRows(); ++i)
-        for (int j = 1; j <= kColumns && j <= file.GetCols(); ++j)
-            loads(i, j) = file(i, j);
-    m_loads = std::move(loads);
+    m_loads = TableRows::Resized(file, file.GetRows(), kColumns);
     return true;
-}
-
-void MemberLoadTable::Unchoose()
-{
-    m_case = 0;
-    m_loads.SetSize(0, 0);
 }
 
 bool MemberLoadTable::Save() const
@@ -235,7 +216,7 @@ int MemberLoadTable::AddRow(int member)
         return 0;
     if (member < 1 || member > MemberCount())
         member = 1;
-    CdMatrix grown = Grown(m_loads, 1, kColumns);
+    CdMatrix grown = TableRows::Resized(m_loads, Rows() + 1, kColumns);
     const int row = Rows() + 1;
     grown(row, ColMember) = member;
     grown(row, ColKind) = KindUniform;
@@ -249,51 +230,23 @@ int MemberLoadTable::AddRow(int member)
 
 int MemberLoadTable::DeleteRows(int from, int to)
 {
-    if (m_case < 1)
+    int first = 0;
+    int last = 0;
+    if (m_case < 1 || !TableRows::Cut(from, to, Rows(), first, last))
         return 0;
-    const int first = std::max(1, std::min(from, to));
-    const int last = std::min(Rows(), std::max(from, to));
-    if (first > last)
-        return 0;
-    const int removed = last - first + 1;
-    CdMatrix kept(Rows() - removed, kColumns);
-    int r = 0;
-    for (int i = 1; i <= Rows(); ++i) {
-        if (i >= first && i <= last)
-            continue;
-        ++r;
-        for (int j = 1; j <= kColumns; ++j)
-            kept(r, j) = m_loads(i, j);
-    }
-    m_loads = std::move(kept);
-    if (m_loads.GetRows() == 0)
-        m_loads.SetSize(0, kColumns);
+    m_loads = TableRows::Without(m_loads, first, last, kColumns);
     Save();
     Redraw();
     if (m_geometry)
         m_geometry->m_modelChanged = true;
-    return removed;
-}
-
-int MemberLoadTable::Copy(int from, int to)
-{
-    const int first = std::max(1, std::min(from, to));
-    const int last = std::min(Rows(), std::max(from, to));
-    if (first > last)
-        return 0;
-    CdMatrix buffer(last - first + 1, kColumns);
-    for (int i = first; i <= last; ++i)
-        for (int j = 1; j <= kColumns; ++j)
-            buffer(i - first + 1, j) = m_loads(i, j);
-    m_copy = std::move(buffer);
-    return m_copy.GetRows();
+    return last - first + 1;
 }
 
 int MemberLoadTable::Paste()
 {
     if (!m_geometry || m_case < 1 || !HasCopy())
         return 0;
-    CdMatrix grown = Grown(m_loads, m_copy.GetRows(), kColumns);
+    CdMatrix grown = TableRows::Resized(m_loads, Rows() + m_copy.GetRows(), kColumns);
     for (int i = 1; i <= m_copy.GetRows(); ++i)
         for (int j = 1; j <= kColumns; ++j)
             grown(Rows() + i, j) = m_copy(i, j);
@@ -378,12 +331,8 @@ std::string MemberLoadTable::Header(int col, const std::string& length, const st
 
 void MemberLoadTable::FillGrid(CMSFlexGrid& grid, const GridEditing& editing) const
 {
-    grid.Clear();
-    if (m_case < 1) {
-        grid.SetRows(1);
-        grid.SetCols(1);
+    if (!ClearGrid(grid))
         return;
-    }
     CProject project;
     grid.SetRows(Rows() + 2);
     grid.SetCols(kColumns + 1);

@@ -17,12 +17,13 @@
 #include <string>
 
 #include "numerics/dMatrix.h"
+#include "tables/node/LoadCaseTable.h"
 
 class CGeometry;
 class CMSFlexGrid;
 class GridEditing;
 
-class MemberLoadTable {
+class MemberLoadTable : public LoadCaseTable {
 public:
     static constexpr int kColumns = 7;
     enum Column { ColMember = 1, ColKind, ColDirection, ColA, ColB, ColW1, ColW2 };
@@ -40,10 +41,8 @@ public:
     static const char* const kOnlyLinearText; // "b" or "w2"
     static const char* const kNoCaseText;
 
-    explicit MemberLoadTable(CGeometry* geometry = nullptr) : m_geometry(geometry) {}
+    explicit MemberLoadTable(CGeometry* geometry = nullptr) : LoadCaseTable(geometry) {}
 
-    void SetGeometry(CGeometry* geometry) { m_geometry = geometry; }
-    CGeometry* Geometry() const { return m_geometry; }
     int MemberCount() const;
     // Distance between the member's end nodes in metres (0 when it has none).
     double MemberLength(int member) const;
@@ -58,14 +57,11 @@ public:
     static int ActiveCase();
 
     // ---- the shown case ----------------------------------------------------
-    int CurrentCase() const { return m_case; }
-    const CdMatrix& Loads() const { return m_loads; }
     int Rows() const { return m_loads.GetRows(); }
     // Reads case k's file (a missing file is a case without member loads; a
     // damaged one is reported by the reader and reads as none). False for k
     // outside 1 .. N.
     bool Choose(int k);
-    void Unchoose();
     // Writes the table to the case's file (0 rows x 7 columns when empty).
     bool Save() const;
     // The model view draws the rows (its member load glyphs are rebuilt).
@@ -87,9 +83,7 @@ public:
     int AddRow(int member);
     // Removes rows from .. to (cut to the table). Returns the rows removed.
     int DeleteRows(int from, int to);
-    bool HasCopy() const { return m_copy.GetRows() > 0; }
-    void ClearCopy() { m_copy.SetSize(0, 0); }
-    int Copy(int from, int to);
+    int Copy(int from, int to) { return CopyRows(from, to); }
     // The copied rows appended to the shown case. Returns the rows added.
     int Paste();
     // Replaces the case's self weight rows by one kind 4 row per member:
@@ -119,9 +113,4 @@ public:
 
 private:
     bool Store(int row, const double values[kColumns]);
-
-    CGeometry* m_geometry;
-    int m_case = 0;
-    CdMatrix m_loads;
-    CdMatrix m_copy;
 };

@@ -6,6 +6,7 @@
 #include "tables/GridEditing.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/ReportFrame.h"
+#include "tables/node/TableRows.h"
 #include "view/Geometry.h"
 
 #include <algorithm>
@@ -76,21 +77,8 @@ void LoadCaseWorker::Read(CProject& project, int k)
     // A missing or damaged file is reported by the reader; its loads are 0.
     CdMatrix file;
     file.Load(project.GetName(), CaseExtension(k));
-    const int rows = NodeCount();
-    const int cols = std::clamp(project.GetDof(), 0, 6);
-    m_loads.SetSize(rows, cols);
-    const int keepRows = std::min(rows, file.GetRows());
-    const int keepCols = std::min(cols, file.GetCols());
-    for (int i = 1; i <= keepRows; ++i)
-        for (int j = 1; j <= keepCols; ++j)
-            m_loads(i, j) = file(i, j);
+    m_loads = TableRows::Resized(file, NodeCount(), std::clamp(project.GetDof(), 0, 6));
     m_case = k;
-}
-
-void LoadCaseWorker::Unchoose()
-{
-    m_case = 0;
-    m_loads.SetSize(0, 0);
 }
 
 bool LoadCaseWorker::Save() const
@@ -215,13 +203,7 @@ void LoadCaseWorker::FitToModel()
     const int cols = Dof();
     if (m_loads.GetRows() == rows && m_loads.GetCols() == cols)
         return;
-    CdMatrix fitted(rows, cols);
-    const int keepRows = std::min(rows, m_loads.GetRows());
-    const int keepCols = std::min(cols, m_loads.GetCols());
-    for (int i = 1; i <= keepRows; ++i)
-        for (int j = 1; j <= keepCols; ++j)
-            fitted(i, j) = m_loads(i, j);
-    m_loads = std::move(fitted);
+    m_loads = TableRows::Resized(m_loads, rows, cols);
 }
 
 bool LoadCaseWorker::StoreLoad(int node, int dof, double shown)
@@ -247,16 +229,7 @@ int LoadCaseWorker::Copy()
 {
     if (!m_geometry)
         return 0;
-    const int first = std::max(1, std::min(m_geometry->m_selNodeFrom, m_geometry->m_selNodeTo));
-    const int last = std::min(m_loads.GetRows(), std::max(m_geometry->m_selNodeFrom, m_geometry->m_selNodeTo));
-    if (first > last)
-        return 0;
-    CdMatrix buffer(last - first + 1, m_loads.GetCols());
-    for (int i = first; i <= last; ++i)
-        for (int j = 1; j <= m_loads.GetCols(); ++j)
-            buffer(i - first + 1, j) = m_loads(i, j);
-    m_copy = std::move(buffer);
-    return m_copy.GetRows();
+    return CopyRows(m_geometry->m_selNodeFrom, m_geometry->m_selNodeTo);
 }
 
 int LoadCaseWorker::Paste()
@@ -375,12 +348,8 @@ bool LoadCaseWorker::Print() const
 
 void LoadCaseWorker::FillGrid(CMSFlexGrid& grid, const GridEditing& editing) const
 {
-    grid.Clear();
-    if (m_case < 1) {
-        grid.SetRows(1);
-        grid.SetCols(1);
+    if (!ClearGrid(grid))
         return;
-    }
     CProject project;
     const bool frame = project.GetElementType() == "Frame3D";
     const int dof = std::clamp(project.GetDof(), 0, 6);

@@ -12,13 +12,14 @@
 #include <string>
 
 #include "numerics/dMatrix.h"
+#include "tables/node/LoadCaseTable.h"
 
 class CGeometry;
 class CProject;
 class CMSFlexGrid;
 class GridEditing;
 
-class LoadCaseWorker {
+class LoadCaseWorker : public LoadCaseTable {
 public:
     // The message of a load typed at a supported degree of freedom.
     static const char* const kInactiveText;    // "Inactive DOF(support) can't apply any load"
@@ -35,10 +36,8 @@ public:
         int step = 0;                          // node number step
     };
 
-    explicit LoadCaseWorker(CGeometry* geometry = nullptr) : m_geometry(geometry) {}
+    explicit LoadCaseWorker(CGeometry* geometry = nullptr) : LoadCaseTable(geometry) {}
 
-    void SetGeometry(CGeometry* geometry) { m_geometry = geometry; }
-    CGeometry* Geometry() const { return m_geometry; }
     int NodeCount() const;
 
     // ---- project facts -----------------------------------------------------
@@ -53,9 +52,7 @@ public:
     static std::string CasePath(int k);
 
     // ---- the shown case ----------------------------------------------------
-    // 0 until a case is chosen (no table is shown then).
-    int CurrentCase() const { return m_case; }
-    const CdMatrix& Loads() const { return m_loads; }
+    using LoadCaseTable::Loads;
     CdMatrix& Loads() { return m_loads; }
     // Chooses case k of 1 .. N: "LOADS CASE" becomes k and the settings are
     // written; the case file is read into a node count x "DOF " matrix, what
@@ -65,8 +62,6 @@ public:
     // another project was opened, an undo): the settings are not written.
     // No case is shown when the project has none.
     void Reread();
-    // Forgets the shown case (k = 0, no loads).
-    void Unchoose();
     // Writes the load matrix to the shown case's file; false when there is
     // no shown case or the file could not be written (reported).
     bool Save() const;
@@ -105,9 +100,6 @@ public:
     void FitToModel();
 
     // ---- copy buffer ---------------------------------------------------------
-    const CdMatrix& CopyBuffer() const { return m_copy; }
-    bool HasCopy() const { return m_copy.GetRows() > 0; }
-    void ClearCopy() { m_copy.SetSize(0, 0); }
     // The model view's selected rows (first to last, cut to the load rows),
     // every column. Returns the rows copied (0 leaves the buffer).
     int Copy();
@@ -144,9 +136,4 @@ public:
 private:
     // Case k's file into the load matrix; k becomes the shown case.
     void Read(CProject& project, int k);
-
-    CGeometry* m_geometry;
-    int m_case = 0;
-    CdMatrix m_loads;
-    CdMatrix m_copy;
 };
