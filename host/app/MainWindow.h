@@ -132,9 +132,10 @@ private:
     // Member load glyphs of case k (none for a combination or without a
     // file).
     void ShowMemberLoads(int k);
-    // The force diagrams of record k with its member end forces: through
-    // the stations when the solver wrote ".mfs", else straight.
-    void ShowForceDiagrams(int k, const CdMatrix& forces);
+    // The force diagram of `component` (ForceFx..ForceMz; 0 for none) of
+    // record k with its member end forces, the labels and legends of all:
+    // through the stations when the solver wrote ".mfs", else straight.
+    void ShowForceDiagrams(int k, const CdMatrix& forces, int component);
     void AddRecent(const QString& path);
     // Asks to save a changed model: false when the user cancels.
     bool MaybeSave();

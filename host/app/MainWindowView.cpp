@@ -63,7 +63,7 @@ bool MainWindow::RefreshView(QString* problem)
             trouble = QString::fromStdString(error);
         if (members > 0) {
             if (ProjectFiles::ReadResult(".elf", k, members, 2 * dof, record, error))
-                ShowForceDiagrams(k, record);
+                ShowForceDiagrams(k, record, mode == CGeometry::ModeForces ? component : 0);
             else
                 trouble = QString::fromStdString(error);
         }
@@ -112,9 +112,14 @@ bool MainWindow::SetForceComponent(int id)
         UpdateActions();
         return false;
     }
+    const bool changed = m_geometry->m_forceComponent != id;
     m_geometry->m_forceComponent = id;
-    if (m_geometry->m_viewMode != CGeometry::ModeForces && !SetViewMode(CGeometry::ModeForces))
-        return false;
+    if (m_geometry->m_viewMode != CGeometry::ModeForces) {
+        if (!SetViewMode(CGeometry::ModeForces))
+            return false;
+    } else if (changed) {
+        RefreshView(); // builds the newly chosen diagram
+    }
     UpdateActions();
     m_view->update();
     return true;
@@ -265,7 +270,7 @@ void MainWindow::ShowMemberLoads(int k)
     m_geometry->UpdateMemberLoad(loads);
 }
 
-void MainWindow::ShowForceDiagrams(int k, const CdMatrix& forces)
+void MainWindow::ShowForceDiagrams(int k, const CdMatrix& forces, int component)
 {
     // Section forces at the stations, when the solver wrote them, draw the
     // diagrams along the members instead of straight lines between the
@@ -281,10 +286,22 @@ void MainWindow::ShowForceDiagrams(int k, const CdMatrix& forces)
         statusBar()->showMessage(QString::fromStdString(error), 10000);
         stations = CdMatrix();
     }
+    // Only the diagram on screen is built (none outside the force view):
+    // on software OpenGL each one costs about a second per 50,000 members,
+    // and the view shows one component at a time. Choosing another builds
+    // that one. The user's show switches are kept for the next build.
+    COptionPage4& o = g.m_forceOptions;
+    const COptionPage4 chosen = o;
+    int* shows[6] = {&o.m_memberFxShow, &o.m_memberFyShow, &o.m_memberFzShow,
+                     &o.m_memberMxShow, &o.m_memberMyShow, &o.m_memberMzShow};
+    for (int c = 0; c < 6; ++c)
+        if (c != component - CGeometry::ForceFx)
+            *shows[c] = 0;
     if (stations.GetRows() == 0) {
         g.UpdateMemberForec(forces);
-        return;
+    } else {
+        g.UpdateDiagramLabels(forces);
+        g.UpdateMemberStations(stations);
     }
-    g.UpdateDiagramLabels(forces);
-    g.UpdateMemberStations(stations);
+    o = chosen;
 }
