@@ -215,9 +215,12 @@ void BM_BuildNodeAndMemberLists(benchmark::State& state)
 }
 BENCHMARK(BM_BuildNodeAndMemberLists)->Arg(200000)->Unit(benchmark::kMillisecond);
 
-// UpdateMemberForec of a row of members with all six diagrams shown: the
-// solver's "dcos" file holds the local axes of every member.
-void BM_UpdateMemberForec(benchmark::State& state)
+// The force diagrams of a row of members, straight from the end forces
+// (UpdateMemberForec) or through the 21 stations (UpdateMemberStations),
+// with all six components shown or only Mz (what the window builds: the
+// component on screen). The solver's "dcos" file holds the local axes of
+// every member.
+void DiagramBench(benchmark::State& state, bool stations, bool allSix)
 {
     UseTempSettings();
     if (!platform::EglSurface::DisplayAvailable()) {
@@ -231,7 +234,8 @@ void BM_UpdateMemberForec(benchmark::State& state)
     platform::Profile::WriteString("KESTRA ", "DOF ", "6");
     platform::Profile::WriteString("KESTRA ", "Element Type ", "Frame3D");
     for (const char* c : {"Fx", "Fy", "Fz", "Mx", "My", "Mz"}) {
-        platform::Profile::WriteString("OPTION", std::string("Member ") + c + " show", "1");
+        const bool shown = allSix || std::string(c) == "Mz";
+        platform::Profile::WriteString("OPTION", std::string("Member ") + c + " show", shown ? "1" : "0");
         platform::Profile::WriteString("OPTION", std::string("Subdivisions ") + c, "20");
     }
     {
@@ -258,19 +262,34 @@ void BM_UpdateMemberForec(benchmark::State& state)
         geo.m_nodeTable(i, 1) = i - 1;
     geo.m_memberTable.SetSize(m, 8);
     CdMatrix forces(m, 12);
+    CdMatrix sections(stations ? m * CGeometry::kStations : 1, 6);
     for (int k = 1; k <= m; ++k) {
         geo.m_memberTable(k, 1) = k;
         geo.m_memberTable(k, 2) = k + 1;
         for (int c = 1; c <= 12; ++c)
             forces(k, c) = 1.0 + (k * 7 + c) % 13;
+        for (int s = 1; stations && s <= CGeometry::kStations; ++s)
+            for (int c = 1; c <= 6; ++c)
+                sections((k - 1) * CGeometry::kStations + s, c) = forces(k, c) + s * (s - 21) * 0.01;
     }
     for (auto _ : state) {
-        geo.UpdateMemberForec(forces);
+        if (stations) {
+            geo.UpdateDiagramLabels(forces);
+            geo.UpdateMemberStations(sections);
+        } else {
+            geo.UpdateMemberForec(forces);
+        }
         glFinish();
     }
     geo.OnDestroy();
 }
+
+void BM_UpdateMemberForec(benchmark::State& state) { DiagramBench(state, false, true); }
 BENCHMARK(BM_UpdateMemberForec)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+void BM_StationDiagramsAllSix(benchmark::State& state) { DiagramBench(state, true, true); }
+BENCHMARK(BM_StationDiagramsAllSix)->Arg(100000)->Unit(benchmark::kMillisecond);
+void BM_StationDiagramOnScreen(benchmark::State& state) { DiagramBench(state, true, false); }
+BENCHMARK(BM_StationDiagramOnScreen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Reading the local axes of every member: one LoadRecord (one open) per
 // member against one RecordSet read of the whole file.
