@@ -1,35 +1,25 @@
 // The host's menus and sheets: a table command forwarded from the Input menu
 // (and undone), the input sheet's pages, and the display settings sheet.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
-#include <QApplication>
-#include <filesystem>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
 #include <QTimer>
 #include <QUndoStack>
-#include <sstream>
+#include <filesystem>
 
-#include "DemoProjects.h"
-#include "MainWindow.h"
-#include "ModelUndo.h"
-#include "ModelViewWidget.h"
+#include "GuiSupport.h"
 #include "platform/Profile.h"
 #include "project/Project.h"
 #include "setup/GeometryWizard.h"
-#include "setup/NewProjectPage1.h"
 #include "setup/GlobalPage1.h"
 #include "setup/LayoutGenerator.h"
-#include "support/TempDir.h"
+#include "setup/NewProjectPage1.h"
 #include "tables/CommandIds.h"
 #include "tables/MenuResource.h"
 #include "tables/PropertyPage.h"
 #include "tables/PropertySheet.h"
-#include "tables/TablesTestSupport.h"
 #include "tables/node/NodePage1.h"
 #include "view/Geometry.h"
 
@@ -39,57 +29,21 @@ namespace {
 
 struct HostSheets : ::testing::Test {
     TempDir tmp;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<MainWindow> window = guitest::OpenWindow(guitest::Write(tmp, DemoProjects::PrattBridge()), false);
 
-    void SetUp() override
-    {
-        std::ostringstream log;
-        std::string error;
-        const std::string folder = tmp.Folder() + "Bridge/";
-        ASSERT_TRUE(DemoProjects::Write(DemoProjects::PrattBridge(), folder, log, error)) << error;
-        window = std::make_unique<MainWindow>();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QString message;
-        ASSERT_TRUE(window->OpenProject(QString::fromStdString(folder + "Bridge.KTR"), &message))
-            << message.toStdString();
-        ASSERT_TRUE(QTest::qWaitFor([this]() { return window->View()->ContextReady(); }, 10000));
-    }
-    void TearDown() override
-    {
-        if (window)
-            window->Geometry().m_modelChanged = window->Geometry().m_geometryChanged = false;
-    }
+    void TearDown() override { guitest::Discard(*window); }
 
-    QMenu* TopMenu(const QString& title)
-    {
-        for (QAction* a : window->menuBar()->actions())
-            if (a->menu() && a->text() == title)
-                return a->menu();
-        return nullptr;
-    }
-
-    // Runs `body` on the modal sheet the next command opens (looked for
-    // every 50 ms for up to 5 s).
+    // Runs `body` on the property sheet the next command opens (looked for
+    // every 50 ms for up to 5 s; the watchdog closes any other box).
     static void OnNextSheet(std::function<void(PropertySheet&)> body, int tries = 100)
     {
         QTimer::singleShot(50, [body, tries]() {
-            auto* sheet = qobject_cast<PropertySheet*>(QApplication::activeModalWidget());
-            if (!sheet && tries > 0) {
+            if (auto* sheet = qobject_cast<PropertySheet*>(QApplication::activeModalWidget()))
+                body(*sheet);
+            else if (tries > 0)
                 OnNextSheet(body, tries - 1);
-                return;
-            }
-            if (!sheet) {
-                // Something else holds the window: name it and close it.
-                QWidget* modal = QApplication::activeModalWidget();
-                ADD_FAILURE() << "no sheet; modal: "
-                              << (modal ? modal->metaObject()->className() : "none") << " "
-                              << (modal ? modal->windowTitle().toStdString() : "");
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
-                    dialog->reject();
-                return;
-            }
-            body(*sheet);
+            else
+                ADD_FAILURE() << "no property sheet opened";
         });
     }
 };
@@ -98,12 +52,12 @@ struct HostSheets : ::testing::Test {
 
 TEST_F(HostSheets, InputMenuForwardsATableCommandAndUndoTakesItBack)
 {
-    QMenu* input = TopMenu("&Input");
-    ASSERT_NE(input, nullptr);
     QMenu* nodes = nullptr;
-    for (QAction* a : input->actions())
-        if (a->menu() && a->text() == "Node coordinates")
-            nodes = a->menu();
+    for (QAction* top : window->menuBar()->actions())
+        if (top->menu() && top->text() == "&Input")
+            for (QAction* a : top->menu()->actions())
+                if (a->menu() && a->text() == "Node coordinates")
+                    nodes = a->menu();
     ASSERT_NE(nodes, nullptr);
     QAction* addNew = MenuResource::FindCommand(nodes, ID_NODE_ADDNEW);
     ASSERT_NE(addNew, nullptr);
@@ -121,23 +75,8 @@ TEST_F(HostSheets, InputMenuForwardsATableCommandAndUndoTakesItBack)
     EXPECT_EQ(CProject().GetNodeCount(), before);
 }
 
-TEST_F(HostSheets, InputSheetHoldsTheNodeAndElementPages)
-{
-    QStringList captions;
-    OnNextSheet([&captions](PropertySheet& sheet) {
-        for (int i = 0; i < sheet.GetPageCount(); ++i)
-            captions << sheet.GetPage(i)->Caption();
-        sheet.PressCancel();
-    });
-    window->OnInputSheet();
-    ASSERT_GE(captions.size(), 3);
-    EXPECT_EQ(captions[0], "Coordinate");
-    EXPECT_EQ(captions[1], "Restraint ");
-    EXPECT_EQ(captions[2], "Connextivity");
-}
-
-// In the sheet's tables a click and the typed number edit the cell (the
-// first key is not lost); Cancel puts the model back as it was when the
+// The input sheet's pages; in its tables a click and the typed number edit
+// the cell (the first key is not lost); Cancel puts the model back as it was when the
 // sheet opened, OK keeps the edit as one undo step.
 TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
 {
@@ -148,6 +87,9 @@ TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
         SCOPED_TRACE(ok ? "OK" : "Cancel");
         double typed = 0.0;
         OnNextSheet([&](PropertySheet& sheet) {
+            ASSERT_GE(sheet.GetPageCount(), 3);
+            EXPECT_EQ(QStringList({sheet.GetPage(0)->Caption(), sheet.GetPage(1)->Caption(), sheet.GetPage(2)->Caption()}),
+                      QStringList({"Coordinate", "Restraint ", "Connextivity"}));
             auto* page = dynamic_cast<CNodePage1*>(sheet.GetPage(0));
             ASSERT_NE(page, nullptr);
             CMSFlexGrid* grid = page->Grid();
@@ -155,8 +97,8 @@ TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
             (void)QTest::qWaitForWindowActive(&sheet);
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, tablestest::CellCentre(grid, 3, 1));
             ASSERT_TRUE(grid->hasFocus());
-            tablestest::Type(grid, "75");
-            tablestest::Key(grid, Qt::Key_Return);
+            guitest::Type(grid, "75");
+            guitest::Key(grid, Qt::Key_Return);
             typed = g.m_nodeTable(3, 1);
             if (ok)
                 sheet.PressOk();

@@ -7,22 +7,13 @@
 
 namespace {
 
-// Eye-space direction of a model-space direction (rotation part only).
-void ToEye(const ViewCamera& camera, const double d[3], double out[3])
+// Eye-space position of a model point (w = 1) or direction (w = 0).
+void ToEye(const ViewCamera& camera, const double p[3], double out[3], double w = 0)
 {
     double m[16];
     camera.ModelViewMatrix(m);
     for (int r = 0; r < 3; ++r)
-        out[r] = m[r] * d[0] + m[4 + r] * d[1] + m[8 + r] * d[2];
-}
-
-// Eye-space position of a model point.
-void PointToEye(const ViewCamera& camera, const double p[3], double out[3])
-{
-    double m[16];
-    camera.ModelViewMatrix(m);
-    for (int r = 0; r < 3; ++r)
-        out[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+        out[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r] * w;
 }
 
 CdMatrix Box()
@@ -50,16 +41,14 @@ TEST(ViewCamera, StandardViewsLookAlongTheirAxes)
     ToEye(camera, up, eye);
     EXPECT_GT(eye[1], 0.8); // Y stays up on the screen
 
-    const double x[3] = {1, 0, 0}, y[3] = {0, 1, 0}, z[3] = {0, 0, 1};
-    camera.SetStandard(ViewCamera::ViewX);
-    ToEye(camera, x, eye);
-    EXPECT_NEAR(eye[2], 1.0, 1e-12);
-    camera.SetStandard(ViewCamera::ViewY);
-    ToEye(camera, y, eye);
-    EXPECT_NEAR(eye[2], 1.0, 1e-12);
-    camera.SetStandard(ViewCamera::ViewZ);
-    ToEye(camera, z, eye);
-    EXPECT_NEAR(eye[2], 1.0, 1e-12);
+    // Each axis view looks along its axis: the axis points at the viewer.
+    const double axes[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    const ViewCamera::Standard views[3] = {ViewCamera::ViewX, ViewCamera::ViewY, ViewCamera::ViewZ};
+    for (int k = 0; k < 3; ++k) {
+        camera.SetStandard(views[k]);
+        ToEye(camera, axes[k], eye);
+        EXPECT_NEAR(eye[2], 1.0, 1e-12) << "view " << k;
+    }
 }
 
 TEST(ViewCamera, FitPutsTheBoundingSphereInsideTheFieldOfView)
@@ -77,7 +66,7 @@ TEST(ViewCamera, FitPutsTheBoundingSphereInsideTheFieldOfView)
     // Radius 6 in a 45 degree vertical field (the narrower one at aspect 2).
     EXPECT_NEAR(camera.distance, 6.0 / std::sin(22.5 * M_PI / 180), 1e-9);
     double eye[3];
-    PointToEye(camera, centre, eye);
+    ToEye(camera, centre, eye, 1);
     EXPECT_NEAR(eye[0], 0.0, 1e-9);
     EXPECT_NEAR(eye[1], 0.0, 1e-9);
     EXPECT_NEAR(eye[2], -camera.distance, 1e-9);
@@ -106,9 +95,9 @@ TEST(ViewCamera, StepsTurnAndMoveTheModel)
     camera.SetStandard(ViewCamera::ViewZ);
     const double origin[3] = {0, 0, 0};
     double before[3], after[3];
-    PointToEye(camera, origin, before);
+    ToEye(camera, origin, before, 1);
     camera.Translate(2, 0, 0); // the model moves 2 along X
-    PointToEye(camera, origin, after);
+    ToEye(camera, origin, after, 1);
     EXPECT_NEAR(after[0] - before[0], 2.0, 1e-12);
 
     camera.scale[1] = 3;
