@@ -86,25 +86,6 @@ DemoProject Portal()
     return p;
 }
 
-std::vector<double> Numbers(const std::string& line, std::string* first = nullptr)
-{
-    std::istringstream s(line);
-    std::vector<double> values;
-    std::string token;
-    bool leading = true;
-    while (s >> token) {
-        char* end = nullptr;
-        const double v = std::strtod(token.c_str(), &end);
-        if (end && *end == '\0')
-            values.push_back(v);
-        else if (leading && first)
-            *first += token;
-        if (!values.empty())
-            leading = false;
-    }
-    return values;
-}
-
 // Lines of the text between two headings.
 std::vector<std::string> Between(const std::string& text, const std::string& from, const std::string& to)
 {
@@ -129,9 +110,13 @@ std::map<int, std::vector<double>> Rows(const std::vector<std::string>& lines, s
         int node = 0;
         if (!(s >> node) || node < 1)
             continue;
-        std::string rest;
-        std::getline(s, rest);
-        const std::vector<double> values = Numbers(rest);
+        std::vector<double> values; // the numbers after the words
+        for (std::string token; s >> token;) {
+            char* end = nullptr;
+            const double v = std::strtod(token.c_str(), &end);
+            if (end && *end == '\0')
+                values.push_back(v);
+        }
         if (values.size() >= minValues)
             rows[node] = values;
     }
@@ -207,19 +192,15 @@ TEST_F(ReportTest, ShowsCoordinatesAndReactionsInProjectUnitsAndBalances)
             const std::vector<double>& printed = reactions.at(i);
             const int restrained = i == 4 ? 3 : 6;
             ASSERT_EQ(printed.size(), std::size_t(restrained)) << "node " << i;
-            double forceMax = 0, momentMax = 0;
+            // kN, or kN-mm for a moment; a column's scale is its largest reaction.
+            auto factor = [](int j) { return kKilonewtonPerKgf * (j > 3 ? kMillimetrePerMetre : 1); };
+            double scale[2] = {0, 0};
             for (int n : {1, 4, 6})
-                for (int j = 1; j <= 6; ++j)
-                    (j <= 3 ? forceMax : momentMax) = std::max(j <= 3 ? forceMax : momentMax,
-                                                               std::fabs(ku(n, j)) * (n == 4 && j > 3 ? 0 : 1));
-            for (int j = 1; j <= restrained; ++j) {
-                const double expected = j <= 3 ? ku(i, j) * kKilonewtonPerKgf
-                                               : ku(i, j) * kKilonewtonPerKgf * kMillimetrePerMetre;
-                const double scale = j <= 3 ? forceMax * kKilonewtonPerKgf
-                                            : momentMax * kKilonewtonPerKgf * kMillimetrePerMetre;
-                ExpectClose(printed[std::size_t(j - 1)], expected, scale,
+                for (int j = 1; j <= (n == 4 ? 3 : 6); ++j)
+                    scale[j > 3] = std::max(scale[j > 3], std::fabs(ku(n, j)) * factor(j));
+            for (int j = 1; j <= restrained; ++j)
+                ExpectClose(printed[std::size_t(j - 1)], ku(i, j) * factor(j), scale[j > 3],
                             "case " + std::to_string(k) + " node " + std::to_string(i) + " column " + std::to_string(j));
-            }
         }
     }
 
