@@ -1,13 +1,11 @@
 // The window as a user meets it every day: long tables whose visible rows
 // are all filled, docks that follow New, Open and Undo, the notice on
-// results that no longer belong to the model, the geometry wizard's OK,
-// and a portal frame built from scratch through the docks, whose steps are
-// the screenshots of docs/guide.md.
+// results that no longer belong to the model, and a portal frame built
+// from scratch through the docks, whose steps are the screenshots of
+// docs/guide.md.
 #include <QAbstractItemView>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -19,7 +17,6 @@
 #include "ProjectFiles.h"
 #include "platform/MessageBox.h"
 #include "project/Project.h"
-#include "setup/GeometryWizard.h"
 #include "tables/CommandIds.h"
 #include "tables/GridEditing.h"
 #include "tables/element/ElementBar1.h"
@@ -197,48 +194,6 @@ TEST_F(DailyUse, ResultsOutOfDateAfterAnEditOfASolvedModel)
     EXPECT_EQ(notice(), "");
     ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
     EXPECT_EQ(notice(), "");
-}
-
-// OK in the geometry wizard builds the chosen layout, with its supports,
-// and every dock shows it.
-TEST_F(DailyUse, GeometryWizardOkAppliesTheLayoutWithSupports)
-{
-    auto window = ShowWindow();
-    NewProject(*window, "Roof");
-    bool driven = false;
-    QTimer::singleShot(200, [&]() {
-        QWidget* sheet = QApplication::activeModalWidget();
-        ASSERT_NE(sheet, nullptr);
-        auto* page = sheet->findChild<CGeometryWizard*>();
-        ASSERT_NE(page, nullptr);
-        EXPECT_EQ(page->findChild<QLabel*>("12013-direction")->text(), "along the length (X)");
-        QComboBox* layouts = page->Layouts();
-        layouts->setFocus();
-        for (int i = 0; i < 3; ++i)
-            QTest::keyClick(layouts, Qt::Key_Down); // Pratt, Howe Bridge, Howe Roof
-        EXPECT_EQ(layouts->currentText(), "Howe Roof");
-        for (QPushButton* b : sheet->findChildren<QPushButton*>())
-            if (b->text() == "OK" && b->isVisible()) {
-                driven = true;
-                QTest::mouseClick(b, Qt::LeftButton);
-                break;
-            }
-    });
-    window->OnGeometryWizard();
-    ASSERT_TRUE(driven);
-    CGeometry& g = window->Geometry();
-    // Default dimensions: 6 panels, so bottom nodes 1 and 7 bear the roof.
-    ASSERT_GT(g.m_nodeTable.GetRows(), 10);
-    ASSERT_GT(g.m_memberTable.GetRows(), 10);
-    for (int node : {1, 7})
-        for (int code = 4; code <= 6; ++code)
-            EXPECT_EQ(g.m_nodeTable(node, code), 0.0) << "node " << node << " code " << code;
-    EXPECT_EQ(g.m_nodeTable(4, 4), 1.0);
-    Show(*window, "nodeBar2");
-    CMSFlexGrid* restraints = window->Docks()->BarOf<CNodeBar2>("nodeBar2")->Grid();
-    EXPECT_EQ(restraints->GetRows(), g.m_nodeTable.GetRows() + 1);
-    EXPECT_EQ(Trim(restraints->GetTextMatrix(7, 1)), "0");
-    EXPECT_EQ(window->Undo()->Stack()->count(), 1);
 }
 
 // The portal frame of the user guide, built through the docks as the guide

@@ -2,24 +2,28 @@
 // (and undone), the input sheet's pages, and the display settings sheet.
 #include <QAction>
 #include <QDialog>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QUndoStack>
 #include <filesystem>
 
 #include "GuiSupport.h"
+#include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "project/Project.h"
 #include "setup/GeometryWizard.h"
 #include "setup/GlobalPage1.h"
-#include "setup/LayoutGenerator.h"
 #include "setup/NewProjectPage1.h"
 #include "tables/CommandIds.h"
 #include "tables/MenuResource.h"
 #include "tables/PropertyPage.h"
 #include "tables/PropertySheet.h"
+#include "tables/node/NodeBar2.h"
 #include "tables/node/NodePage1.h"
 #include "view/Geometry.h"
 
@@ -131,44 +135,58 @@ TEST_F(HostSheets, SettingsSheetWritesTheOptionsAndTheViewReadsThemBack)
     EXPECT_EQ(window->Geometry().m_viewOptions.m_screenRed, 40);
 }
 
-TEST_F(HostSheets, GeometryWizardPutsALayoutIntoTheModelAsOneUndoableStep)
+// OK in the geometry wizard, after its question, replaces the solved model
+// with the chosen layout and its supports, as one undo step; the results
+// go, and an undo after the next solve drops those results too.
+TEST_F(HostSheets, GeometryWizardOkAppliesTheLayoutWithSupportsAsOneUndoableStep)
 {
     CGeometry& g = window->Geometry();
     const int nodesBefore = g.m_nodeTable.GetRows();
-    // The old model's results go with the paste.
     QString error;
     ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
     const std::string disn = CProject().GetLocation() + "Bridge.disn";
     ASSERT_TRUE(std::filesystem::exists(disn));
-    bool pasted = false;
+    platform::MessageRecorder boxes;
     OnNextSheet([&](PropertySheet& sheet) {
         auto* wizard = dynamic_cast<CGeometryWizard*>(sheet.GetPage(0));
         ASSERT_NE(wizard, nullptr);
-        ASSERT_EQ(wizard->GetGeometry(), &g);
-        LayoutGenerator::Dimensions d; // 12 m span, 6 panels, 3 m deep
-        pasted = wizard->Paste(g, LayoutGenerator::Warren, d);
-        sheet.PressCancel();
+        EXPECT_EQ(wizard->findChild<QLabel*>("12013-direction")->text(), "along the length (X)");
+        QComboBox* layouts = wizard->Layouts();
+        layouts->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(layouts, Qt::Key_Down); // Pratt, Howe Bridge, Howe Roof
+        EXPECT_EQ(layouts->currentText(), "Howe Roof");
+        for (QPushButton* b : sheet.findChildren<QPushButton*>())
+            if (b->text() == "OK" && b->isVisible())
+                return QTest::mouseClick(b, Qt::LeftButton);
+        ADD_FAILURE() << "no OK button";
     });
     window->OnGeometryWizard();
-    ASSERT_TRUE(pasted);
-    CdMatrix nodes, members;
-    LayoutGenerator::Generate(LayoutGenerator::Warren, LayoutGenerator::Dimensions(), 3, nodes, members);
-    EXPECT_EQ(g.m_nodeTable.GetRows(), nodes.GetRows());
-    EXPECT_EQ(g.m_memberTable.GetRows(), members.GetRows());
-    EXPECT_EQ(CProject().GetNodeCount(), nodes.GetRows());
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0].text, "The Howe Roof layout replaces the current model (24 nodes, 69 members).");
+    // Default dimensions: 6 panels, so bottom nodes 1 and 7 bear the roof.
+    ASSERT_GT(g.m_nodeTable.GetRows(), 10);
+    ASSERT_GT(g.m_memberTable.GetRows(), 10);
+    for (int node : {1, 7})
+        for (int code = 4; code <= 6; ++code)
+            EXPECT_EQ(g.m_nodeTable(node, code), 0.0) << "node " << node << " code " << code;
+    EXPECT_EQ(g.m_nodeTable(4, 4), 1.0);
+    CMSFlexGrid* restraints = window->Docks()->BarOf<CNodeBar2>("nodeBar2")->Grid();
+    EXPECT_EQ(restraints->GetRows(), g.m_nodeTable.GetRows() + 1);
+    EXPECT_EQ(QString::fromStdString(restraints->GetTextMatrix(7, 1)).trimmed(), "0");
+    EXPECT_EQ(CProject().GetNodeCount(), g.m_nodeTable.GetRows());
     ASSERT_EQ(window->Undo()->Stack()->count(), 1);
     EXPECT_EQ(window->Undo()->Stack()->undoText(), "Geometry wizard");
-    EXPECT_EQ(CProject().GetSolution(), 0);
-    EXPECT_FALSE(std::filesystem::exists(disn));
-    EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
-
-    // Undo after a solve: the results of the pasted layout go too.
-    ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
-    window->Undo()->Undo();
-    EXPECT_EQ(g.m_nodeTable.GetRows(), nodesBefore);
-    EXPECT_EQ(CProject().GetSolution(), 0);
-    EXPECT_FALSE(std::filesystem::exists(disn));
-    EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
+    for (int solved : {0, 1}) {
+        if (solved) { // undo after a solve: the results of the pasted layout go too
+            ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
+            window->Undo()->Undo();
+            EXPECT_EQ(g.m_nodeTable.GetRows(), nodesBefore);
+        }
+        EXPECT_EQ(CProject().GetSolution(), 0);
+        EXPECT_FALSE(std::filesystem::exists(disn));
+        EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
+    }
 }
 
 TEST_F(HostSheets, ProjectPropertiesWriteTheProjectAndTheTitleFollows)

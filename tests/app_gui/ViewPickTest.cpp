@@ -23,9 +23,22 @@ struct ViewPick : ::testing::Test {
     testsupport::TempDir tmp;
     std::unique_ptr<MainWindow> window = guitest::OpenWindow(guitest::Write(tmp, DemoProjects::BuildingFrame()), false);
 
-    // Window positions (y down) of every node in the last frame drawn,
-    // from the frame's own matrices through gluProject.
+    // Window positions (y down) of every node once the layout has settled
+    // (two frames 100 ms apart agree).
     std::vector<QPointF> DrawnNodes()
+    {
+        std::vector<QPointF> last, now = Frame();
+        for (int tries = 0; tries < 30 && now != last; ++tries) {
+            QTest::qWait(100);
+            last = now;
+            now = Frame();
+        }
+        return now;
+    }
+
+    // Positions of the nodes in the frame drawn now, from the frame's own
+    // matrices through gluProject.
+    std::vector<QPointF> Frame()
     {
         ModelViewWidget* view = window->View();
         view->repaint();
@@ -46,6 +59,16 @@ struct ViewPick : ::testing::Test {
         return points;
     }
 
+    // Inside the view (20 px from its edges) and farther than `gap` from
+    // every other one of `points`.
+    bool Clear(const QPointF& p, const std::vector<QPointF>& points, double gap)
+    {
+        bool clear = window->View()->rect().adjusted(20, 20, -20, -20).contains(p.toPoint());
+        for (const QPointF& q : points)
+            clear = clear && (q == p || QLineF(p, q).length() > gap);
+        return clear;
+    }
+
     static std::set<int> SelectedRows(CMSFlexGrid* grid)
     {
         std::set<int> rows;
@@ -63,17 +86,10 @@ TEST_F(ViewPick, ClickOnADrawnNodeSelectsItsTableRow)
     const std::vector<QPointF> drawn = DrawnNodes();
     // A node drawn well apart from every other one, inside the view (the
     // highest such number, so that no default row 1 passes for a pick).
-    int node = 0;
-    for (int i = int(drawn.size()) - 1; i > 1 && node == 0; --i) {
-        if (!window->View()->rect().adjusted(20, 20, -20, -20).contains(drawn[size_t(i)].toPoint()))
-            continue;
-        bool apart = true;
-        for (int j = 1; j < int(drawn.size()) && apart; ++j)
-            apart = j == i || QLineF(drawn[size_t(i)], drawn[size_t(j)]).length() > 15;
-        if (apart)
-            node = i;
-    }
-    ASSERT_GT(node, 0);
+    int node = int(drawn.size()) - 1;
+    while (node > 1 && !Clear(drawn[size_t(node)], drawn, 15))
+        --node;
+    ASSERT_GT(node, 1);
 
     QTest::mouseClick(window->View(), Qt::LeftButton, Qt::NoModifier, drawn[size_t(node)].toPoint() + QPoint(2, -1));
     QApplication::processEvents();
@@ -142,22 +158,21 @@ TEST_F(ViewPick, ClickOnAMemberOfTheSolvedModelShowsItsRowForcesAndLegend)
     ASSERT_TRUE(window->SetForceComponent(CGeometry::ForceMz));
     EXPECT_EQ(g.m_diagramLegend[5].at(0).rfind("Mz [", 0), 0u);
     const std::vector<QPointF> drawn = DrawnNodes();
-    // The midpoint of a member drawn apart from every node.
-    int member = 0;
-    QPointF middle;
-    for (int k = 2; k <= g.m_memberTable.GetRows() && member == 0; ++k) {
-        middle = (drawn[size_t(g.m_memberTable(k, 1))] + drawn[size_t(g.m_memberTable(k, 2))]) / 2;
-        bool apart = QLineF(drawn[size_t(g.m_memberTable(k, 1))], drawn[size_t(g.m_memberTable(k, 2))]).length() > 60;
-        for (int k2 = 1; k2 <= g.m_memberTable.GetRows() && apart; ++k2) {
-            const QPointF other = (drawn[size_t(g.m_memberTable(k2, 1))] + drawn[size_t(g.m_memberTable(k2, 2))]) / 2;
-            apart = k2 == k || QLineF(middle, other).length() > 25;
-        }
-        for (size_t i = 1; i < drawn.size() && apart; ++i)
-            apart = QLineF(middle, drawn[i]).length() > 25;
-        if (apart && window->View()->rect().adjusted(20, 20, -20, -20).contains(middle.toPoint()))
-            member = k;
+    // The midpoint of a long member drawn apart from every node and every
+    // other midpoint (not member 1, so that no default row passes).
+    std::vector<QPointF> ends[2], middles;
+    for (int k = 1; k <= g.m_memberTable.GetRows(); ++k) {
+        for (int e = 0; e < 2; ++e)
+            ends[e].push_back(drawn[size_t(g.m_memberTable(k, e + 1))]);
+        middles.push_back((ends[0].back() + ends[1].back()) / 2);
     }
-    ASSERT_GT(member, 0);
+    int member = 2;
+    while (member <= int(middles.size()) &&
+           !(QLineF(ends[0][size_t(member - 1)], ends[1][size_t(member - 1)]).length() > 60 &&
+             Clear(middles[size_t(member - 1)], middles, 25) && Clear(middles[size_t(member - 1)], drawn, 25)))
+        ++member;
+    ASSERT_LE(member, int(middles.size()));
+    const QPointF middle = middles[size_t(member - 1)];
     QTest::mouseClick(window->View(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
     QApplication::processEvents();
     CMSFlexGrid* grid = window->Docks()->BarOf<CElementBar1>("elementBar1")->Grid();
