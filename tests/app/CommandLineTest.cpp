@@ -23,15 +23,13 @@ TEST(CommandLineParse, ReadsEveryOptionWithItsDefaults)
     EXPECT_EQ(o.folder, "kestra-demo");
     ASSERT_TRUE(Parse({"demo", "/tmp/x"}, o, error));
     EXPECT_EQ(o.folder, "/tmp/x");
-    ASSERT_TRUE(Parse({"render", "P/Frame.KTR", "--mode", "forces", "--component", "My", "--case=2",
-                       "--size", "640x480", "-o", "out.png"},
-                      o, error))
-        << error;
-    EXPECT_EQ(o.command, Command::Render);
-    EXPECT_EQ(o.project + " " + o.mode + " " + o.component + " " + o.output, "P/Frame.KTR forces My out.png");
+    ASSERT_TRUE(Parse({"render", "P/F.KTR", "--mode", "forces", "--component", "My", "--case=2", "--size", "640x480",
+                       "-o", "o.png"}, o, error)) << error;
+    EXPECT_EQ(o.project + " " + o.mode + " " + o.component + " " + o.output, "P/F.KTR forces My o.png");
     EXPECT_EQ(std::vector<int>({o.loadCase, o.width, o.height}), std::vector<int>({2, 640, 480}));
     ASSERT_TRUE(Parse({"render", "F.KTR", "-o", "v.png"}, o, error));
-    EXPECT_EQ(o.mode, "model");
+    EXPECT_EQ(o.command, Command::Render);
+    EXPECT_EQ(o.mode + " " + o.output, "model v.png");
     EXPECT_EQ(std::vector<int>({o.loadCase, o.width, o.height}), std::vector<int>({0, 1200, 900}));
     // Help wins anywhere; nothing means the window.
     ASSERT_TRUE(Parse({"render", "--help"}, o, error));

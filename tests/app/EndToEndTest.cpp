@@ -77,16 +77,13 @@ protected:
         s_run = Kestra("demo '" + s_demo + "'", s_dir->Folder());
     }
     static void TearDownTestSuite() { s_dir.reset(); }
-
     void SetUp() override
     {
         if (!platform::EglSurface::DisplayAvailable())
             GTEST_SKIP() << "no EGL display";
         ASSERT_EQ(s_run.code, 0) << s_run.err;
     }
-
     static std::string Path(const std::string& file) { return s_demo + "/" + file; }
-
     static std::unique_ptr<TempDir> s_dir;
     static std::string s_demo;
     static RunResult s_run;
@@ -111,7 +108,6 @@ TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
         }
     for (const char* file : {"Building/Building.lod2", "Building/dcos", "Bridge/dcos"})
         EXPECT_TRUE(fs::is_regular_file(Path(file))) << file;
-
     // Node and member tables in the host's layout, results shaped by them:
     // rows, columns, records (2 cases and 2 combinations for the building).
     CdMatrix nodes, members;
@@ -126,7 +122,6 @@ TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
     for (const auto& [file, shape] : shapes)
         EXPECT_EQ(Shape(Path(file)), shape) << file;
     EXPECT_EQ(Shape(Path("Bridge/dcos"))[2], 69);
-
     // Gravity makes the building sag: record 1 moves the roof down.
     CdMatrix disp;
     ASSERT_TRUE(disp.LoadRecord(1, Path("Building/Building.disn")));
@@ -134,7 +129,6 @@ TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
     EXPECT_EQ(disp(1, 2), 0.0);
     EXPECT_NE(s_run.out.find("load case 2: largest displacement"), std::string::npos) << s_run.out;
     EXPECT_NE(s_run.out.find("combination 2: largest displacement"), std::string::npos) << s_run.out;
-
     // A floor beam's moment is a parabola: its mid-span station (11) is
     // not on the line between its ends, and combination 1 is 1.35 gravity
     // + 1.5 wind.
@@ -168,7 +162,6 @@ TEST_F(KestraDemo, WritesTheResultExportsOfEveryLoadCase)
     EXPECT_NE(TempDir::Read(Path("Building/combination1/displacement.txt")),
               TempDir::Read(Path("Building/case1/displacement.txt")));
     EXPECT_FALSE(fs::exists(Path("Building/MemberForce.txt"))); // moved into its case folder
-
     const std::string text = TempDir::Read(Path("Building/case1/MemberForce.txt"));
     EXPECT_EQ(text.rfind("KESTRA\nProgrammer\t:\tMr.Danek\n", 0), 0u) << text.substr(0, 80);
     EXPECT_NE(text.find("\tM2 ("), std::string::npos);
@@ -208,20 +201,17 @@ TEST_F(KestraDemo, UsesItsOwnSettingsFileAndSolveAndRenderReopenAProject)
     EXPECT_EQ(CProject().GetLocation(), Path("Bridge/"));
     EXPECT_EQ(CProject().GetSolution(), 1);
     EXPECT_GT(CProject().GetEquationCount(), 0);
-
     auto run = [](const std::string& args) { return Kestra(args, s_dir->Folder()); };
     const std::string building = "'" + Path("Building/Building.KTR") + "'", png = s_dir->File("my.png");
     RunResult r = run("solve " + building);
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.err.find("100%"), std::string::npos) << "progress bar: " << r.err;
     EXPECT_NE(r.out.find("load case 1: largest displacement"), std::string::npos);
-
     r = run("render " + building + " --mode forces --component My --case 2 --size 320x240 -o '" + png + "'");
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(320, 240));
     EXPECT_EQ(CProject().GetName(), "Building");
     EXPECT_EQ(CProject().GetActiveLoadCase(), 2);
-
     r = run("render " + building + " --mode loads --case 3 -o '" + png + "'");
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "kestra: load case 3 does not exist; the project has 2 load case(s)\n");
@@ -259,12 +249,10 @@ TEST(KestraErrors, MechanismAndAMissingTableExitNonZeroNamingTheFault)
     EXPECT_NE(r.err.find("Z"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir.Folder() + "Hinge/Hinge.disn"));
     EXPECT_EQ(CProject().GetSolution(), 0);
-
     r = Kestra("render '" + ktr + "' --mode disp -o '" + dir.File("d.png") + "'", dir.Folder());
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("has no results: solve it first"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir.File("d.png")));
-
     fs::remove(dir.Folder() + "Hinge/Hinge.ele");
     r = Kestra("solve --quiet '" + ktr + "'", dir.Folder());
     EXPECT_EQ(r.code, 1);
@@ -277,17 +265,14 @@ TEST(KestraErrors, BadInputGivesAMessageAndANonZeroExit)
     RunResult r = Kestra("solve '" + dir.File("nothing.KTR") + "'", dir.Folder());
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "kestra: cannot open project file " + dir.File("nothing.KTR") + ": no such file\n");
-
     TempDir::Write(dir.File("broken.KTR"), std::string("\x05" "ab", 3));
     r = Kestra("solve '" + dir.File("broken.KTR") + "'", dir.Folder());
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("is damaged"), std::string::npos) << r.err;
     EXPECT_TRUE(TempDir::Read(dir.Ini()).empty()) << "a damaged file must not become the current project";
-
     r = Kestra("render x.KTR --mode sideways -o a.png", dir.Folder());
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("unknown view mode 'sideways'"), std::string::npos);
-
     // No command: the help. The library is attached at start and detached
     // at exit: its trace lines frame the run.
     setenv("KESTRA_TRACE", "1", 1);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <sstream>
 
 #include "DemoProjects.h"
-#include "HeadlessRenderer.h"
 #include "ProjectFiles.h"
 #include "platform/MessageBox.h"
 #include "project/Project.h"
@@ -62,7 +60,6 @@ TEST_F(BuildingFiles, ReadModelGivesTheTablesAndRefusesABadOne)
     EXPECT_FALSE(ProjectFiles::ReadLoads(3, 75, wind, error));
     EXPECT_EQ(error, "load case 3 has no load file " + dir.Folder() + "Building.lod3");
     EXPECT_TRUE(messages.messages.empty());
-
     members(5, 2) = 99;
     ASSERT_TRUE(members.Save(dir.Folder() + "Building.ele"));
     CdMatrix n(1, 1), m(1, 1);
@@ -71,7 +68,6 @@ TEST_F(BuildingFiles, ReadModelGivesTheTablesAndRefusesABadOne)
     EXPECT_EQ(error, "member 5: end node 99 is not a node of 1..75");
     EXPECT_EQ(n.GetRows(), 1);
     EXPECT_EQ(n(1, 1), 7);
-
     ASSERT_TRUE(CdMatrix(75, 5).Save(dir.Folder() + "Building.nod"));
     EXPECT_FALSE(ProjectFiles::ReadModel(n, m, error));
     EXPECT_EQ(error, "the node table " + dir.Folder() +
@@ -106,7 +102,6 @@ TEST_F(BuildingFiles, ResultRecordsAreCheckedBeforeTheyAreRead)
     std::string error;
     EXPECT_FALSE(ProjectFiles::ReadResult(".disn", 1, 75, 6, record, error));
     EXPECT_EQ(error, "no results: " + dir.Folder() + "Building.disn is missing (solve the project first)");
-
     CdMatrix one(75, 6);
     one(75, 2) = -0.25;
     ASSERT_TRUE(one.SaveRecord(1, dir.Folder() + "Building.disn"));
@@ -131,29 +126,6 @@ TEST_F(BuildingFiles, OpeningARelativePathStoresTheAbsoluteFolder)
     EXPECT_EQ(p.GetLocation(), dir.Folder());
     EXPECT_EQ(p.GetName(), "Building");
     EXPECT_EQ(p.GetNodeCount(), 75);
-}
-
-TEST(HeadlessCamera, FitsTheBoundingSphereInTheNarrowerFieldOfView)
-{
-    CdMatrix nodes(3, 9);
-    nodes(2, 1) = 4.0; // nodes at (0,0,0), (4,0,0), (2,2,0)
-    nodes(3, 1) = 2.0;
-    nodes(3, 2) = 2.0;
-    const double half = 22.5 * M_PI / 180;
-    HeadlessRenderer::Camera c = HeadlessRenderer::FitCamera(nodes, 4.0 / 3.0, 1.0);
-    EXPECT_DOUBLE_EQ(c.target[0], 2.0);
-    EXPECT_DOUBLE_EQ(c.target[1], 1.0);
-    EXPECT_DOUBLE_EQ(c.target[2], 0.0);
-    const double radius = std::sqrt(5.0) + 1.0;
-    const double distance = radius / std::sin(half);
-    for (int k = 0; k < 3; ++k)
-        EXPECT_NEAR(c.eye[k] - c.target[k], distance / std::sqrt(3.0), 1e-9);
-    EXPECT_LT(c.zNear, distance - radius);
-    EXPECT_GT(c.zFar, distance + radius);
-    // A tall picture: the horizontal angle decides, so the camera backs off.
-    c = HeadlessRenderer::FitCamera(nodes, 0.5, 1.0);
-    const double narrow = std::atan(std::tan(half) * 0.5);
-    EXPECT_NEAR((c.eye[0] - c.target[0]) * std::sqrt(3.0), radius / std::sin(narrow), 1e-9);
 }
 
 } // namespace

@@ -87,7 +87,6 @@ public:
             new QApplication(argc, argv);
         }
     }
-
     void SetUp() override
     {
         std::ostringstream log;
@@ -100,7 +99,6 @@ public:
         project.GetActiveLoadCase() = 1;
         project.Settings(true);
     }
-
     template <class Page>
     std::unique_ptr<ResultTablePage> Open(bool withModel)
     {
@@ -110,9 +108,7 @@ public:
         page->OnInitDialog();
         return page;
     }
-
     std::string Read(const std::string& file) const { return TempDir::Read(dir.Folder() + file); }
-
     TempDir dir;
     CGeometry model;
     platform::MessageRecorder messages;
@@ -205,7 +201,6 @@ TEST_F(ResultExports, TheDemosExportsAreTheWindowsExports)
         }
     // The free node 2 has no reaction.
     EXPECT_NE(Read("case1/Reaction.txt").find("\n2\t0\t0\t0\t0\t0\t0\n"), std::string::npos);
-
     EXPECT_FALSE(Open<CNodePage5>(false)->OnExcel());
     EXPECT_EQ(messages.messages.back().text, ResultTablePage::kNoModelText);
 }

@@ -9,23 +9,14 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTimer>
-#include <QUndoStack>
-#include <filesystem>
 
 #include "GuiSupport.h"
 #include "ProjectFiles.h"
-#include "platform/MessageBox.h"
-#include "project/Project.h"
 #include "tables/CommandIds.h"
 #include "tables/GridEditing.h"
-#include "tables/element/ElementBar1.h"
-#include "tables/element/ElementBar3.h"
 #include "tables/element/RefPointTable.h"
-#include "tables/node/NodeBar1.h"
 #include "tables/node/NodeBar2.h"
 #include "tables/node/NodeBar3.h"
-#include "view/Geometry.h"
 
 namespace fs = std::filesystem;
 using namespace guitest;
@@ -41,7 +32,6 @@ std::string Trim(const std::string& text)
 struct DailyUse : ::testing::Test {
     testsupport::TempDir tmp;
     platform::MessageRecorder boxes;
-
     // A straight cantilever of n nodes 1 m apart along X, fixed at node 1,
     // with one load case: fx at node 5.
     std::string WriteLine(const std::string& name, int n, double fx)
@@ -59,7 +49,6 @@ struct DailyUse : ::testing::Test {
         p.loadCaseNames.push_back("push");
         return Write(tmp, p);
     }
-
     // A new, empty "Frame3D" project in kN and m.
     void NewProject(MainWindow& window, const std::string& name)
     {
@@ -86,8 +75,7 @@ TEST_F(DailyUse, VisibleRowsOfALongTableAreAllFilled)
 {
     auto window = OpenWindow(WriteLine("Long", 200, 5.0));
     for (const char* name : {"nodeBar1", "nodeBar3"}) {
-        Show(*window, name);
-        CMSFlexGrid* grid = window->Docks()->Find(name)->bar->findChild<CMSFlexGrid*>();
+        CMSFlexGrid* grid = Show(*window, name);
         ASSERT_NE(grid, nullptr);
         ASSERT_GE(grid->GetRows(), 201);
         for (const bool atEnd : {false, true}) {
@@ -111,8 +99,7 @@ TEST_F(DailyUse, VisibleRowsOfALongTableAreAllFilled)
     }
     // The full text of a cell is its tooltip; the restraint headers explain
     // their codes.
-    Show(*window, "nodeBar2");
-    CMSFlexGrid* restraints = window->Docks()->BarOf<CNodeBar2>("nodeBar2")->Grid();
+    CMSFlexGrid* restraints = Show(*window, "nodeBar2");
     EXPECT_EQ(restraints->GetTextMatrix(0, 1), "Restraints 1");
     EXPECT_EQ(restraints->GetHeaderToolTip(1), "Restraints 1: translation X - 0 restrained, 1 free");
     EXPECT_EQ(restraints->GetHeaderToolTip(6), "Restraints 6: rotation about Z - 0 restrained, 1 free");
@@ -126,20 +113,16 @@ TEST_F(DailyUse, LoadDockFollowsNewOpenAndUndo)
     const std::string first = WriteLine("First", 12, 7.0);
     const std::string second = WriteLine("Second", 12, 3.0);
     auto window = OpenWindow(first);
-    Show(*window, "nodeBar3");
-    CMSFlexGrid* grid = window->Docks()->BarOf<CNodeBar3>("nodeBar3")->Grid();
+    CMSFlexGrid* grid = Show(*window, "nodeBar3");
     // Loads show in the project's force unit (the files keep kgf).
     const double kN = window->Geometry().GetForceFactor();
     auto shown = [&]() { return GridEditing::ParseNumber(grid->GetTextMatrix(5, 1)); };
     EXPECT_NEAR(shown(), 7 * kN, 1e-4);
-
     NewProject(*window, "Fresh");
     EXPECT_EQ(grid->GetRows(), 1); // no nodes, no load case: nothing shown
     EXPECT_EQ(Trim(grid->GetTextMatrix(5, 1)), "");
-
     Open(*window, second);
     EXPECT_NEAR(shown(), 3 * kN, 1e-4);
-
     TypeInto(grid, 5, 1, "9");
     EXPECT_NEAR(shown(), 9, 1e-9);
     Settle(*window);
@@ -168,9 +151,7 @@ TEST_F(DailyUse, ResultsOutOfDateAfterAnEditOfASolvedModel)
     EXPECT_EQ(notice(), "");
     EXPECT_FALSE(window->windowTitle().contains("out of date"));
     EXPECT_EQ(window->Geometry().m_viewMode, CGeometry::ModeDisplaced);
-
-    Show(*window, "nodeBar1");
-    CMSFlexGrid* grid = window->Docks()->BarOf<CNodeBar1>("nodeBar1")->Grid();
+    CMSFlexGrid* grid = Show(*window, "nodeBar1");
     TypeInto(grid, 7, 2, "0.5");
     ASSERT_DOUBLE_EQ(window->Geometry().m_nodeTable(7, 2), 0.5);
     // The watch of the undo history notices the edit by itself.
@@ -181,7 +162,6 @@ TEST_F(DailyUse, ResultsOutOfDateAfterAnEditOfASolvedModel)
     EXPECT_EQ(window->Geometry().m_viewMode, CGeometry::ModeModel);
     EXPECT_FALSE(window->SetViewMode(CGeometry::ModeForces));
     EXPECT_EQ(window->statusBar()->currentMessage(), "Results out of date - solve again");
-
     // An undo after a solve drops the results with the notice: nothing is
     // left to show as current until the next solve.
     window->Undo()->Undo();
@@ -221,10 +201,8 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
     NewProject(*window, "Portal");
     CGeometry& g = window->Geometry();
     shot(window.get(), "1-new-project");
-
     // Nodes: Add New four times, then X and Y typed into the coordinate dock.
-    Show(*window, "nodeBar1");
-    CMSFlexGrid* nodes = window->Docks()->BarOf<CNodeBar1>("nodeBar1")->Grid();
+    CMSFlexGrid* nodes = Show(*window, "nodeBar1");
     for (int i = 0; i < 4; ++i)
         window->Docks()->Forward("nodeBar1", ID_NODE_ADDNEW);
     const double xy[4][2] = {{0, 0}, {0, 4}, {6, 4}, {6, 0}};
@@ -237,10 +215,8 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
     EXPECT_DOUBLE_EQ(g.m_nodeTable(3, 1), 6.0);
     EXPECT_DOUBLE_EQ(g.m_nodeTable(3, 2), 4.0);
     shot(window.get(), "2-nodes");
-
     // Supports: the two column bases fixed.
-    Show(*window, "nodeBar2");
-    CMSFlexGrid* restraints = window->Docks()->BarOf<CNodeBar2>("nodeBar2")->Grid();
+    CMSFlexGrid* restraints = Show(*window, "nodeBar2");
     for (int node : {1, 4}) {
         Click(restraints, node, 1);
         window->Docks()->Forward("nodeBar2", ID_DOF_FIXED);
@@ -250,11 +226,9 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
         for (int node : {1, 2, 4})
             EXPECT_EQ(g.m_nodeTable(node, code), node == 2 ? 1.0 : 0.0) << node << " " << code;
     shot(window.get(), "3-supports");
-
     // Members: Add New, then the end nodes typed; each gets a reference
     // point that orients it (never on its own line).
-    Show(*window, "elementBar1");
-    CMSFlexGrid* members = window->Docks()->BarOf<CElementBar1>("elementBar1")->Grid();
+    CMSFlexGrid* members = Show(*window, "elementBar1");
     const int ends[3][2] = {{1, 2}, {2, 3}, {4, 3}};
     for (int m = 0; m < 3; ++m) {
         window->Docks()->Forward("elementBar1", ID_ELEMENT_ADDNEW);
@@ -280,10 +254,8 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
             EXPECT_NEAR(g.m_memberTable(m, 4 + c), refs[m - 1][c], 1e-9) << "member " << m;
     Show(*window, "elementBar2");
     shot(window.get(), "4-members");
-
     // Properties: one group, typed in kN and m.
-    Show(*window, "elementBar3");
-    CMSFlexGrid* properties = window->Docks()->BarOf<CElementBar3>("elementBar3")->Grid();
+    CMSFlexGrid* properties = Show(*window, "elementBar3");
     window->Docks()->Forward("elementBar3", ID_SEC_ADDNEW);
     const char* values[6] = {"2.1e8", "0.00538", "8.1e7", "2.01e-7", "6.04e-6", "8.36e-5"};
     for (int c = 0; c < 6; ++c)
@@ -291,7 +263,6 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
     Settle(*window);
     EXPECT_GE(CProject().GetMaterialCount(), 1);
     shot(window.get(), "5-properties");
-
     // A load: 10 kN along X at the top of the left column.
     Show(*window, "nodeBar3");
     window->Docks()->Forward("nodeBar3", ID_LOAD_ADD);
@@ -301,7 +272,6 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
     Settle(*window);
     EXPECT_EQ(Trim(loads->GetTextMatrix(2, 1)), "10");
     shot(window.get(), "6-load");
-
     // Solve: the displaced shape, the top displacement and the reactions.
     QString error;
     ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
@@ -319,7 +289,6 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
     const double ei = 2.1e8 * 8.36e-5;
     EXPECT_LT(ux2, 10.0 * 64.0 / (2 * 3 * ei));   // two cantilevers
     EXPECT_GT(ux2, 10.0 * 64.0 / (2 * 12 * ei));  // two fixed-fixed columns
-
     // The output sheet, as the guide shows it.
     QTimer::singleShot(300, [&]() {
         QWidget* sheet = QApplication::activeModalWidget();
@@ -352,7 +321,6 @@ TEST_F(DailyUse, PortalFrameOfTheGuide)
         sheet->close();
     });
     window->OnOutputSheet();
-
     // The guide quotes these numbers: it must say what the program says.
     const std::string guide = testsupport::TempDir::Read(std::string(KESTRA_SOURCE_DIR) + "/docs/guide.md");
     for (const double quoted : {ux2, rx1}) { // the top displacement and a reaction

@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 
@@ -14,9 +17,12 @@
 #include "MainWindow.h"
 #include "ModelUndo.h"
 #include "ModelViewWidget.h"
+#include "platform/MessageBox.h"
+#include "project/Project.h"
 #include "support/TempDir.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/TablesTestSupport.h"
+#include "tables/node/NodeBar1.h"
 #include "view/Geometry.h"
 
 namespace guitest {
@@ -95,11 +101,13 @@ inline void TypeInto(CMSFlexGrid* grid, long row, long col, const QString& text)
     QApplication::processEvents();
 }
 
-inline void Show(MainWindow& window, const QString& dock)
+// Shows and raises a dock; returns the grid of its bar.
+inline CMSFlexGrid* Show(MainWindow& window, const QString& dock)
 {
     window.Docks()->Dock(dock)->show();
     window.Docks()->Dock(dock)->raise();
     QTest::qWait(30);
+    return window.Docks()->Find(dock)->bar->findChild<CMSFlexGrid*>();
 }
 
 // Lets the undo history see the last edit and the document announce it.

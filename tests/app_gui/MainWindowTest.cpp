@@ -3,16 +3,10 @@
 // and reopening, and the byte-exact open/save round trip.
 #include <QImage>
 #include <QSet>
-#include <QUndoStack>
-#include <filesystem>
 #include <map>
 
 #include "GuiSupport.h"
-#include "platform/MessageBox.h"
-#include "project/Project.h"
 #include "solver/Solver.h"
-#include "tables/node/NodeBar1.h"
-#include "view/Geometry.h"
 
 namespace fs = std::filesystem;
 using namespace guitest;
@@ -67,7 +61,6 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     CGeometry& g = window->Geometry();
     ASSERT_GT(g.m_nodeTable.GetRows(), 4);
     EXPECT_EQ(window->windowTitle().toStdString(), "Building (Frame3D) - KESTRA");
-
     // X of node 4 typed into the coordinate bar's grid.
     CNodeBar1* bar = window->Docks()->BarOf<CNodeBar1>("nodeBar1");
     Show(*window, "nodeBar1");
@@ -84,7 +77,6 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     EXPECT_EQ(grid->GetTextMatrix(4, 1), "2.5");
     window->Undo()->Checkpoint("Node X");
     ASSERT_EQ(window->Undo()->Stack()->count(), 1);
-
     window->Undo()->Undo();
     EXPECT_DOUBLE_EQ(g.m_nodeTable(4, 1), before);
     EXPECT_EQ(grid->GetTextMatrix(4, 1), shownBefore);
@@ -92,13 +84,11 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     EXPECT_DOUBLE_EQ(g.m_nodeTable(4, 1), 2.5);
     EXPECT_EQ(grid->GetTextMatrix(4, 1), "2.500"); // refilled in the table's format
     EXPECT_TRUE(window->windowTitle().startsWith("*"));
-
     // Solve, then every view mode shows a picture, each its own.
     QString error;
     ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
     EXPECT_EQ(CProject().GetSolution(), 1);
     EXPECT_EQ(g.m_viewMode, CGeometry::ModeDisplaced);
-
     const char* names[4] = {"model", "loads", "displaced", "forces"};
     const char* shots = std::getenv("KESTRA_SCREENSHOT_DIR");
     QImage pictures[4];
@@ -119,7 +109,6 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     EXPECT_NE(pictures[0], pictures[1]);
     EXPECT_NE(pictures[0], pictures[2]);
     EXPECT_NE(pictures[2], pictures[3]);
-
     // Saved, closed without a question, reopened: the edit is there.
     ASSERT_TRUE(window->SaveProject(&error)) << error.toStdString();
     {
@@ -143,7 +132,6 @@ TEST_F(DesktopWindow, OpenSaveKeepEveryByteAndClosingAChangedModelAsks)
     const auto files = Files(folder);
     ASSERT_GE(files.size(), 10u);
     const std::string ini = TempDir::Read(tmp.Ini());
-
     auto window = OpenWindow(project);
     QString error;
     ASSERT_TRUE(window->SaveProject(&error)) << error.toStdString();
@@ -159,7 +147,6 @@ TEST_F(DesktopWindow, OpenSaveKeepEveryByteAndClosingAChangedModelAsks)
         EXPECT_TRUE(window->close());
     }
     window.reset();
-
     const auto after = Files(folder);
     ASSERT_EQ(after.size(), files.size());
     for (const auto& [name, bytes] : files) {
@@ -173,7 +160,6 @@ TEST_F(DesktopWindow, NewProjectSaveAsAndAFailedOpenKeepTheProjectThatWasOpen)
 {
     auto window = ShowWindow();
     EXPECT_FALSE(window->HasProject());
-
     // A new project: its file and empty tables exist and it opens again.
     QString error;
     const QString fresh = QString::fromStdString(tmp.Folder() + "Fresh/Shed.KTR");
@@ -185,7 +171,6 @@ TEST_F(DesktopWindow, NewProjectSaveAsAndAFailedOpenKeepTheProjectThatWasOpen)
     EXPECT_EQ(created.GetName(), "Shed");
     EXPECT_EQ(created.GetLocation(), tmp.Folder() + "Fresh/");
     EXPECT_EQ(created.GetDof(), 6);
-
     // Save As copies every file of the bridge under the new name.
     const std::string bridge = Write(tmp, DemoProjects::PrattBridge());
     ASSERT_TRUE(window->OpenProject(QString::fromStdString(bridge), &error)) << error.toStdString();
@@ -196,7 +181,6 @@ TEST_F(DesktopWindow, NewProjectSaveAsAndAFailedOpenKeepTheProjectThatWasOpen)
     EXPECT_EQ(TempDir::Read(tmp.Folder() + "Copy/Span.pro"), TempDir::Read(tmp.Folder() + "Bridge/Bridge.pro"));
     EXPECT_EQ(CProject().GetName(), "Span");
     EXPECT_EQ(window->ProjectPath(), copy);
-
     // A damaged member table: a clear error and the copy stays open.
     const std::string broken = Write(tmp, DemoProjects::BuildingFrame());
     TempDir::Write(tmp.Folder() + "Building/Building.ele", "\x02\x00\x00");

@@ -3,15 +3,11 @@
 // bars and its result tables read record N + c, and a member load typed in
 // the bar is undone with the other tables.
 #include <QComboBox>
-#include <QUndoStack>
-#include <filesystem>
 
 #include "GuiSupport.h"
-#include "project/Project.h"
 #include "tables/element/MemberLoadBar.h"
 #include "tables/node/ActiveLoadCase.h"
 #include "tables/node/NodePage3.h"
-#include "view/Geometry.h"
 
 namespace fs = std::filesystem;
 
@@ -21,7 +17,6 @@ TEST(MemberLoadWindow, CombinationsAreChosenLikeCasesAndLockTheLoadBars)
     auto window = guitest::OpenWindow(guitest::Write(tmp, DemoProjects::BuildingFrame()));
     QString message;
     ASSERT_TRUE(window->SolveProject(&message)) << message.toStdString();
-
     // One combination: twice case 1. Its record N + 1 as a solver writes it.
     CProject project;
     const int n = project.GetLoadCaseCount();
@@ -39,13 +34,11 @@ TEST(MemberLoadWindow, CombinationsAreChosenLikeCasesAndLockTheLoadBars)
         ASSERT_TRUE(record.SaveRecord(n + 1, base + ext));
     }
     window->Docks()->RefreshAll();
-
     auto* active = window->Docks()->BarOf<CActiveLoadCase>("activeLoadCase");
     ASSERT_NE(active, nullptr);
     ASSERT_EQ(active->List()->count(), n + 1);
     EXPECT_EQ(active->List()->itemText(0), "Load case:1");
     EXPECT_EQ(active->List()->itemText(n), "Combination 1");
-
     // Chosen from the list: the load bars only show, the tables read N + 1.
     active->List()->setCurrentIndex(n);
     emit active->List()->activated(n);
@@ -61,7 +54,6 @@ TEST(MemberLoadWindow, CombinationsAreChosenLikeCasesAndLockTheLoadBars)
     ASSERT_EQ(page.Result().GetRows(), case1.GetRows());
     for (int i = 1; i <= case1.GetRows(); ++i)
         EXPECT_EQ(page.Result()(i, 2), 2.0 * case1(i, 2)) << "node " << i;
-
     // Back to case 1: a member load typed in the bar, then undone.
     ASSERT_TRUE(window->SetActiveLoadCase(1));
     EXPECT_TRUE(memberLoads->isEnabled());

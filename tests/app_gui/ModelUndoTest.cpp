@@ -1,11 +1,8 @@
 // Undo of table commands through model snapshots: which files belong to the
 // model, what a step restores, and that a new project starts a new history.
-#include <filesystem>
 
 #include "GuiSupport.h"
 #include "ModelSnapshot.h"
-#include "project/Project.h"
-#include "view/Geometry.h"
 
 using testsupport::TempDir;
 
@@ -15,7 +12,6 @@ struct UndoFixture : ::testing::Test {
     TempDir tmp;
     CGeometry geometry;
     std::string folder;
-
     void SetUp() override
     {
         folder = tmp.Folder() + "Bridge/";
@@ -46,12 +42,10 @@ TEST_F(UndoFixture, UndoPutsBackTablesFilesAndCountsAndRedoRepeats)
     int restored = 0;
     QObject::connect(&undo, &ModelUndo::modelRestored, [&restored]() { ++restored; });
     EXPECT_FALSE(undo.Checkpoint("nothing"));
-
     const std::string pro = TempDir::Read(folder + "Bridge.pro");
     const std::string lod = TempDir::Read(folder + "Bridge.lod1");
     const double x = geometry.m_nodeTable(3, 1);
     const int members = geometry.m_memberTable.GetRows();
-
     // One command: a node moved, a member gone, a property file changed,
     // a second load case added with its count.
     geometry.m_nodeTable(3, 1) = x + 1.25;
@@ -66,7 +60,6 @@ TEST_F(UndoFixture, UndoPutsBackTablesFilesAndCountsAndRedoRepeats)
     ASSERT_TRUE(undo.Checkpoint("Edit"));
     EXPECT_EQ(undo.Stack()->count(), 1);
     EXPECT_EQ(undo.Stack()->undoText(), "Edit");
-
     undo.Undo();
     EXPECT_EQ(restored, 1);
     EXPECT_EQ(geometry.m_nodeTable(3, 1), x);
@@ -77,7 +70,6 @@ TEST_F(UndoFixture, UndoPutsBackTablesFilesAndCountsAndRedoRepeats)
     EXPECT_EQ(CProject().GetLoadCaseCount(), 1);
     // Putting a state back is not itself a change.
     EXPECT_FALSE(undo.Checkpoint());
-
     undo.Redo();
     EXPECT_EQ(restored, 2);
     EXPECT_EQ(geometry.m_nodeTable(3, 1), x + 1.25);
@@ -96,7 +88,6 @@ TEST_F(UndoFixture, AnotherProjectStartsANewHistoryAndDisabledRecordsNothing)
     undo.SetEnabled(true);
     geometry.m_nodeTable(1, 1) += 1;
     ASSERT_TRUE(undo.Checkpoint());
-
     guitest::Write(tmp, DemoProjects::BuildingFrame());
     EXPECT_FALSE(undo.Checkpoint());
     EXPECT_EQ(undo.Stack()->count(), 0);

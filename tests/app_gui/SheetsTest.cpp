@@ -8,14 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
-#include <QUndoStack>
-#include <filesystem>
 
 #include "GuiSupport.h"
-#include "platform/MessageBox.h"
 #include "platform/Profile.h"
-#include "project/Project.h"
 #include "setup/GeometryWizard.h"
 #include "setup/GlobalPage1.h"
 #include "setup/NewProjectPage1.h"
@@ -25,7 +20,6 @@
 #include "tables/PropertySheet.h"
 #include "tables/node/NodeBar2.h"
 #include "tables/node/NodePage1.h"
-#include "view/Geometry.h"
 
 using testsupport::TempDir;
 
@@ -34,9 +28,7 @@ namespace {
 struct HostSheets : ::testing::Test {
     TempDir tmp;
     std::unique_ptr<MainWindow> window = guitest::OpenWindow(guitest::Write(tmp, DemoProjects::PrattBridge()), false);
-
     void TearDown() override { guitest::Discard(*window); }
-
     // Runs `body` on the property sheet the next command opens (looked for
     // every 50 ms for up to 5 s; the watchdog closes any other box).
     static void OnNextSheet(std::function<void(PropertySheet&)> body, int tries = 100)
@@ -65,7 +57,6 @@ TEST_F(HostSheets, InputMenuForwardsATableCommandAndUndoTakesItBack)
     ASSERT_NE(nodes, nullptr);
     QAction* addNew = MenuResource::FindCommand(nodes, ID_NODE_ADDNEW);
     ASSERT_NE(addNew, nullptr);
-
     CGeometry& g = window->Geometry();
     const int before = g.m_nodeTable.GetRows();
     addNew->trigger();
@@ -73,7 +64,6 @@ TEST_F(HostSheets, InputMenuForwardsATableCommandAndUndoTakesItBack)
     EXPECT_EQ(CProject().GetNodeCount(), before + 1);
     ASSERT_EQ(window->Undo()->Stack()->count(), 1);
     EXPECT_EQ(window->Undo()->Stack()->undoText(), addNew->text().remove('&').trimmed());
-
     window->Undo()->Undo();
     EXPECT_EQ(g.m_nodeTable.GetRows(), before);
     EXPECT_EQ(CProject().GetNodeCount(), before);
@@ -127,7 +117,6 @@ TEST_F(HostSheets, SettingsSheetWritesTheOptionsAndTheViewReadsThemBack)
     window->OnSettings();
     EXPECT_EQ(pages, 5);
     EXPECT_TRUE(platform::Profile::HasKey("OPTION", "node factor"));
-
     // A value changed in the file reaches the view after the next sheet.
     platform::Profile::WriteString("OPTION", "screen red", "40");
     OnNextSheet([](PropertySheet& sheet) { sheet.PressCancel(); });
@@ -225,7 +214,6 @@ TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)
     const std::string bridgeFile = tmp.Folder() + "Bridge/Bridge.KTR";
     const std::string bridgeBytes = TempDir::Read(bridgeFile);
     const QString target = QString::fromStdString(tmp.Folder() + "Hall/Hall.KTR");
-
     // Step 1: a title; Next, Next, Finish; then the folder and name.
     QString asked;
     window->SetProjectPathChooser([&asked, target](const QString& caption) {
@@ -244,7 +232,6 @@ TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)
     window->OnFileNew();
     ASSERT_TRUE(stepped);
     EXPECT_EQ(asked, "New project: folder and name");
-
     EXPECT_EQ(window->ProjectPath(), target);
     CProject project;
     EXPECT_EQ(project.GetName(), "Hall");
@@ -255,7 +242,6 @@ TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)
     EXPECT_EQ(window->Undo()->Stack()->count(), 0);
     // The wizard wrote its steps while the bridge was open: not into it.
     EXPECT_EQ(TempDir::Read(bridgeFile), bridgeBytes);
-
     // Cancelling the wizard keeps the project that is open.
     OnNextSheet([](PropertySheet& sheet) { sheet.PressCancel(); });
     window->OnFileNew();

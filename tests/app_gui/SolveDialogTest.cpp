@@ -4,12 +4,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QWindow>
-#include <filesystem>
 
 #include "GuiSupport.h"
-#include "project/Project.h"
 
 namespace fs = std::filesystem;
 
@@ -52,7 +49,6 @@ TEST(SolveDialog, CancelStopsALongSolveAndLeavesNoResults)
     testsupport::TempDir tmp;
     const std::string folder = tmp.Folder() + "Tower/";
     auto window = guitest::OpenWindow(guitest::Write(tmp, Building(16))); // 4,096 nodes, 23,040 equations
-
     // Clicks Cancel as soon as the dialog is on screen, again while it still
     // has its button; counts the ticks the window's event loop serves.
     int ticks = 0;

@@ -43,7 +43,6 @@ TEST(ViewCamera, StandardViewsLookAlongTheirAxesAndStepsTurnAndMoveTheModel)
         axis[k] = 1;
         EXPECT_NEAR(Eye(camera, axis)[2], 1.0, 1e-12) << "view " << k;
     }
-
     camera.SetStandard(ViewCamera::ViewZ);
     camera.Rotate(0, 90, 0); // the model turns 90 degrees about Y
     EXPECT_NEAR(Eye(camera, {1, 0, 0})[2], -1.0, 1e-12);
@@ -70,7 +69,6 @@ TEST(ViewCamera, FitPutsTheBoundingSphereInsideTheFieldOfView)
     ViewCamera::BoundingSphere(box, centre.data(), &radius);
     ExpectNear(centre, {3, 4, 0}, "centre");
     EXPECT_DOUBLE_EQ(radius, 5.0);
-
     ViewCamera camera;
     camera.pan[0] = 7;
     camera.Fit(box, 2.0, 1.0);

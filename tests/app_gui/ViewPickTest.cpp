@@ -6,7 +6,6 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <filesystem>
 #include <set>
 
 #include <GL/gl.h>
@@ -14,15 +13,12 @@
 
 #include "GuiSupport.h"
 #include "tables/element/ElementBar1.h"
-#include "tables/node/NodeBar1.h"
-#include "view/Geometry.h"
 
 namespace {
 
 struct ViewPick : ::testing::Test {
     testsupport::TempDir tmp;
     std::unique_ptr<MainWindow> window = guitest::OpenWindow(guitest::Write(tmp, DemoProjects::BuildingFrame()), false);
-
     // Window positions (y down) of every node once the layout has settled
     // (two frames 100 ms apart agree).
     std::vector<QPointF> DrawnNodes()
@@ -35,7 +31,6 @@ struct ViewPick : ::testing::Test {
         }
         return now;
     }
-
     // Positions of the nodes in the frame drawn now, from the frame's own
     // matrices through gluProject.
     std::vector<QPointF> Frame()
@@ -58,7 +53,6 @@ struct ViewPick : ::testing::Test {
         }
         return points;
     }
-
     // Inside the view (20 px from its edges) and farther than `gap` from
     // every other one of `points`.
     bool Clear(const QPointF& p, const std::vector<QPointF>& points, double gap)
@@ -68,7 +62,6 @@ struct ViewPick : ::testing::Test {
             clear = clear && (q == p || QLineF(p, q).length() > gap);
         return clear;
     }
-
     static std::set<int> SelectedRows(CMSFlexGrid* grid)
     {
         std::set<int> rows;
@@ -90,7 +83,6 @@ TEST_F(ViewPick, ClickOnADrawnNodeSelectsItsTableRow)
     while (node > 1 && !Clear(drawn[size_t(node)], drawn, 15))
         --node;
     ASSERT_GT(node, 1);
-
     QTest::mouseClick(window->View(), Qt::LeftButton, Qt::NoModifier, drawn[size_t(node)].toPoint() + QPoint(2, -1));
     QApplication::processEvents();
     CMSFlexGrid* grid = window->Docks()->BarOf<CNodeBar1>("nodeBar1")->Grid();
@@ -101,7 +93,6 @@ TEST_F(ViewPick, ClickOnADrawnNodeSelectsItsTableRow)
     EXPECT_EQ(g.m_selNodeTo, node);
     ASSERT_TRUE(window->View()->MakeListsCurrent());
     EXPECT_TRUE(glIsList(CGeometry::ListNodeHighlight));
-
     // A click on empty background picks nothing and keeps the selection.
     QTest::mouseClick(window->View(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     EXPECT_EQ(g.m_selNodeFrom, node);
@@ -126,7 +117,6 @@ TEST_F(ViewPick, ShiftDragRectangleSelectsTheMembersInside)
     ASSERT_GE(expected.size(), 2u);
     ASSERT_LT(expected.size(), size_t(g.m_memberTable.GetRows()));
     const QRect rect = box.toAlignedRect().adjusted(-8, -8, 8, 8);
-
     ModelViewWidget* view = window->View();
     QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, rect.topLeft());
     for (int step = 1; step <= 4; ++step) {
@@ -137,7 +127,6 @@ TEST_F(ViewPick, ShiftDragRectangleSelectsTheMembersInside)
     }
     QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, rect.bottomRight());
     QApplication::processEvents();
-
     CMSFlexGrid* grid = window->Docks()->BarOf<CElementBar1>("elementBar1")->Grid();
     EXPECT_EQ(SelectedRows(grid), expected);
     EXPECT_EQ(grid->GetRow(), *expected.begin());
@@ -179,7 +168,6 @@ TEST_F(ViewPick, ClickOnAMemberOfTheSolvedModelShowsItsRowForcesAndLegend)
     EXPECT_EQ(grid->GetRow(), member);
     EXPECT_EQ(SelectedRows(grid), std::set<int>{member});
     EXPECT_EQ(g.m_selMemberFrom, member);
-
     // Hovering: the tooltip names the member and its end forces.
     QHelpEvent hover(QEvent::ToolTip, middle.toPoint(), window->View()->mapToGlobal(middle.toPoint()));
     QApplication::sendEvent(window->View(), &hover);
@@ -188,7 +176,6 @@ TEST_F(ViewPick, ClickOnAMemberOfTheSolvedModelShowsItsRowForcesAndLegend)
     EXPECT_TRUE(tip.startsWith(QString("Member %1: node ").arg(member))) << tip.toStdString();
     EXPECT_TRUE(tip.contains("end forces")) << tip.toStdString();
     QToolTip::hideText();
-
     EXPECT_EQ(g.m_forceComponent, CGeometry::ForceMz);
     if (const char* shots = std::getenv("KESTRA_SCREENSHOT_DIR"); shots && *shots) {
         std::filesystem::create_directories(shots);
