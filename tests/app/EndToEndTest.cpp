@@ -76,21 +76,22 @@ protected:
         s_demo = s_dir->Folder() + "demo";
         s_run = Kestra("demo '" + s_demo + "'", s_dir->Folder());
     }
+
     static void TearDownTestSuite() { s_dir.reset(); }
+
     void SetUp() override
     {
         if (!platform::EglSurface::DisplayAvailable())
             GTEST_SKIP() << "no EGL display";
         ASSERT_EQ(s_run.code, 0) << s_run.err;
     }
+
     static std::string Path(const std::string& file) { return s_demo + "/" + file; }
-    static std::unique_ptr<TempDir> s_dir;
-    static std::string s_demo;
-    static RunResult s_run;
+
+    static inline std::unique_ptr<TempDir> s_dir;
+    static inline std::string s_demo;
+    static inline RunResult s_run;
 };
-std::unique_ptr<TempDir> KestraDemo::s_dir;
-std::string KestraDemo::s_demo;
-RunResult KestraDemo::s_run;
 
 TEST_F(KestraDemo, WritesBothProjectsWithTheirTablesAndResults)
 {

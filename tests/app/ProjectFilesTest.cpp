@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 
 #include "DemoProjects.h"
+#include "HeadlessRenderer.h"
 #include "ProjectFiles.h"
 #include "platform/MessageBox.h"
 #include "project/Project.h"
@@ -24,6 +26,7 @@ protected:
         ASSERT_TRUE(DemoProjects::Write(DemoProjects::BuildingFrame(), dir.Folder(), log, error)) << error;
         EXPECT_NE(log.str().find(dir.Folder() + "Building.KTR\n"), std::string::npos);
     }
+
     TempDir dir;
     platform::MessageRecorder messages;
 };
@@ -126,6 +129,24 @@ TEST_F(BuildingFiles, OpeningARelativePathStoresTheAbsoluteFolder)
     EXPECT_EQ(p.GetLocation(), dir.Folder());
     EXPECT_EQ(p.GetName(), "Building");
     EXPECT_EQ(p.GetNodeCount(), 75);
+}
+
+// The picture of `kestra render` fits the model's bounding sphere (centre
+// (2, 1, 0), radius sqrt 5 + 1 with the margin) into the narrower field.
+TEST(HeadlessCamera, FitsTheBoundingSphereInTheNarrowerFieldOfView)
+{
+    CdMatrix nodes(3, 9); // (0, 0, 0), (4, 0, 0), (2, 2, 0)
+    nodes(2, 1) = 4.0;
+    nodes(3, 1) = nodes(3, 2) = 2.0;
+    const double half = 22.5 * M_PI / 180, radius = std::sqrt(5.0) + 1.0, distance = radius / std::sin(half);
+    HeadlessRenderer::Camera c = HeadlessRenderer::FitCamera(nodes, 4.0 / 3.0, 1.0);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_DOUBLE_EQ(c.target[k], k == 0 ? 2.0 : k == 1 ? 1.0 : 0.0) << k;
+        EXPECT_NEAR(c.eye[k] - c.target[k], distance / std::sqrt(3.0), 1e-9) << k;
+    }
+    EXPECT_TRUE(c.zNear < distance - radius && c.zFar > distance + radius);
+    c = HeadlessRenderer::FitCamera(nodes, 0.5, 1.0); // tall: the horizontal angle decides
+    EXPECT_NEAR((c.eye[0] - c.target[0]) * std::sqrt(3.0), radius / std::sin(std::atan(std::tan(half) * 0.5)), 1e-9);
 }
 
 } // namespace

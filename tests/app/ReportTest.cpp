@@ -126,6 +126,7 @@ protected:
         ktr = dir.Folder() + "Portal/Portal.KTR";
         ASSERT_EQ(Shell(std::string("'") + KESTRA_BINARY + "' solve '" + ktr + "' --quiet"), 0);
     }
+
     // Writes the report and returns its text (pages ended by form feeds).
     std::string Report(const std::string& flags, const std::string& name)
     {
@@ -134,6 +135,7 @@ protected:
         EXPECT_EQ(Shell("pdftotext -layout '" + pdf + "' '" + txt + "'"), 0);
         return TempDir::Read(txt);
     }
+
     TempDir dir;
     DemoProject project;
     std::string ktr;

@@ -87,6 +87,7 @@ public:
             new QApplication(argc, argv);
         }
     }
+
     void SetUp() override
     {
         std::ostringstream log;
@@ -99,6 +100,7 @@ public:
         project.GetActiveLoadCase() = 1;
         project.Settings(true);
     }
+
     template <class Page>
     std::unique_ptr<ResultTablePage> Open(bool withModel)
     {
@@ -108,6 +110,7 @@ public:
         page->OnInitDialog();
         return page;
     }
+
     std::string Read(const std::string& file) const { return TempDir::Read(dir.Folder() + file); }
     TempDir dir;
     CGeometry model;

@@ -49,6 +49,7 @@ struct DailyUse : ::testing::Test {
         p.loadCaseNames.push_back("push");
         return Write(tmp, p);
     }
+
     // A new, empty "Frame3D" project in kN and m.
     void NewProject(MainWindow& window, const std::string& name)
     {

@@ -31,6 +31,7 @@ struct ViewPick : ::testing::Test {
         }
         return now;
     }
+
     // Positions of the nodes in the frame drawn now, from the frame's own
     // matrices through gluProject.
     std::vector<QPointF> Frame()
@@ -53,6 +54,7 @@ struct ViewPick : ::testing::Test {
         }
         return points;
     }
+
     // Inside the view (20 px from its edges) and farther than `gap` from
     // every other one of `points`.
     bool Clear(const QPointF& p, const std::vector<QPointF>& points, double gap)
@@ -62,6 +64,7 @@ struct ViewPick : ::testing::Test {
             clear = clear && (q == p || QLineF(p, q).length() > gap);
         return clear;
     }
+
     static std::set<int> SelectedRows(CMSFlexGrid* grid)
     {
         std::set<int> rows;
