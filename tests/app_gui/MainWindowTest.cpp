@@ -61,6 +61,12 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     CGeometry& g = window->Geometry();
     ASSERT_GT(g.m_nodeTable.GetRows(), 4);
     EXPECT_EQ(window->windowTitle().toStdString(), "Building (Frame3D) - KESTRA");
+    // Every dock opens and its bar is usable with a project open.
+    ASSERT_GE(window->Docks()->Bars().size(), 3u);
+    for (const DockManager::Bar& b : window->Docks()->Bars()) {
+        Show(*window, b.name);
+        EXPECT_TRUE(b.dock->isVisible() && b.bar->isEnabled()) << b.name.toStdString();
+    }
     // X of node 4 typed into the coordinate bar's grid.
     CNodeBar1* bar = window->Docks()->BarOf<CNodeBar1>("nodeBar1");
     Show(*window, "nodeBar1");
