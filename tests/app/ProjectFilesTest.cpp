@@ -26,6 +26,7 @@ protected:
         ASSERT_TRUE(DemoProjects::Write(DemoProjects::BuildingFrame(), dir.Folder(), log, error)) << error;
         EXPECT_NE(log.str().find(dir.Folder() + "Building.KTR\n"), std::string::npos);
     }
+
     TempDir dir;
     platform::MessageRecorder messages;
 };
@@ -33,16 +34,12 @@ protected:
 TEST_F(BuildingFiles, WriteMakesItTheCurrentProjectWithItsCounts)
 {
     CProject p;
-    EXPECT_EQ(p.GetName(), "Building");
+    EXPECT_EQ(p.GetName() + " " + p.GetElementType(), "Building Frame3D");
     EXPECT_EQ(p.GetLocation(), dir.Folder());
-    EXPECT_EQ(p.GetElementType(), "Frame3D");
-    EXPECT_EQ(p.GetDof(), 6);
-    EXPECT_EQ(p.GetNodeCount(), 75);
-    EXPECT_EQ(p.GetElementCount(), 114);
-    EXPECT_EQ(p.GetLoadCaseCount(), 2);
-    EXPECT_EQ(p.GetMaterialCount(), 3);
-    EXPECT_EQ(p.GetReleaseCount(), 2);
-    EXPECT_EQ(p.GetSolution(), 0);
+    // Dof, nodes, members, load cases, property groups, release sets, solution.
+    EXPECT_EQ(std::vector<int>({p.GetDof(), p.GetNodeCount(), p.GetElementCount(), p.GetLoadCaseCount(),
+                                p.GetMaterialCount(), p.GetReleaseCount(), p.GetSolution()}),
+              std::vector<int>({6, 75, 114, 2, 3, 2, 0}));
     EXPECT_EQ(ProjectFiles::ProjectPath(".nod"), dir.Folder() + "Building.nod");
     // The project file holds the record, beginning with the engineer.
     const std::string ktr = TempDir::Read(dir.Folder() + "Building.KTR");
@@ -50,15 +47,15 @@ TEST_F(BuildingFiles, WriteMakesItTheCurrentProjectWithItsCounts)
     EXPECT_EQ(ktr.substr(0, 12), std::string("\x0B") + "KESTRA demo");
 }
 
-TEST_F(BuildingFiles, ReadModelGivesTheTablesAndLoadsInTheirShapes)
+// The tables and loads in their shapes; a bad table is refused, naming the
+// fault, and the tables held stay as they were.
+TEST_F(BuildingFiles, ReadModelGivesTheTablesAndRefusesABadOne)
 {
     CdMatrix nodes, members, wind;
     std::string error;
     ASSERT_TRUE(ProjectFiles::ReadModel(nodes, members, error)) << error;
-    EXPECT_EQ(nodes.GetRows(), 75);
-    EXPECT_EQ(nodes.GetCols(), 9);
-    EXPECT_EQ(members.GetRows(), 114);
-    EXPECT_EQ(members.GetCols(), 8);
+    EXPECT_EQ(std::vector<int>({nodes.GetRows(), nodes.GetCols(), members.GetRows(), members.GetCols()}),
+              std::vector<int>({75, 9, 114, 8}));
     EXPECT_EQ(nodes(75, 2), 10.5);
     ASSERT_TRUE(ProjectFiles::ReadLoads(2, 75, wind, error)) << error;
     EXPECT_EQ(wind.GetCols(), 6);
@@ -66,24 +63,15 @@ TEST_F(BuildingFiles, ReadModelGivesTheTablesAndLoadsInTheirShapes)
     EXPECT_FALSE(ProjectFiles::ReadLoads(3, 75, wind, error));
     EXPECT_EQ(error, "load case 3 has no load file " + dir.Folder() + "Building.lod3");
     EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST_F(BuildingFiles, BadMemberTableIsRefusedAndNothingChanges)
-{
-    CdMatrix members;
-    ASSERT_TRUE(members.Load(dir.Folder() + "Building.ele"));
     members(5, 2) = 99;
     ASSERT_TRUE(members.Save(dir.Folder() + "Building.ele"));
     CdMatrix n(1, 1), m(1, 1);
     n(1, 1) = 7;
-    std::string error;
     EXPECT_FALSE(ProjectFiles::ReadModel(n, m, error));
     EXPECT_EQ(error, "member 5: end node 99 is not a node of 1..75");
     EXPECT_EQ(n.GetRows(), 1);
     EXPECT_EQ(n(1, 1), 7);
-
-    CdMatrix narrow(75, 5);
-    ASSERT_TRUE(narrow.Save(dir.Folder() + "Building.nod"));
+    ASSERT_TRUE(CdMatrix(75, 5).Save(dir.Folder() + "Building.nod"));
     EXPECT_FALSE(ProjectFiles::ReadModel(n, m, error));
     EXPECT_EQ(error, "the node table " + dir.Folder() +
                          "Building.nod has 75 rows of 5 columns; it needs nodes of 9 columns or more");
@@ -117,7 +105,6 @@ TEST_F(BuildingFiles, ResultRecordsAreCheckedBeforeTheyAreRead)
     std::string error;
     EXPECT_FALSE(ProjectFiles::ReadResult(".disn", 1, 75, 6, record, error));
     EXPECT_EQ(error, "no results: " + dir.Folder() + "Building.disn is missing (solve the project first)");
-
     CdMatrix one(75, 6);
     one(75, 2) = -0.25;
     ASSERT_TRUE(one.SaveRecord(1, dir.Folder() + "Building.disn"));
@@ -144,27 +131,22 @@ TEST_F(BuildingFiles, OpeningARelativePathStoresTheAbsoluteFolder)
     EXPECT_EQ(p.GetNodeCount(), 75);
 }
 
+// The picture of `kestra render` fits the model's bounding sphere (centre
+// (2, 1, 0), radius sqrt 5 + 1 with the margin) into the narrower field.
 TEST(HeadlessCamera, FitsTheBoundingSphereInTheNarrowerFieldOfView)
 {
-    CdMatrix nodes(3, 9);
-    nodes(2, 1) = 4.0; // nodes at (0,0,0), (4,0,0), (2,2,0)
-    nodes(3, 1) = 2.0;
-    nodes(3, 2) = 2.0;
-    const double half = 22.5 * M_PI / 180;
+    CdMatrix nodes(3, 9); // (0, 0, 0), (4, 0, 0), (2, 2, 0)
+    nodes(2, 1) = 4.0;
+    nodes(3, 1) = nodes(3, 2) = 2.0;
+    const double half = 22.5 * M_PI / 180, radius = std::sqrt(5.0) + 1.0, distance = radius / std::sin(half);
     HeadlessRenderer::Camera c = HeadlessRenderer::FitCamera(nodes, 4.0 / 3.0, 1.0);
-    EXPECT_DOUBLE_EQ(c.target[0], 2.0);
-    EXPECT_DOUBLE_EQ(c.target[1], 1.0);
-    EXPECT_DOUBLE_EQ(c.target[2], 0.0);
-    const double radius = std::sqrt(5.0) + 1.0;
-    const double distance = radius / std::sin(half);
-    for (int k = 0; k < 3; ++k)
-        EXPECT_NEAR(c.eye[k] - c.target[k], distance / std::sqrt(3.0), 1e-9);
-    EXPECT_LT(c.zNear, distance - radius);
-    EXPECT_GT(c.zFar, distance + radius);
-    // A tall picture: the horizontal angle decides, so the camera backs off.
-    c = HeadlessRenderer::FitCamera(nodes, 0.5, 1.0);
-    const double narrow = std::atan(std::tan(half) * 0.5);
-    EXPECT_NEAR((c.eye[0] - c.target[0]) * std::sqrt(3.0), radius / std::sin(narrow), 1e-9);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_DOUBLE_EQ(c.target[k], k == 0 ? 2.0 : k == 1 ? 1.0 : 0.0) << k;
+        EXPECT_NEAR(c.eye[k] - c.target[k], distance / std::sqrt(3.0), 1e-9) << k;
+    }
+    EXPECT_TRUE(c.zNear < distance - radius && c.zFar > distance + radius);
+    c = HeadlessRenderer::FitCamera(nodes, 0.5, 1.0); // tall: the horizontal angle decides
+    EXPECT_NEAR((c.eye[0] - c.target[0]) * std::sqrt(3.0), radius / std::sin(std::atan(std::tan(half) * 0.5)), 1e-9);
 }
 
 } // namespace

@@ -56,16 +56,8 @@ DemoProject Portal()
     p.forceUnit = "kN";
     p.lengthUnit = "mm";
     p.dof = 6;
-    const double fixed[6] = {0, 0, 0, 0, 0, 0}, pinned[6] = {0, 0, 0, 1, 1, 1}, free[6] = {1, 1, 1, 1, 1, 1};
-    auto node = [&p](double x, double y, double z, const double* codes) {
-        p.nodes.push_back({x, y, z, codes[0], codes[1], codes[2], codes[3], codes[4], codes[5]});
-    };
-    node(0, 0, 0, fixed);
-    node(0, 3.2, 0, free);
-    node(4.5, 3.2, 0, free);
-    node(4.5, 0, 0, pinned);
-    node(9.25, 3.2, 0.5, free);
-    node(9.25, 0, 0.5, fixed);
+    p.nodes = {{0, 0, 0, 0, 0, 0, 0, 0, 0},       {0, 3.2, 0, 1, 1, 1, 1, 1, 1},      {4.5, 3.2, 0, 1, 1, 1, 1, 1, 1},
+               {4.5, 0, 0, 0, 0, 0, 1, 1, 1},     {9.25, 3.2, 0.5, 1, 1, 1, 1, 1, 1}, {9.25, 0, 0.5, 0, 0, 0, 0, 0, 0}};
     const int ends[5][2] = {{1, 2}, {2, 3}, {4, 3}, {3, 5}, {6, 5}};
     for (const auto& e : ends) {
         p.members.push_back({double(e[0]), double(e[1]), 0, 0, 0, 1, 1, 1});
@@ -86,52 +78,29 @@ DemoProject Portal()
     return p;
 }
 
-std::vector<double> Numbers(const std::string& line, std::string* first = nullptr)
+// Rows "N support v1 v2 ..." of the table between two headings (node
+// number first, then words, then numbers), by node number.
+std::map<int, std::vector<double>> Rows(const std::string& text, const std::string& from, const std::string& to,
+                                        std::size_t minValues)
 {
-    std::istringstream s(line);
-    std::vector<double> values;
-    std::string token;
-    bool leading = true;
-    while (s >> token) {
-        char* end = nullptr;
-        const double v = std::strtod(token.c_str(), &end);
-        if (end && *end == '\0')
-            values.push_back(v);
-        else if (leading && first)
-            *first += token;
-        if (!values.empty())
-            leading = false;
-    }
-    return values;
-}
-
-// Lines of the text between two headings.
-std::vector<std::string> Between(const std::string& text, const std::string& from, const std::string& to)
-{
-    std::vector<std::string> lines;
+    std::map<int, std::vector<double>> rows;
     const auto a = text.find(from);
     const auto b = text.find(to, a == std::string::npos ? 0 : a);
     if (a == std::string::npos || b == std::string::npos)
-        return lines;
-    std::istringstream s(text.substr(a, b - a));
-    for (std::string line; std::getline(s, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// Rows "N support v1 v2 ..." of a table (node number first, then words,
-// then numbers), by node number.
-std::map<int, std::vector<double>> Rows(const std::vector<std::string>& lines, std::size_t minValues)
-{
-    std::map<int, std::vector<double>> rows;
-    for (const std::string& line : lines) {
+        return rows;
+    std::istringstream lines(text.substr(a, b - a));
+    for (std::string line; std::getline(lines, line);) {
         std::istringstream s(line);
         int node = 0;
         if (!(s >> node) || node < 1)
             continue;
-        std::string rest;
-        std::getline(s, rest);
-        const std::vector<double> values = Numbers(rest);
+        std::vector<double> values; // the numbers after the words
+        for (std::string token; s >> token;) {
+            char* end = nullptr;
+            const double v = std::strtod(token.c_str(), &end);
+            if (end && *end == '\0')
+                values.push_back(v);
+        }
         if (values.size() >= minValues)
             rows[node] = values;
     }
@@ -179,9 +148,8 @@ TEST_F(ReportTest, ShowsCoordinatesAndReactionsInProjectUnitsAndBalances)
     for (char c : text)
         if (!(std::isspace((unsigned char)c) && !flat.empty() && flat.back() == ' '))
             flat += std::isspace((unsigned char)c) ? ' ' : c;
-
     // Every node's coordinates in millimetres.
-    const auto nodes = Rows(Between(text, "1.1 Nodes", "1.2 Members"), 3);
+    const auto nodes = Rows(text, "1.1 Nodes", "1.2 Members", 3);
     ASSERT_EQ(nodes.size(), project.nodes.size());
     for (const auto& [i, values] : nodes)
         for (int j = 0; j < 3; ++j)
@@ -190,43 +158,34 @@ TEST_F(ReportTest, ShowsCoordinatesAndReactionsInProjectUnitsAndBalances)
     // Supports as words at the end of their node's row.
     EXPECT_NE(flat.find(" fixed 2 "), std::string::npos);
     EXPECT_NE(flat.find(" pinned 5 "), std::string::npos);
-
     // Every reaction of both load cases: the solver's K u at the restrained
     // DOFs, in kN and kN-mm.
     const std::string sys = dir.Folder() + "Portal/Portal.sys";
     for (int k = 1; k <= 2; ++k) {
         CdMatrix ku;
         ASSERT_TRUE(ku.LoadRecord(k, sys));
-        const std::string caseHeading = "\nLoad case " + std::to_string(k) + "\n";
-        const auto results = text.find("Results");
-        const auto lines = Between(text.substr(results), caseHeading, "Equilibrium of");
-        const auto reactions = Rows(lines, 3);
+        const auto reactions =
+            Rows(text.substr(text.find("Results")), "\nLoad case " + std::to_string(k) + "\n", "Equilibrium of", 3);
         ASSERT_EQ(reactions.size(), 3u) << "load case " << k;
         for (int i : {1, 4, 6}) {
             ASSERT_TRUE(reactions.count(i)) << "node " << i;
             const std::vector<double>& printed = reactions.at(i);
             const int restrained = i == 4 ? 3 : 6;
             ASSERT_EQ(printed.size(), std::size_t(restrained)) << "node " << i;
-            double forceMax = 0, momentMax = 0;
+            // kN, or kN-mm for a moment; a column's scale is its largest reaction.
+            auto factor = [](int j) { return kKilonewtonPerKgf * (j > 3 ? kMillimetrePerMetre : 1); };
+            double scale[2] = {0, 0};
             for (int n : {1, 4, 6})
-                for (int j = 1; j <= 6; ++j)
-                    (j <= 3 ? forceMax : momentMax) = std::max(j <= 3 ? forceMax : momentMax,
-                                                               std::fabs(ku(n, j)) * (n == 4 && j > 3 ? 0 : 1));
-            for (int j = 1; j <= restrained; ++j) {
-                const double expected = j <= 3 ? ku(i, j) * kKilonewtonPerKgf
-                                               : ku(i, j) * kKilonewtonPerKgf * kMillimetrePerMetre;
-                const double scale = j <= 3 ? forceMax * kKilonewtonPerKgf
-                                            : momentMax * kKilonewtonPerKgf * kMillimetrePerMetre;
-                ExpectClose(printed[std::size_t(j - 1)], expected, scale,
+                for (int j = 1; j <= (n == 4 ? 3 : 6); ++j)
+                    scale[j > 3] = std::max(scale[j > 3], std::fabs(ku(n, j)) * factor(j));
+            for (int j = 1; j <= restrained; ++j)
+                ExpectClose(printed[std::size_t(j - 1)], ku(i, j) * factor(j), scale[j > 3],
                             "case " + std::to_string(k) + " node " + std::to_string(i) + " column " + std::to_string(j));
-            }
         }
     }
-
     // The member loads in kN/mm and kN/mm^3.
     EXPECT_NE(flat.find(" 2 uniform global Y -0.01962 kN/mm "), std::string::npos);
     EXPECT_NE(flat.find(" 4 self weight global Y -7.848e-08 kN/mm^3 "), std::string::npos);
-
     // The equilibrium lines: the applied loads, member loads included,
     // balance the reactions.
     std::size_t at = 0;
@@ -251,7 +210,6 @@ TEST_F(ReportTest, PageCountIsStableAndOptionsChooseTheContent)
     const auto pages = [](const std::string& t) { return std::count(t.begin(), t.end(), '\f'); };
     EXPECT_EQ(pages(first), 13);
     EXPECT_EQ(pages(second), pages(first));
-
     // Model only, on Letter paper, without pictures.
     const std::string model = Report("--sections model --paper Letter", "model");
     EXPECT_EQ(pages(model), 1);

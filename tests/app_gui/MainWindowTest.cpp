@@ -1,51 +1,18 @@
 // The desktop window on the sample projects: docks, an edit through the real
 // grid with undo and redo, solving, the four view modes on screen, saving
 // and reopening, and the byte-exact open/save round trip.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QDockWidget>
 #include <QImage>
 #include <QSet>
-#include <QTest>
-#include <QUndoStack>
-#include <filesystem>
 #include <map>
-#include <memory>
-#include <sstream>
 
-#include "DemoProjects.h"
-#include "DockManager.h"
-#include "MainWindow.h"
-#include "ModelUndo.h"
-#include "ModelViewWidget.h"
-#include "platform/MessageBox.h"
-#include "project/Project.h"
+#include "GuiSupport.h"
 #include "solver/Solver.h"
-#include "support/TempDir.h"
-#include "tables/GridEditing.h"
-#include "tables/MSFlexGrid.h"
-#include "tables/node/NodeBar1.h"
-#include "view/Geometry.h"
 
 namespace fs = std::filesystem;
+using namespace guitest;
 using testsupport::TempDir;
 
 namespace {
-
-void Key(QWidget* fallback, Qt::Key key)
-{
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus ? focus : fallback, key);
-}
-
-void Type(QWidget* fallback, const QString& text)
-{
-    for (QChar c : text) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : fallback, c.toLatin1());
-    }
-}
 
 // Every file of a folder with its bytes.
 std::map<std::string, std::string> Files(const std::string& folder)
@@ -67,85 +34,48 @@ int Colours(const QImage& image, const QRect& area)
     return int(seen.size());
 }
 
+// The window as the user sees it, and the model view's part of it.
+QImage Screenshot(MainWindow& window, QRect* viewArea)
+{
+    window.View()->update();
+    QTest::qWait(60);
+    const QImage image = window.grab().toImage();
+    const QRect local(window.View()->mapTo(&window, QPoint(0, 0)), window.View()->size());
+    const qreal ratio = image.width() / qreal(window.width());
+    *viewArea = QRect(int(local.x() * ratio), int(local.y() * ratio), int(local.width() * ratio),
+                      int(local.height() * ratio)) &
+                image.rect();
+    return image;
+}
+
 struct DesktopWindow : ::testing::Test {
     TempDir tmp;
-
-    std::string WriteDemo(const DemoProject& demo)
-    {
-        std::ostringstream log;
-        std::string error;
-        const std::string folder = tmp.Folder() + demo.name + "/";
-        EXPECT_TRUE(DemoProjects::Write(demo, folder, log, error)) << error;
-        return folder + demo.name + ".KTR";
-    }
-
-    static std::unique_ptr<MainWindow> OpenWindow(const std::string& project)
-    {
-        auto window = std::make_unique<MainWindow>();
-        window->resize(1280, 860);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        // Keys go to the focus widget of the active window.
-        QApplication::setActiveWindow(window.get());
-        window->activateWindow();
-        (void)QTest::qWaitForWindowActive(window.get());
-        QString error;
-        EXPECT_TRUE(window->OpenProject(QString::fromStdString(project), &error)) << error.toStdString();
-        EXPECT_TRUE(QTest::qWaitFor([&]() { return window->View()->ContextReady(); }, 10000));
-        QTest::qWait(50);
-        return window;
-    }
-
-    // The window as the user sees it, and the model view's part of it.
-    static QImage Screenshot(MainWindow& window, QRect* viewArea)
-    {
-        window.View()->update();
-        QTest::qWait(60);
-        const QImage image = window.grab().toImage();
-        const QRect local(window.View()->mapTo(&window, QPoint(0, 0)), window.View()->size());
-        const qreal ratio = image.width() / qreal(window.width());
-        *viewArea = QRect(int(local.x() * ratio), int(local.y() * ratio), int(local.width() * ratio),
-                          int(local.height() * ratio)) &
-                    image.rect();
-        return image;
-    }
 };
 
 } // namespace
 
 TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
 {
-    const std::string project = WriteDemo(DemoProjects::BuildingFrame());
+    const std::string project = Write(tmp, DemoProjects::BuildingFrame());
     auto window = OpenWindow(project);
     CGeometry& g = window->Geometry();
     ASSERT_GT(g.m_nodeTable.GetRows(), 4);
     EXPECT_EQ(window->windowTitle().toStdString(), "Building (Frame3D) - KESTRA");
-
     // Every dock opens and its bar is usable with a project open.
     ASSERT_GE(window->Docks()->Bars().size(), 3u);
     for (const DockManager::Bar& b : window->Docks()->Bars()) {
-        b.dock->show();
-        b.dock->raise();
-        QApplication::processEvents();
-        EXPECT_TRUE(b.dock->isVisible()) << b.name.toStdString();
-        EXPECT_TRUE(b.bar->isEnabled()) << b.name.toStdString();
+        Show(*window, b.name);
+        EXPECT_TRUE(b.dock->isVisible() && b.bar->isEnabled()) << b.name.toStdString();
     }
-
     // X of node 4 typed into the coordinate bar's grid.
     CNodeBar1* bar = window->Docks()->BarOf<CNodeBar1>("nodeBar1");
-    ASSERT_NE(bar, nullptr);
-    window->Docks()->Dock("nodeBar1")->raise();
-    QApplication::processEvents();
+    Show(*window, "nodeBar1");
     CMSFlexGrid* grid = bar->Grid();
     EXPECT_EQ(grid->GetRows(), g.m_nodeTable.GetRows() + 1);
     const double before = g.m_nodeTable(4, 1);
     const std::string shownBefore = grid->GetTextMatrix(4, 1);
     window->Undo()->Checkpoint();
-    grid->SetRow(4);
-    grid->SetCol(1);
-    grid->SetRowSel(4);
-    grid->SetColSel(1);
-    grid->setFocus();
+    Click(grid, 4, 1);
     Type(grid, "2.5");
     ASSERT_TRUE(bar->Editing()->IsEditing());
     Key(grid, Qt::Key_Return);
@@ -153,7 +83,6 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     EXPECT_EQ(grid->GetTextMatrix(4, 1), "2.5");
     window->Undo()->Checkpoint("Node X");
     ASSERT_EQ(window->Undo()->Stack()->count(), 1);
-
     window->Undo()->Undo();
     EXPECT_DOUBLE_EQ(g.m_nodeTable(4, 1), before);
     EXPECT_EQ(grid->GetTextMatrix(4, 1), shownBefore);
@@ -161,21 +90,17 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     EXPECT_DOUBLE_EQ(g.m_nodeTable(4, 1), 2.5);
     EXPECT_EQ(grid->GetTextMatrix(4, 1), "2.500"); // refilled in the table's format
     EXPECT_TRUE(window->windowTitle().startsWith("*"));
-
     // Solve, then every view mode shows a picture, each its own.
     QString error;
     ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
     EXPECT_EQ(CProject().GetSolution(), 1);
     EXPECT_EQ(g.m_viewMode, CGeometry::ModeDisplaced);
-
     const char* names[4] = {"model", "loads", "displaced", "forces"};
     const char* shots = std::getenv("KESTRA_SCREENSHOT_DIR");
     QImage pictures[4];
     for (int mode = 0; mode < 4; ++mode) {
         ASSERT_TRUE(window->SetViewMode(mode)) << names[mode];
-        if (mode == CGeometry::ModeForces) {
-            ASSERT_TRUE(window->SetForceComponent(CGeometry::ForceMz));
-        }
+        ASSERT_TRUE(mode != CGeometry::ModeForces || window->SetForceComponent(CGeometry::ForceMz));
         EXPECT_EQ(g.m_viewMode, mode);
         QRect area;
         const QImage shot = Screenshot(*window, &area);
@@ -190,7 +115,6 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     EXPECT_NE(pictures[0], pictures[1]);
     EXPECT_NE(pictures[0], pictures[2]);
     EXPECT_NE(pictures[2], pictures[3]);
-
     // Saved, closed without a question, reopened: the edit is there.
     ASSERT_TRUE(window->SaveProject(&error)) << error.toStdString();
     {
@@ -204,20 +128,31 @@ TEST_F(DesktopWindow, EditUndoRedoSolveViewModesSaveAndReopen)
     EXPECT_EQ(again->Undo()->Stack()->count(), 0);
 }
 
-TEST_F(DesktopWindow, OpenAndSaveKeepEveryFileAndSettingByteForByte)
+// Open and Save change no byte; a changed model asks before closing and
+// Cancel keeps the window.
+TEST_F(DesktopWindow, OpenSaveKeepEveryByteAndClosingAChangedModelAsks)
 {
-    const std::string project = WriteDemo(DemoProjects::PrattBridge());
+    const std::string project = Write(tmp, DemoProjects::PrattBridge());
     ASSERT_TRUE(solver::Solver().SolveProject().IsOk());
     const std::string folder = fs::path(project).parent_path().string();
     const auto files = Files(folder);
     ASSERT_GE(files.size(), 10u);
     const std::string ini = TempDir::Read(tmp.Ini());
-
     auto window = OpenWindow(project);
     QString error;
     ASSERT_TRUE(window->SaveProject(&error)) << error.toStdString();
+    window->Geometry().m_modelChanged = true;
+    {
+        platform::MessageRecorder boxes;
+        boxes.Answer(platform::IDCANCEL);
+        EXPECT_FALSE(window->close());
+        ASSERT_EQ(boxes.messages.size(), 1u);
+        EXPECT_EQ(boxes.messages[0].text, "Save the changes to the model of Bridge?");
+        EXPECT_TRUE(window->isVisible());
+        boxes.Answer(platform::IDNO);
+        EXPECT_TRUE(window->close());
+    }
     window.reset();
-
     const auto after = Files(folder);
     ASSERT_EQ(after.size(), files.size());
     for (const auto& [name, bytes] : files) {
@@ -227,28 +162,10 @@ TEST_F(DesktopWindow, OpenAndSaveKeepEveryFileAndSettingByteForByte)
     EXPECT_EQ(TempDir::Read(tmp.Ini()), ini);
 }
 
-TEST_F(DesktopWindow, ChangedModelAsksBeforeClosingAndCancelKeepsTheWindow)
-{
-    const std::string project = WriteDemo(DemoProjects::PrattBridge());
-    auto window = OpenWindow(project);
-    window->Geometry().m_modelChanged = true;
-    platform::MessageRecorder boxes;
-    boxes.Answer(platform::IDCANCEL);
-    EXPECT_FALSE(window->close());
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0].text, "Save the changes to the model of Bridge?");
-    EXPECT_TRUE(window->isVisible());
-    boxes.Answer(platform::IDNO);
-    EXPECT_TRUE(window->close());
-}
-
 TEST_F(DesktopWindow, NewProjectSaveAsAndAFailedOpenKeepTheProjectThatWasOpen)
 {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto window = ShowWindow();
     EXPECT_FALSE(window->HasProject());
-
     // A new project: its file and empty tables exist and it opens again.
     QString error;
     const QString fresh = QString::fromStdString(tmp.Folder() + "Fresh/Shed.KTR");
@@ -260,9 +177,8 @@ TEST_F(DesktopWindow, NewProjectSaveAsAndAFailedOpenKeepTheProjectThatWasOpen)
     EXPECT_EQ(created.GetName(), "Shed");
     EXPECT_EQ(created.GetLocation(), tmp.Folder() + "Fresh/");
     EXPECT_EQ(created.GetDof(), 6);
-
     // Save As copies every file of the bridge under the new name.
-    const std::string bridge = WriteDemo(DemoProjects::PrattBridge());
+    const std::string bridge = Write(tmp, DemoProjects::PrattBridge());
     ASSERT_TRUE(window->OpenProject(QString::fromStdString(bridge), &error)) << error.toStdString();
     const QString copy = QString::fromStdString(tmp.Folder() + "Copy/Span.KTR");
     ASSERT_TRUE(window->SaveProjectAs(copy, &error)) << error.toStdString();
@@ -271,9 +187,8 @@ TEST_F(DesktopWindow, NewProjectSaveAsAndAFailedOpenKeepTheProjectThatWasOpen)
     EXPECT_EQ(TempDir::Read(tmp.Folder() + "Copy/Span.pro"), TempDir::Read(tmp.Folder() + "Bridge/Bridge.pro"));
     EXPECT_EQ(CProject().GetName(), "Span");
     EXPECT_EQ(window->ProjectPath(), copy);
-
     // A damaged member table: a clear error and the copy stays open.
-    const std::string broken = WriteDemo(DemoProjects::BuildingFrame());
+    const std::string broken = Write(tmp, DemoProjects::BuildingFrame());
     TempDir::Write(tmp.Folder() + "Building/Building.ele", "\x02\x00\x00");
     {
         platform::MessageRecorder boxes;
@@ -282,5 +197,5 @@ TEST_F(DesktopWindow, NewProjectSaveAsAndAFailedOpenKeepTheProjectThatWasOpen)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(CProject().GetName(), "Span");
     EXPECT_EQ(window->ProjectPath(), copy);
-    window->Geometry().m_modelChanged = false;
+    Discard(*window);
 }

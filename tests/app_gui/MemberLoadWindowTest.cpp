@@ -2,51 +2,21 @@
 // offers the cases and then the combinations, a combination greys the load
 // bars and its result tables read record N + c, and a member load typed in
 // the bar is undone with the other tables.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QComboBox>
-#include <QTest>
-#include <QUndoStack>
-#include <filesystem>
-#include <sstream>
 
-#include "DemoProjects.h"
-#include "DockManager.h"
-#include "MainWindow.h"
-#include "ModelSnapshot.h"
-#include "ModelUndo.h"
-#include "ModelViewWidget.h"
-#include "project/Project.h"
-#include "support/TempDir.h"
+#include "GuiSupport.h"
 #include "tables/element/MemberLoadBar.h"
 #include "tables/node/ActiveLoadCase.h"
 #include "tables/node/NodePage3.h"
-#include "view/Geometry.h"
 
 namespace fs = std::filesystem;
 
 TEST(MemberLoadWindow, CombinationsAreChosenLikeCasesAndLockTheLoadBars)
 {
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.mld2", "Bridge"));
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.cmb", "Bridge"));
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.mfs", "Bridge")); // results are not undone
-
     testsupport::TempDir tmp;
-    const DemoProject demo = DemoProjects::BuildingFrame();
-    std::ostringstream log;
-    std::string error;
-    const std::string folder = tmp.Folder() + demo.name + "/";
-    ASSERT_TRUE(DemoProjects::Write(demo, folder, log, error)) << error;
-    auto window = std::make_unique<MainWindow>();
-    window->resize(1280, 860);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto window = guitest::OpenWindow(guitest::Write(tmp, DemoProjects::BuildingFrame()));
     QString message;
-    ASSERT_TRUE(window->OpenProject(QString::fromStdString(folder + demo.name + ".KTR"), &message));
-    ASSERT_TRUE(QTest::qWaitFor([&]() { return window->View()->ContextReady(); }, 10000));
     ASSERT_TRUE(window->SolveProject(&message)) << message.toStdString();
-
     // One combination: twice case 1. Its record N + 1 as a solver writes it.
     CProject project;
     const int n = project.GetLoadCaseCount();
@@ -64,13 +34,11 @@ TEST(MemberLoadWindow, CombinationsAreChosenLikeCasesAndLockTheLoadBars)
         ASSERT_TRUE(record.SaveRecord(n + 1, base + ext));
     }
     window->Docks()->RefreshAll();
-
     auto* active = window->Docks()->BarOf<CActiveLoadCase>("activeLoadCase");
     ASSERT_NE(active, nullptr);
     ASSERT_EQ(active->List()->count(), n + 1);
     EXPECT_EQ(active->List()->itemText(0), "Load case:1");
     EXPECT_EQ(active->List()->itemText(n), "Combination 1");
-
     // Chosen from the list: the load bars only show, the tables read N + 1.
     active->List()->setCurrentIndex(n);
     emit active->List()->activated(n);
@@ -86,7 +54,6 @@ TEST(MemberLoadWindow, CombinationsAreChosenLikeCasesAndLockTheLoadBars)
     ASSERT_EQ(page.Result().GetRows(), case1.GetRows());
     for (int i = 1; i <= case1.GetRows(); ++i)
         EXPECT_EQ(page.Result()(i, 2), 2.0 * case1(i, 2)) << "node " << i;
-
     // Back to case 1: a member load typed in the bar, then undone.
     ASSERT_TRUE(window->SetActiveLoadCase(1));
     EXPECT_TRUE(memberLoads->isEnabled());
@@ -101,12 +68,9 @@ TEST(MemberLoadWindow, CombinationsAreChosenLikeCasesAndLockTheLoadBars)
     EXPECT_TRUE(window->Undo()->Checkpoint("Member load"));
     window->Undo()->Undo();
     EXPECT_EQ(fs::exists(file), had);
-    if (had) {
-        EXPECT_EQ(testsupport::TempDir::Read(file), before);
-    }
+    EXPECT_EQ(had ? testsupport::TempDir::Read(file) : std::string(), before);
     window->Docks()->RefreshAll();
     EXPECT_EQ(memberLoads->Table().Rows(), rows);
-    window->Geometry().m_modelChanged = false;
-    window->Geometry().m_geometryChanged = false;
+    guitest::Discard(*window);
     window->close();
 }

@@ -1,16 +1,8 @@
 // Undo of table commands through model snapshots: which files belong to the
 // model, what a step restores, and that a new project starts a new history.
-#include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
-
-#include "DemoProjects.h"
+#include "GuiSupport.h"
 #include "ModelSnapshot.h"
-#include "ModelUndo.h"
-#include "project/Project.h"
-#include "support/TempDir.h"
-#include "view/Geometry.h"
 
 using testsupport::TempDir;
 
@@ -20,39 +12,26 @@ struct UndoFixture : ::testing::Test {
     TempDir tmp;
     CGeometry geometry;
     std::string folder;
-
     void SetUp() override
     {
         folder = tmp.Folder() + "Bridge/";
-        std::ostringstream log;
-        std::string error;
-        ASSERT_TRUE(DemoProjects::Write(DemoProjects::PrattBridge(), folder, log, error)) << error;
-        CdMatrix nodes, members;
-        ASSERT_TRUE(nodes.Load(folder + "Bridge.nod"));
-        ASSERT_TRUE(members.Load(folder + "Bridge.ele"));
-        geometry.m_nodeTable = nodes;
-        geometry.m_memberTable = members;
+        guitest::Write(tmp, DemoProjects::PrattBridge());
+        ASSERT_TRUE(geometry.m_nodeTable.Load(folder + "Bridge.nod"));
+        ASSERT_TRUE(geometry.m_memberTable.Load(folder + "Bridge.ele"));
     }
 };
 
 } // namespace
 
+// Table files of the model are undone; the host's own tables (kept in
+// memory), results and other projects' files are not.
 TEST(ModelSnapshotFiles, OnlyTheLibrarysTableFilesOfTheProjectBelongToIt)
 {
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.pro", "Bridge"));
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.res", "Bridge"));
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.lod1", "Bridge"));
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.lod12", "Bridge"));
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.mld3", "Bridge"));
-    EXPECT_TRUE(ModelSnapshot::IsTableFile("Bridge.cmb", "Bridge"));
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.mfs", "Bridge")); // section forces: results
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.lod", "Bridge"));
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.lodx", "Bridge"));
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.nod", "Bridge"));  // the host's, kept in memory
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.disn", "Bridge")); // results are not undone
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge.KTR", "Bridge"));
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Bridge2.pro", "Bridge"));
-    EXPECT_FALSE(ModelSnapshot::IsTableFile("Other.pro", "Bridge"));
+    for (const char* file : {"Bridge.pro", "Bridge.res", "Bridge.lod1", "Bridge.lod12", "Bridge.mld3", "Bridge.cmb"})
+        EXPECT_TRUE(ModelSnapshot::IsTableFile(file, "Bridge")) << file;
+    for (const char* file : {"Bridge.mfs", "Bridge.lod", "Bridge.lodx", "Bridge.nod", "Bridge.disn", "Bridge.KTR",
+                             "Bridge2.pro", "Other.pro"})
+        EXPECT_FALSE(ModelSnapshot::IsTableFile(file, "Bridge")) << file;
 }
 
 TEST_F(UndoFixture, UndoPutsBackTablesFilesAndCountsAndRedoRepeats)
@@ -63,12 +42,10 @@ TEST_F(UndoFixture, UndoPutsBackTablesFilesAndCountsAndRedoRepeats)
     int restored = 0;
     QObject::connect(&undo, &ModelUndo::modelRestored, [&restored]() { ++restored; });
     EXPECT_FALSE(undo.Checkpoint("nothing"));
-
     const std::string pro = TempDir::Read(folder + "Bridge.pro");
     const std::string lod = TempDir::Read(folder + "Bridge.lod1");
     const double x = geometry.m_nodeTable(3, 1);
     const int members = geometry.m_memberTable.GetRows();
-
     // One command: a node moved, a member gone, a property file changed,
     // a second load case added with its count.
     geometry.m_nodeTable(3, 1) = x + 1.25;
@@ -83,7 +60,6 @@ TEST_F(UndoFixture, UndoPutsBackTablesFilesAndCountsAndRedoRepeats)
     ASSERT_TRUE(undo.Checkpoint("Edit"));
     EXPECT_EQ(undo.Stack()->count(), 1);
     EXPECT_EQ(undo.Stack()->undoText(), "Edit");
-
     undo.Undo();
     EXPECT_EQ(restored, 1);
     EXPECT_EQ(geometry.m_nodeTable(3, 1), x);
@@ -94,7 +70,6 @@ TEST_F(UndoFixture, UndoPutsBackTablesFilesAndCountsAndRedoRepeats)
     EXPECT_EQ(CProject().GetLoadCaseCount(), 1);
     // Putting a state back is not itself a change.
     EXPECT_FALSE(undo.Checkpoint());
-
     undo.Redo();
     EXPECT_EQ(restored, 2);
     EXPECT_EQ(geometry.m_nodeTable(3, 1), x + 1.25);
@@ -113,10 +88,7 @@ TEST_F(UndoFixture, AnotherProjectStartsANewHistoryAndDisabledRecordsNothing)
     undo.SetEnabled(true);
     geometry.m_nodeTable(1, 1) += 1;
     ASSERT_TRUE(undo.Checkpoint());
-
-    std::ostringstream log;
-    std::string error;
-    ASSERT_TRUE(DemoProjects::Write(DemoProjects::BuildingFrame(), tmp.Folder() + "Building/", log, error));
+    guitest::Write(tmp, DemoProjects::BuildingFrame());
     EXPECT_FALSE(undo.Checkpoint());
     EXPECT_EQ(undo.Stack()->count(), 0);
 }

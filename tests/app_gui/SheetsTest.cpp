@@ -1,37 +1,25 @@
 // The host's menus and sheets: a table command forwarded from the Input menu
 // (and undone), the input sheet's pages, and the display settings sheet.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QDialog>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QApplication>
-#include <filesystem>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
-#include <QTimer>
-#include <QUndoStack>
-#include <sstream>
+#include <QPushButton>
 
-#include "DemoProjects.h"
-#include "MainWindow.h"
-#include "ModelUndo.h"
-#include "ModelViewWidget.h"
+#include "GuiSupport.h"
 #include "platform/Profile.h"
-#include "project/Project.h"
 #include "setup/GeometryWizard.h"
-#include "setup/NewProjectPage1.h"
 #include "setup/GlobalPage1.h"
-#include "setup/LayoutGenerator.h"
-#include "support/TempDir.h"
+#include "setup/NewProjectPage1.h"
 #include "tables/CommandIds.h"
 #include "tables/MenuResource.h"
 #include "tables/PropertyPage.h"
 #include "tables/PropertySheet.h"
-#include "tables/TablesTestSupport.h"
+#include "tables/node/NodeBar2.h"
 #include "tables/node/NodePage1.h"
-#include "view/Geometry.h"
 
 using testsupport::TempDir;
 
@@ -39,57 +27,19 @@ namespace {
 
 struct HostSheets : ::testing::Test {
     TempDir tmp;
-    std::unique_ptr<MainWindow> window;
-
-    void SetUp() override
-    {
-        std::ostringstream log;
-        std::string error;
-        const std::string folder = tmp.Folder() + "Bridge/";
-        ASSERT_TRUE(DemoProjects::Write(DemoProjects::PrattBridge(), folder, log, error)) << error;
-        window = std::make_unique<MainWindow>();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QString message;
-        ASSERT_TRUE(window->OpenProject(QString::fromStdString(folder + "Bridge.KTR"), &message))
-            << message.toStdString();
-        ASSERT_TRUE(QTest::qWaitFor([this]() { return window->View()->ContextReady(); }, 10000));
-    }
-    void TearDown() override
-    {
-        if (window)
-            window->Geometry().m_modelChanged = window->Geometry().m_geometryChanged = false;
-    }
-
-    QMenu* TopMenu(const QString& title)
-    {
-        for (QAction* a : window->menuBar()->actions())
-            if (a->menu() && a->text() == title)
-                return a->menu();
-        return nullptr;
-    }
-
-    // Runs `body` on the modal sheet the next command opens (looked for
-    // every 50 ms for up to 5 s).
+    std::unique_ptr<MainWindow> window = guitest::OpenWindow(guitest::Write(tmp, DemoProjects::PrattBridge()), false);
+    void TearDown() override { guitest::Discard(*window); }
+    // Runs `body` on the property sheet the next command opens (looked for
+    // every 50 ms for up to 5 s; the watchdog closes any other box).
     static void OnNextSheet(std::function<void(PropertySheet&)> body, int tries = 100)
     {
         QTimer::singleShot(50, [body, tries]() {
-            auto* sheet = qobject_cast<PropertySheet*>(QApplication::activeModalWidget());
-            if (!sheet && tries > 0) {
+            if (auto* sheet = qobject_cast<PropertySheet*>(QApplication::activeModalWidget()))
+                body(*sheet);
+            else if (tries > 0)
                 OnNextSheet(body, tries - 1);
-                return;
-            }
-            if (!sheet) {
-                // Something else holds the window: name it and close it.
-                QWidget* modal = QApplication::activeModalWidget();
-                ADD_FAILURE() << "no sheet; modal: "
-                              << (modal ? modal->metaObject()->className() : "none") << " "
-                              << (modal ? modal->windowTitle().toStdString() : "");
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
-                    dialog->reject();
-                return;
-            }
-            body(*sheet);
+            else
+                ADD_FAILURE() << "no property sheet opened";
         });
     }
 };
@@ -98,16 +48,15 @@ struct HostSheets : ::testing::Test {
 
 TEST_F(HostSheets, InputMenuForwardsATableCommandAndUndoTakesItBack)
 {
-    QMenu* input = TopMenu("&Input");
-    ASSERT_NE(input, nullptr);
     QMenu* nodes = nullptr;
-    for (QAction* a : input->actions())
-        if (a->menu() && a->text() == "Node coordinates")
-            nodes = a->menu();
+    for (QAction* top : window->menuBar()->actions())
+        if (top->menu() && top->text() == "&Input")
+            for (QAction* a : top->menu()->actions())
+                if (a->menu() && a->text() == "Node coordinates")
+                    nodes = a->menu();
     ASSERT_NE(nodes, nullptr);
     QAction* addNew = MenuResource::FindCommand(nodes, ID_NODE_ADDNEW);
     ASSERT_NE(addNew, nullptr);
-
     CGeometry& g = window->Geometry();
     const int before = g.m_nodeTable.GetRows();
     addNew->trigger();
@@ -115,29 +64,13 @@ TEST_F(HostSheets, InputMenuForwardsATableCommandAndUndoTakesItBack)
     EXPECT_EQ(CProject().GetNodeCount(), before + 1);
     ASSERT_EQ(window->Undo()->Stack()->count(), 1);
     EXPECT_EQ(window->Undo()->Stack()->undoText(), addNew->text().remove('&').trimmed());
-
     window->Undo()->Undo();
     EXPECT_EQ(g.m_nodeTable.GetRows(), before);
     EXPECT_EQ(CProject().GetNodeCount(), before);
 }
 
-TEST_F(HostSheets, InputSheetHoldsTheNodeAndElementPages)
-{
-    QStringList captions;
-    OnNextSheet([&captions](PropertySheet& sheet) {
-        for (int i = 0; i < sheet.GetPageCount(); ++i)
-            captions << sheet.GetPage(i)->Caption();
-        sheet.PressCancel();
-    });
-    window->OnInputSheet();
-    ASSERT_GE(captions.size(), 3);
-    EXPECT_EQ(captions[0], "Coordinate");
-    EXPECT_EQ(captions[1], "Restraint ");
-    EXPECT_EQ(captions[2], "Connextivity");
-}
-
-// In the sheet's tables a click and the typed number edit the cell (the
-// first key is not lost); Cancel puts the model back as it was when the
+// The input sheet's pages; in its tables a click and the typed number edit
+// the cell (the first key is not lost); Cancel puts the model back as it was when the
 // sheet opened, OK keeps the edit as one undo step.
 TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
 {
@@ -148,6 +81,9 @@ TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
         SCOPED_TRACE(ok ? "OK" : "Cancel");
         double typed = 0.0;
         OnNextSheet([&](PropertySheet& sheet) {
+            ASSERT_GE(sheet.GetPageCount(), 3);
+            EXPECT_EQ(QStringList({sheet.GetPage(0)->Caption(), sheet.GetPage(1)->Caption(), sheet.GetPage(2)->Caption()}),
+                      QStringList({"Coordinate", "Restraint ", "Connextivity"}));
             auto* page = dynamic_cast<CNodePage1*>(sheet.GetPage(0));
             ASSERT_NE(page, nullptr);
             CMSFlexGrid* grid = page->Grid();
@@ -155,8 +91,8 @@ TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
             (void)QTest::qWaitForWindowActive(&sheet);
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, tablestest::CellCentre(grid, 3, 1));
             ASSERT_TRUE(grid->hasFocus());
-            tablestest::Type(grid, "75");
-            tablestest::Key(grid, Qt::Key_Return);
+            guitest::Type(grid, "75");
+            guitest::Key(grid, Qt::Key_Return);
             typed = g.m_nodeTable(3, 1);
             if (ok)
                 sheet.PressOk();
@@ -181,7 +117,6 @@ TEST_F(HostSheets, SettingsSheetWritesTheOptionsAndTheViewReadsThemBack)
     window->OnSettings();
     EXPECT_EQ(pages, 5);
     EXPECT_TRUE(platform::Profile::HasKey("OPTION", "node factor"));
-
     // A value changed in the file reaches the view after the next sheet.
     platform::Profile::WriteString("OPTION", "screen red", "40");
     OnNextSheet([](PropertySheet& sheet) { sheet.PressCancel(); });
@@ -189,44 +124,62 @@ TEST_F(HostSheets, SettingsSheetWritesTheOptionsAndTheViewReadsThemBack)
     EXPECT_EQ(window->Geometry().m_viewOptions.m_screenRed, 40);
 }
 
-TEST_F(HostSheets, GeometryWizardPutsALayoutIntoTheModelAsOneUndoableStep)
+// OK in the geometry wizard, after its question, replaces the solved model
+// with the chosen layout and its supports, as one undo step; the results
+// go, and an undo after the next solve drops those results too.
+TEST_F(HostSheets, GeometryWizardOkAppliesTheLayoutWithSupportsAsOneUndoableStep)
 {
     CGeometry& g = window->Geometry();
     const int nodesBefore = g.m_nodeTable.GetRows();
-    // The old model's results go with the paste.
     QString error;
     ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
     const std::string disn = CProject().GetLocation() + "Bridge.disn";
     ASSERT_TRUE(std::filesystem::exists(disn));
-    bool pasted = false;
+    // The history's watch is stopped: firing between the sheet's closing
+    // and the wizard's own step, it takes the paste for a "Table edit" and
+    // the old results stay beside the new layout.
+    window->Undo()->SetWatchInterval(0);
+    platform::MessageRecorder boxes;
     OnNextSheet([&](PropertySheet& sheet) {
         auto* wizard = dynamic_cast<CGeometryWizard*>(sheet.GetPage(0));
         ASSERT_NE(wizard, nullptr);
-        ASSERT_EQ(wizard->GetGeometry(), &g);
-        LayoutGenerator::Dimensions d; // 12 m span, 6 panels, 3 m deep
-        pasted = wizard->Paste(g, LayoutGenerator::Warren, d);
-        sheet.PressCancel();
+        EXPECT_EQ(wizard->findChild<QLabel*>("12013-direction")->text(), "along the length (X)");
+        QComboBox* layouts = wizard->Layouts();
+        layouts->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(layouts, Qt::Key_Down); // Pratt, Howe Bridge, Howe Roof
+        EXPECT_EQ(layouts->currentText(), "Howe Roof");
+        for (QPushButton* b : sheet.findChildren<QPushButton*>())
+            if (b->text() == "OK" && b->isVisible())
+                return QTest::mouseClick(b, Qt::LeftButton);
+        ADD_FAILURE() << "no OK button";
     });
     window->OnGeometryWizard();
-    ASSERT_TRUE(pasted);
-    CdMatrix nodes, members;
-    LayoutGenerator::Generate(LayoutGenerator::Warren, LayoutGenerator::Dimensions(), 3, nodes, members);
-    EXPECT_EQ(g.m_nodeTable.GetRows(), nodes.GetRows());
-    EXPECT_EQ(g.m_memberTable.GetRows(), members.GetRows());
-    EXPECT_EQ(CProject().GetNodeCount(), nodes.GetRows());
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0].text, "The Howe Roof layout replaces the current model (24 nodes, 69 members).");
+    // Default dimensions: 6 panels, so bottom nodes 1 and 7 bear the roof.
+    ASSERT_GT(g.m_nodeTable.GetRows(), 10);
+    ASSERT_GT(g.m_memberTable.GetRows(), 10);
+    for (int node : {1, 7})
+        for (int code = 4; code <= 6; ++code)
+            EXPECT_EQ(g.m_nodeTable(node, code), 0.0) << "node " << node << " code " << code;
+    EXPECT_EQ(g.m_nodeTable(4, 4), 1.0);
+    CMSFlexGrid* restraints = window->Docks()->BarOf<CNodeBar2>("nodeBar2")->Grid();
+    EXPECT_EQ(restraints->GetRows(), g.m_nodeTable.GetRows() + 1);
+    EXPECT_EQ(QString::fromStdString(restraints->GetTextMatrix(7, 1)).trimmed(), "0");
+    EXPECT_EQ(CProject().GetNodeCount(), g.m_nodeTable.GetRows());
     ASSERT_EQ(window->Undo()->Stack()->count(), 1);
     EXPECT_EQ(window->Undo()->Stack()->undoText(), "Geometry wizard");
-    EXPECT_EQ(CProject().GetSolution(), 0);
-    EXPECT_FALSE(std::filesystem::exists(disn));
-    EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
-
-    // Undo after a solve: the results of the pasted layout go too.
-    ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
-    window->Undo()->Undo();
-    EXPECT_EQ(g.m_nodeTable.GetRows(), nodesBefore);
-    EXPECT_EQ(CProject().GetSolution(), 0);
-    EXPECT_FALSE(std::filesystem::exists(disn));
-    EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
+    for (int solved : {0, 1}) {
+        if (solved) { // undo after a solve: the results of the pasted layout go too
+            ASSERT_TRUE(window->SolveProject(&error)) << error.toStdString();
+            window->Undo()->Undo();
+            EXPECT_EQ(g.m_nodeTable.GetRows(), nodesBefore);
+        }
+        EXPECT_EQ(CProject().GetSolution(), 0);
+        EXPECT_FALSE(std::filesystem::exists(disn));
+        EXPECT_LT(g.m_viewMode, CGeometry::ModeDisplaced);
+    }
 }
 
 TEST_F(HostSheets, ProjectPropertiesWriteTheProjectAndTheTitleFollows)
@@ -265,7 +218,6 @@ TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)
     const std::string bridgeFile = tmp.Folder() + "Bridge/Bridge.KTR";
     const std::string bridgeBytes = TempDir::Read(bridgeFile);
     const QString target = QString::fromStdString(tmp.Folder() + "Hall/Hall.KTR");
-
     // Step 1: a title; Next, Next, Finish; then the folder and name.
     QString asked;
     window->SetProjectPathChooser([&asked, target](const QString& caption) {
@@ -284,7 +236,6 @@ TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)
     window->OnFileNew();
     ASSERT_TRUE(stepped);
     EXPECT_EQ(asked, "New project: folder and name");
-
     EXPECT_EQ(window->ProjectPath(), target);
     CProject project;
     EXPECT_EQ(project.GetName(), "Hall");
@@ -295,7 +246,6 @@ TEST_F(HostSheets, NewProjectRunsTheWizardAndLeavesTheOpenProjectsFileAlone)
     EXPECT_EQ(window->Undo()->Stack()->count(), 0);
     // The wizard wrote its steps while the bridge was open: not into it.
     EXPECT_EQ(TempDir::Read(bridgeFile), bridgeBytes);
-
     // Cancelling the wizard keeps the project that is open.
     OnNextSheet([](PropertySheet& sheet) { sheet.PressCancel(); });
     window->OnFileNew();

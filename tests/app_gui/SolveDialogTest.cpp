@@ -1,38 +1,21 @@
 // The window's solve on a worker thread: the progress dialog's Cancel stops
 // a long solve, the window keeps serving events meanwhile, and nothing of
 // the cancelled solve is left behind.
-#include <gtest/gtest.h>
-
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
-#include <QTimer>
-#include <filesystem>
-#include <sstream>
+#include <QWindow>
 
-#include "DemoProjects.h"
-#include "MainWindow.h"
-#include "ModelViewWidget.h"
-#include "project/Project.h"
-#include "support/TempDir.h"
+#include "GuiSupport.h"
 
 namespace fs = std::filesystem;
-using testsupport::TempDir;
 
 namespace {
 
 // n x n columns, n - 1 storeys, beams both ways, fixed bases: n^3 nodes.
 DemoProject Building(int n)
 {
-    DemoProject p;
-    p.name = "Tower";
-    p.title = "Tower";
-    p.engineer = "KESTRA";
-    p.elementType = "Frame3D";
-    p.forceUnit = "kgf";
-    p.lengthUnit = "m";
-    p.dof = 6;
+    DemoProject p = guitest::Frame("Tower", "kgf");
     auto id = [n](int i, int k, int level) { return level * n * n + k * n + i + 1; };
     for (int level = 0; level < n; ++level)
         for (int k = 0; k < n; ++k)
@@ -63,50 +46,37 @@ DemoProject Building(int n)
 
 TEST(SolveDialog, CancelStopsALongSolveAndLeavesNoResults)
 {
-    TempDir tmp;
-    const DemoProject demo = Building(16); // 4,096 nodes, 23,040 equations
-    const std::string folder = tmp.Folder() + demo.name + "/";
-    std::ostringstream log;
-    std::string message;
-    ASSERT_TRUE(DemoProjects::Write(demo, folder, log, message)) << message;
-
-    MainWindow window;
-    window.resize(1024, 700);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QString error;
-    ASSERT_TRUE(window.OpenProject(QString::fromStdString(folder + demo.name + ".KTR"), &error))
-        << error.toStdString();
-
-    // Clicks Cancel as soon as the dialog shows; counts the ticks the
-    // window's event loop serves while the solve runs.
+    testsupport::TempDir tmp;
+    const std::string folder = tmp.Folder() + "Tower/";
+    auto window = guitest::OpenWindow(guitest::Write(tmp, Building(16))); // 4,096 nodes, 23,040 equations
+    // Clicks Cancel as soon as the dialog is on screen, again while it still
+    // has its button; counts the ticks the window's event loop serves.
     int ticks = 0;
     bool clicked = false;
     QTimer timer;
     timer.setInterval(5);
     QObject::connect(&timer, &QTimer::timeout, [&]() {
         ++ticks;
-        QProgressDialog* dialog = window.findChild<QProgressDialog*>();
-        if (clicked || !dialog || !dialog->isVisible())
-            return;
-        QPushButton* cancel = dialog->findChild<QPushButton*>();
-        if (!cancel)
-            return;
-        QTest::mouseClick(cancel, Qt::LeftButton);
-        clicked = true;
+        QProgressDialog* dialog = window->findChild<QProgressDialog*>();
+        const bool onScreen = dialog && dialog->windowHandle() && dialog->windowHandle()->isExposed();
+        QPushButton* cancel = onScreen ? dialog->findChild<QPushButton*>() : nullptr;
+        if (cancel && cancel->isVisible()) {
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            clicked = true;
+        }
     });
     timer.start();
-    error = "not set";
-    EXPECT_FALSE(window.SolveProject(&error));
+    QString error = "not set";
+    EXPECT_FALSE(window->SolveProject(&error));
     timer.stop();
     EXPECT_TRUE(clicked);
     EXPECT_GT(ticks, 0);
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(),
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
               "The solve was cancelled. No results were written.");
     for (const char* ext : {".disn", ".sys", ".dise", ".elf"})
-        EXPECT_FALSE(fs::exists(folder + demo.name + ext)) << ext;
+        EXPECT_FALSE(fs::exists(folder + "Tower" + ext)) << ext;
     EXPECT_FALSE(fs::exists(folder + "dcos"));
     EXPECT_EQ(CProject().GetSolution(), 0);
-    EXPECT_EQ(window.findChild<QProgressDialog*>(), nullptr);
+    EXPECT_EQ(window->findChild<QProgressDialog*>(), nullptr);
 }
