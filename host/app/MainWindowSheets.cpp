@@ -66,6 +66,18 @@ Page* AddPage(PropertySheet& sheet, std::vector<std::unique_ptr<PropertyPage>>& 
     return raw;
 }
 
+// Holds the undo history's periodic checks for a command's lifetime.
+class WatchHold {
+public:
+    explicit WatchHold(ModelUndo& undo) : m_undo(undo) { m_undo.HoldWatch(); }
+    ~WatchHold() { m_undo.ReleaseWatch(); }
+    WatchHold(const WatchHold&) = delete;
+    WatchHold& operator=(const WatchHold&) = delete;
+
+private:
+    ModelUndo& m_undo;
+};
+
 } // namespace
 
 void MainWindow::OnInputSheet()
@@ -84,8 +96,10 @@ void MainWindow::OnInputSheet()
     AddPage<CCombinationPage>(sheet, pages, m_geometry.get());
     sheet.resize(760, 560);
     // Cancel puts the model back as it was when the sheet opened (or at its
-    // last Apply): the pages write their tables as they go.
+    // last Apply): the pages write their tables as they go. The whole sheet
+    // is one undo step.
     m_undo->Checkpoint();
+    WatchHold hold(*m_undo);
     ModelSnapshot kept = ModelSnapshot::Capture(*m_geometry);
     bool keptModel = m_geometry->m_modelChanged, keptGeometry = m_geometry->m_geometryChanged;
     connect(sheet.ApplyButton(), &QPushButton::clicked, &sheet, [&]() {
@@ -180,6 +194,8 @@ void MainWindow::OnGeometryWizard()
 {
     if (!HasProject())
         return;
+    m_undo->Checkpoint();
+    WatchHold hold(*m_undo); // the pasted layout is one step, recorded below
     PropertySheet sheet(tr("Geometry"), this);
     CGeometryWizard page;
     page.SetGeometry(m_geometry.get());

@@ -111,7 +111,7 @@ void ModelUndo::SetWatchInterval(int ms)
 
 void ModelUndo::Watch()
 {
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+    if (m_holds > 0 || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return;
     Checkpoint();
 }

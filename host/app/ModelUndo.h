@@ -41,8 +41,13 @@ public:
     void Redo();
 
     // Periodic checks (interval in ms; 0 stops them). Checks are skipped
-    // while a modal dialog or a popup menu is open.
+    // while a modal dialog or a popup menu is open, and while held: a
+    // command that runs its own dialog (a sheet, a wizard) holds them until
+    // it records its one step, so that nothing it does in between becomes
+    // a step of its own.
     void SetWatchInterval(int ms);
+    void HoldWatch() { ++m_holds; }
+    void ReleaseWatch() { m_holds = m_holds > 0 ? m_holds - 1 : 0; }
     // Whether changes are recorded at all (off while no project is open).
     void SetEnabled(bool enabled);
     bool IsEnabled() const { return m_enabled; }
@@ -66,4 +71,5 @@ private:
     QTimer* m_timer = nullptr;
     bool m_enabled = false;
     bool m_applying = false;
+    int m_holds = 0;
 };

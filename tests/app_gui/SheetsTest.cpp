@@ -76,6 +76,7 @@ TEST_F(HostSheets, InputSheetCancelDiscardsItsEditsAndOkKeepsThem)
 {
     CGeometry& g = window->Geometry();
     const double x = g.m_nodeTable(3, 1);
+    window->Undo()->Checkpoint(); // the opening's own changes recorded first
     const int steps = window->Undo()->Stack()->count();
     for (const bool ok : {false, true}) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
