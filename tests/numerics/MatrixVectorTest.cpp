@@ -1,6 +1,7 @@
 // The real and integer tables and vectors as the program uses them: the
-// spare slot, the refusals and their messages, the saturating conversion
-// for the viewer, distances and member axes.
+// spare slot, row and column edits (the sort's exchange order included),
+// the refusals and their messages, the saturating conversion for the
+// viewer, distances and member axes.
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -35,6 +36,14 @@ CiMatrix MakeI(int rows, int cols, std::initializer_list<int> values)
     return Fill<CiMatrix>(rows, cols, values);
 }
 
+std::vector<double> Column(const CdMatrix& m, int j)
+{
+    std::vector<double> out;
+    for (int i = 1; i <= m.GetRows(); ++i)
+        out.push_back(m(i, j));
+    return out;
+}
+
 std::vector<double> Values(const CdVector& v)
 {
     std::vector<double> out;
@@ -67,6 +76,57 @@ TEST(dMatrix, SpareSlotAbsorbsOutOfRangeReferences)
     empty(1, 1) = 3.0; // lands in the one-slot block
     EXPECT_EQ(empty(0, 0), 3.0);
     EXPECT_EQ(empty.GetSize(), 0);
+}
+
+TEST(dMatrix, RowAndColumnEdits)
+{
+    const CdMatrix base = Make(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    const double line[] = {0, -1, -2, -3};
+    CdMatrix m = base;
+    m.InsertRow(3, line); // before row 3
+    EXPECT_EQ(m, Make(4, 3, {1, 2, 3, 4, 5, 6, -1, -2, -3, 7, 8, 9}));
+    m = base;
+    m.InsertColumn(3, line); // at the count: appended
+    EXPECT_EQ(Column(m, 4), (std::vector<double>{-1, -2, -3}));
+    m = base;
+    m.InsertRow(0, line);
+    EXPECT_EQ(m, base);
+    m.InsertRow(1, CdVector(2, 5.0, 6.0)); // a short row is padded with zeros
+    EXPECT_EQ(m.GetRow(1), CdVector(3, 5.0, 6.0, 0.0));
+
+    m = base;
+    m.DeleteRow(0);
+    m.DeleteRow(4);
+    m.DeleteRow(2);
+    EXPECT_EQ(m, Make(2, 3, {1, 2, 3, 7, 8, 9}));
+    m = base;
+    m.DeleteRowColumn(2);
+    EXPECT_EQ(m, Make(2, 2, {1, 3, 7, 9}));
+
+    CdMatrix g = Make(2, 2, {1, 2, 3, 4});
+    g.MoveRow(1, 4); // grows, the rows between are zero
+    EXPECT_EQ(g, Make(4, 2, {0, 0, 3, 4, 0, 0, 1, 2}));
+    CdMatrix r = Make(3, 1, {1, 2, 3});
+    r.MoveRowAndDelete(3, 1);
+    EXPECT_EQ(r, Make(2, 1, {3, 2}));
+    CdMatrix s = Make(4, 1, {1, 2, 3, 4});
+    s.ShiftRow(4, 2);
+    EXPECT_EQ(Column(s, 1), (std::vector<double>{1, 4, 2, 3}));
+    s.SwapRows(1, 4);
+    EXPECT_EQ(Column(s, 1), (std::vector<double>{3, 4, 2, 1}));
+}
+
+TEST(dMatrix, SortByColumnKeepsTheExchangeProceduresOrder)
+{
+    // The exchange procedure is not stable: of the two rows keyed 2, the
+    // later one comes first, as the table editors show them.
+    CdMatrix m = Make(4, 2, {2, 1, 1, 2, 2, 3, 3, 4});
+    m.SortByColumn(1);
+    EXPECT_EQ(m, Make(4, 2, {1, 2, 2, 3, 2, 1, 3, 4}));
+    // A column outside the table reads 0.0 for every row: every pair swaps.
+    CdMatrix outside = Make(3, 1, {1, 2, 3});
+    outside.SortByColumn(3);
+    EXPECT_EQ(Column(outside, 1), (std::vector<double>{3, 1, 2}));
 }
 
 TEST(Matrices, AppendRowsRefusesOtherColumnCountsWithItsMessage)
