@@ -20,6 +20,7 @@
 
 #include "platform/MessageBox.h"
 #include "project/Project.h"
+#include "tables/DialogNumber.h"
 #include "view/Geometry.h"
 
 const char* const CGeometryWizard::NotFoundText = "File not found.";
@@ -27,33 +28,6 @@ const char* const CGeometryWizard::NotFoundText = "File not found.";
 namespace {
 
 const char* const kCaption = "KESTRA Wizard";
-
-bool ParseReal(const QString& text, double* value)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty())
-        return false;
-    char* end = nullptr;
-    const double v = std::strtod(bytes.constData(), &end);
-    if (*end != '\0')
-        return false;
-    *value = v;
-    return true;
-}
-
-bool ParseInt(const QString& text, int* value)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty())
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(bytes.constData(), &end, 10);
-    if (*end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
-        return false;
-    *value = static_cast<int>(v);
-    return true;
-}
 
 QString Number(double v)
 {
@@ -250,10 +224,10 @@ bool CGeometryWizard::ReadDimensions(LayoutGenerator::Dimensions* d)
         return false;
     };
     for (const RealField& f : reals)
-        if (!ParseReal(Edit(f.id)->text(), f.value))
+        if (!DialogNumber::ParseReal(Edit(f.id)->text(), f.value))
             return refuse(f.id, "Please enter a number.");
     for (const IntField& f : ints)
-        if (!ParseInt(Edit(f.id)->text(), f.value))
+        if (!DialogNumber::ParseInt(Edit(f.id)->text(), f.value))
             return refuse(f.id, "Please enter an integer.");
     return true;
 }

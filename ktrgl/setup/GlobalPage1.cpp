@@ -13,6 +13,7 @@
 
 #include "platform/MessageBox.h"
 #include "project/Project.h"
+#include "tables/DialogNumber.h"
 
 const char* const CGlobalPage1::TypeEntries[6] = {"Frame3D", "Truss3D", "Plane", "Plate", "Solid", "Shell"};
 const char* const CGlobalPage1::ForceEntries[7] = {"T", "Kg", "kip", "P", "MN", "kN", "N"};
@@ -22,20 +23,6 @@ namespace {
 
 const int kCountIds[5] = {CGlobalPage1::IdNodes, CGlobalPage1::IdMembers, CGlobalPage1::IdLoads,
                           CGlobalPage1::IdProperties, CGlobalPage1::IdReleases};
-
-bool ParseCount(const QString& text, int* value)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty())
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(bytes.constData(), &end, 10);
-    if (*end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
-        return false;
-    *value = static_cast<int>(v);
-    return true;
-}
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -137,7 +124,7 @@ bool CGlobalPage1::ReadCounts(int counts[5], bool report)
 {
     for (int k = 0; k < 5; ++k) {
         QLineEdit* e = Edit(kCountIds[k]);
-        if (!ParseCount(e->text(), &counts[k])) {
+        if (!DialogNumber::ParseInt(e->text(), &counts[k])) {
             if (report) {
                 platform::MessageBox("Please enter an integer.", "KESTRA",
                                      platform::MB_OK | platform::MB_ICONWARNING);

@@ -1,21 +1,13 @@
 #include "settings/pages/OptionPage1Widget.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 OptionPage1Widget::OptionPage1Widget(COptionPage1* settings, QWidget* parent)
-    : OptionPageForm(QStringLiteral("Node setting"), parent),
-      m_own(settings ? nullptr : std::make_unique<COptionPage1>()),
-      m_settings(settings ? settings : m_own.get())
+    : OptionPageOver(QStringLiteral("Node setting"), settings, parent)
 {
-    auto group = [this](const char* title) {
-        auto* box = new QGroupBox(QString::fromLatin1(title), this);
-        return new QGridLayout(box);
-    };
-    auto box = [](QGridLayout* grid) { return grid->parentWidget(); };
-    QGridLayout* undeformed = group("Undeformed shape");
+    QGridLayout* undeformed = AddGroup("Undeformed shape");
     AddCheck(undeformed, 12014, "Joint", "node coordinate show");
     AddCheck(undeformed, 12015, "Joint ID", "node number show");
     AddColour(undeformed, 12105, "Joint", "node coordinate red", "node coordinate green",
@@ -23,7 +15,7 @@ OptionPage1Widget::OptionPage1Widget(COptionPage1* settings, QWidget* parent)
     AddColour(undeformed, 12112, "ID", "node number red", "node number green", "node number blue");
     AddEdit(undeformed, 12010, "Joint size", "node factor");
 
-    QGridLayout* deformed = group("Deformed shape");
+    QGridLayout* deformed = AddGroup("Deformed shape");
     AddCheck(deformed, 12016, "Joint", "node displacement show");
     AddCheck(deformed, 12017, "Joint ID", "disp number show", false);
     AddColour(deformed, 12113, "Joint", "node displacement red", "node displacement green",
@@ -32,15 +24,15 @@ OptionPage1Widget::OptionPage1Widget(COptionPage1* settings, QWidget* parent)
               false);
     AddEdit(deformed, 12012, "Displacement Scale", "disp factor");
 
-    QGridLayout* supports = group("Supports");
+    QGridLayout* supports = AddGroup("Supports");
     AddCheck(supports, 12019, "Boundary", "boundary show");
 
     auto* columns = new QHBoxLayout;
-    columns->addWidget(box(undeformed));
-    columns->addWidget(box(deformed));
+    columns->addWidget(GroupBox(undeformed));
+    columns->addWidget(GroupBox(deformed));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addWidget(box(supports));
+    layout->addWidget(GroupBox(supports));
     layout->addStretch(1);
 }
 

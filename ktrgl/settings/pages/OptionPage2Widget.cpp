@@ -1,21 +1,13 @@
 #include "settings/pages/OptionPage2Widget.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 OptionPage2Widget::OptionPage2Widget(COptionPage2* settings, QWidget* parent)
-    : OptionPageForm(QStringLiteral("Element setting"), parent),
-      m_own(settings ? nullptr : std::make_unique<COptionPage2>()),
-      m_settings(settings ? settings : m_own.get())
+    : OptionPageOver(QStringLiteral("Element setting"), settings, parent)
 {
-    auto group = [this](const char* title) {
-        auto* box = new QGroupBox(QString::fromLatin1(title), this);
-        return new QGridLayout(box);
-    };
-    auto box = [](QGridLayout* grid) { return grid->parentWidget(); };
-    QGridLayout* undeformed = group("Undeformed shape");
+    QGridLayout* undeformed = AddGroup("Undeformed shape");
     AddCheck(undeformed, 12014, "Member", "member line show");
     AddCheck(undeformed, 12015, "Member ID", "member number show");
     AddColour(undeformed, 12108, "Member", "member line red", "member line green",
@@ -23,12 +15,12 @@ OptionPage2Widget::OptionPage2Widget(COptionPage2* settings, QWidget* parent)
     AddColour(undeformed, 12106, "ID", "member number red", "member number green",
               "member number blue");
 
-    QGridLayout* deformed = group("Deformed shape");
+    QGridLayout* deformed = AddGroup("Deformed shape");
     AddCheck(deformed, 12016, "Member", "member displacement show");
     AddColour(deformed, 12111, "Member", "member displacement red", "member displacement green",
               "member displacement blue");
 
-    QGridLayout* axes = group("Local axes");
+    QGridLayout* axes = AddGroup("Local axes");
     AddCheck(axes, 12017, "Local axis 1", "member local axis 1");
     AddCheck(axes, 12018, "Local axis 2", "member local axis 2");
     AddCheck(axes, 12022, "Local axis 3", "member local axis 3");
@@ -38,12 +30,12 @@ OptionPage2Widget::OptionPage2Widget(COptionPage2* settings, QWidget* parent)
     AddCheck(axes, 12024, "K point", "member K point show");
 
     auto* left = new QVBoxLayout;
-    left->addWidget(box(undeformed));
-    left->addWidget(box(deformed));
+    left->addWidget(GroupBox(undeformed));
+    left->addWidget(GroupBox(deformed));
     left->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
-    layout->addWidget(box(axes));
+    layout->addWidget(GroupBox(axes));
 }
 
 OptionPage2Widget::~OptionPage2Widget() = default;

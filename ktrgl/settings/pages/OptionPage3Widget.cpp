@@ -1,22 +1,14 @@
 #include "settings/pages/OptionPage3Widget.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent, CMemberLoadOptions* memberLoads)
-    : OptionPageForm(QStringLiteral("Loads setting"), parent),
-      m_own(settings ? nullptr : std::make_unique<COptionPage3>()),
-      m_settings(settings ? settings : m_own.get()),
+    : OptionPageOver(QStringLiteral("Loads setting"), settings, parent),
       m_memberLoads(memberLoads)
 {
-    auto group = [this](const char* title) {
-        auto* box = new QGroupBox(QString::fromLatin1(title), this);
-        return new QGridLayout(box);
-    };
-    auto box = [](QGridLayout* grid) { return grid->parentWidget(); };
-    QGridLayout* directions = group("Loads");
+    QGridLayout* directions = AddGroup("Loads");
     AddCheck(directions, 12014, "Fx direction", "Fx line show");
     AddCheck(directions, 12015, "Fy direction", "Fy line show");
     AddCheck(directions, 12016, "Fz direction", "Fz line show");
@@ -27,7 +19,7 @@ OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent, CM
     if (m_memberLoads)
         AddCheck(directions, 12045, "Member loads", "member load show");
 
-    QGridLayout* colours = group("Colour");
+    QGridLayout* colours = AddGroup("Colour");
     AddColour(colours, 12010, "Fx", "Fx red", "Fx green", "Fx blue");
     AddColour(colours, 12011, "Fy", "Fy red", "Fy green", "Fy blue");
     AddColour(colours, 12012, "Fz", "Fz red", "Fz green", "Fz blue");
@@ -37,15 +29,15 @@ OptionPage3Widget::OptionPage3Widget(COptionPage3* settings, QWidget* parent, CM
     if (m_memberLoads)
         AddColour(colours, 12113, "Member", "member load red", "member load green", "member load blue");
 
-    QGridLayout* scale = group("Scale");
+    QGridLayout* scale = AddGroup("Scale");
     AddRealEdit(scale, 12116, "Loads scale ", "load scale");
 
     auto* columns = new QHBoxLayout;
-    columns->addWidget(box(directions));
-    columns->addWidget(box(colours));
+    columns->addWidget(GroupBox(directions));
+    columns->addWidget(GroupBox(colours));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addWidget(box(scale));
+    layout->addWidget(GroupBox(scale));
     layout->addStretch(1);
 }
 
@@ -53,21 +45,21 @@ OptionPage3Widget::~OptionPage3Widget() = default;
 
 void OptionPage3Widget::ReadGroup()
 {
-    m_settings->LoadLibraryA();
+    OptionPageOver::ReadGroup();
     if (m_memberLoads)
         m_memberLoads->LoadLibraryA();
 }
 
 void OptionPage3Widget::WriteGroup() const
 {
-    m_settings->WriteSettings();
+    OptionPageOver::WriteGroup();
     if (m_memberLoads)
         m_memberLoads->WriteSettings();
 }
 
 int* OptionPage3Widget::IntMember(const char* key)
 {
-    if (int* member = KeyMember(*m_settings, key))
+    if (int* member = OptionPageOver::IntMember(key))
         return member;
     return m_memberLoads ? KeyMember(*m_memberLoads, key) : nullptr;
 }

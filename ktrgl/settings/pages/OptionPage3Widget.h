@@ -8,25 +8,20 @@
 
 #include "settings/MemberLoadOptions.h"
 #include "settings/OptionPage3.h"
-#include "settings/pages/OptionPageForm.h"
+#include "settings/pages/OptionPageOver.h"
 
-class OptionPage3Widget : public OptionPageForm {
+class OptionPage3Widget : public OptionPageOver<COptionPage3> {
     Q_OBJECT
 public:
     explicit OptionPage3Widget(COptionPage3* settings = nullptr, QWidget* parent = nullptr,
                                CMemberLoadOptions* memberLoads = nullptr);
     ~OptionPage3Widget() override;
 
-    COptionPage3& Settings() { return *m_settings; }
-
 protected:
     void ReadGroup() override;
     void WriteGroup() const override;
     int* IntMember(const char* key) override;
-    double* RealMember(const char* key) override { return RealKeyMember(*m_settings, key); }
 
 private:
-    std::unique_ptr<COptionPage3> m_own;
-    COptionPage3* m_settings;
     CMemberLoadOptions* m_memberLoads;
 };

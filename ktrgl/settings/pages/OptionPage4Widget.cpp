@@ -1,21 +1,13 @@
 #include "settings/pages/OptionPage4Widget.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 OptionPage4Widget::OptionPage4Widget(COptionPage4* settings, QWidget* parent)
-    : OptionPageForm(QStringLiteral("Member force"), parent),
-      m_own(settings ? nullptr : std::make_unique<COptionPage4>()),
-      m_settings(settings ? settings : m_own.get())
+    : OptionPageOver(QStringLiteral("Member force"), settings, parent)
 {
-    auto group = [this](const char* title) {
-        auto* box = new QGroupBox(QString::fromLatin1(title), this);
-        return new QGridLayout(box);
-    };
-    auto box = [](QGridLayout* grid) { return grid->parentWidget(); };
-    QGridLayout* shown = group("Member force");
+    QGridLayout* shown = AddGroup("Member force");
     AddCheck(shown, 12014, "Axial force", "Member Fx show");
     AddCheck(shown, 12015, "Shear (12 Plan)", "Member Fy show");
     AddCheck(shown, 12016, "Shear (13 Plan)", "Member Fz show");
@@ -23,7 +15,7 @@ OptionPage4Widget::OptionPage4Widget(COptionPage4* settings, QWidget* parent)
     AddCheck(shown, 12018, "Moment (about 13 Plan)", "Member My show");
     AddCheck(shown, 12019, "Moment (about 12 Plan)", "Member Mz show");
 
-    QGridLayout* colours = group("Colour");
+    QGridLayout* colours = AddGroup("Colour");
     AddColour(colours, 12105, "Fx", "Member Fx red", "Member Fx green", "Member Fx blue");
     AddColour(colours, 12025, "Fy", "Member Fy red", "Member Fy green", "Member Fy blue");
     AddColour(colours, 12026, "Fz", "Member Fz red", "Member Fz green", "Member Fz blue");
@@ -31,7 +23,7 @@ OptionPage4Widget::OptionPage4Widget(COptionPage4* settings, QWidget* parent)
     AddColour(colours, 12022, "My", "Member My red", "Member My green", "Member My blue");
     AddColour(colours, 12023, "Mz", "Member Mz red", "Member Mz green", "Member Mz blue");
 
-    QGridLayout* scales = group("Force scale");
+    QGridLayout* scales = AddGroup("Force scale");
     AddEdit(scales, 12010, "Fx", "Member Fx scale");
     AddEdit(scales, 12011, "Fy", "Member Fy scale");
     AddEdit(scales, 12012, "Fz", "Member Fz scale");
@@ -39,7 +31,7 @@ OptionPage4Widget::OptionPage4Widget(COptionPage4* settings, QWidget* parent)
     AddEdit(scales, 12020, "My", "Member My scale");
     AddEdit(scales, 12116, "Mz", "Member Mz scale");
 
-    QGridLayout* stations = group("Subdivisions along member");
+    QGridLayout* stations = AddGroup("Subdivisions along member");
     AddEdit(stations, 12034, "Fx", "Subdivisions Fx");
     AddEdit(stations, 12035, "Fy", "Subdivisions Fy");
     AddEdit(stations, 12036, "Fz", "Subdivisions Fz");
@@ -48,10 +40,10 @@ OptionPage4Widget::OptionPage4Widget(COptionPage4* settings, QWidget* parent)
     AddEdit(stations, 12039, "Mz", "Subdivisions Mz");
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(box(shown), 0, 0);
-    layout->addWidget(box(colours), 0, 1);
-    layout->addWidget(box(scales), 1, 0);
-    layout->addWidget(box(stations), 1, 1);
+    layout->addWidget(GroupBox(shown), 0, 0);
+    layout->addWidget(GroupBox(colours), 0, 1);
+    layout->addWidget(GroupBox(scales), 1, 0);
+    layout->addWidget(GroupBox(stations), 1, 1);
 }
 
 OptionPage4Widget::~OptionPage4Widget() = default;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 
 #include "platform/MessageBox.h"
+#include "tables/DialogNumber.h"
 
 namespace {
 
@@ -31,34 +33,6 @@ bool DialogChooser(const QColor& initial, QColor* chosen)
 }
 
 int Byte(int value) { return std::clamp(value, 0, 255); }
-
-// Whole number in the C locale: optional sign, digits, surrounding blanks.
-bool ParseInt(const QString& text, int* value)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty())
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(bytes.constData(), &end, 10);
-    if (*end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX)
-        return false;
-    *value = static_cast<int>(v);
-    return true;
-}
-
-bool ParseReal(const QString& text, double* value)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty())
-        return false;
-    char* end = nullptr;
-    const double v = std::strtod(bytes.constData(), &end);
-    if (*end != '\0')
-        return false;
-    *value = v;
-    return true;
-}
 
 } // namespace
 
@@ -121,6 +95,17 @@ namespace {
 int AppendRow(QGridLayout* grid) { return grid->rowCount(); }
 
 } // namespace
+
+QGridLayout* OptionPageForm::AddGroup(const char* title)
+{
+    auto* box = new QGroupBox(QString::fromLatin1(title), this);
+    return new QGridLayout(box);
+}
+
+QWidget* OptionPageForm::GroupBox(QGridLayout* grid)
+{
+    return grid->parentWidget();
+}
 
 QCheckBox* OptionPageForm::AddCheck(QGridLayout* grid, int id, const char* label, const char* key,
                                     bool enabled)
@@ -242,13 +227,13 @@ bool OptionPageForm::ExchangeEdits(bool report)
         bool ok = false;
         if (b.kind == Binding::Edit) {
             int value = 0;
-            ok = ParseInt(edit->text(), &value);
+            ok = DialogNumber::ParseInt(edit->text(), &value);
             if (ok)
                 if (int* m = IntMember(key))
                     *m = value;
         } else {
             double value = 0.0;
-            ok = ParseReal(edit->text(), &value);
+            ok = DialogNumber::ParseReal(edit->text(), &value);
             if (ok)
                 if (double* m = RealMember(key))
                     *m = value;

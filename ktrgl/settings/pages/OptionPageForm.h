@@ -91,6 +91,10 @@ protected:
         return nullptr;
     }
 
+    // A titled group box on the page and the grid its rows go into; the
+    // box itself (to place in the page's layout) is GroupBox(grid).
+    QGridLayout* AddGroup(const char* title);
+    static QWidget* GroupBox(QGridLayout* grid);
     // Builders: each appends a row to grid and names the control by id.
     QCheckBox* AddCheck(QGridLayout* grid, int id, const char* label, const char* key,
                         bool enabled = true);
