@@ -31,22 +31,6 @@ protected:
     platform::MessageRecorder messages;
 };
 
-TEST_F(BuildingFiles, WriteMakesItTheCurrentProjectWithItsCounts)
-{
-    CProject p;
-    EXPECT_EQ(p.GetName() + " " + p.GetElementType(), "Building Frame3D");
-    EXPECT_EQ(p.GetLocation(), dir.Folder());
-    // Dof, nodes, members, load cases, property groups, release sets, solution.
-    EXPECT_EQ(std::vector<int>({p.GetDof(), p.GetNodeCount(), p.GetElementCount(), p.GetLoadCaseCount(),
-                                p.GetMaterialCount(), p.GetReleaseCount(), p.GetSolution()}),
-              std::vector<int>({6, 75, 114, 2, 3, 2, 0}));
-    EXPECT_EQ(ProjectFiles::ProjectPath(".nod"), dir.Folder() + "Building.nod");
-    // The project file holds the record, beginning with the engineer.
-    const std::string ktr = TempDir::Read(dir.Folder() + "Building.KTR");
-    ASSERT_GT(ktr.size(), 12u);
-    EXPECT_EQ(ktr.substr(0, 12), std::string("\x0B") + "KESTRA demo");
-}
-
 // The tables and loads in their shapes; a bad table is refused, naming the
 // fault, and the tables held stay as they were.
 TEST_F(BuildingFiles, ReadModelGivesTheTablesAndRefusesABadOne)
@@ -127,8 +111,13 @@ TEST_F(BuildingFiles, OpeningARelativePathStoresTheAbsoluteFolder)
     std::filesystem::current_path(previous);
     CProject p;
     EXPECT_EQ(p.GetLocation(), dir.Folder());
-    EXPECT_EQ(p.GetName(), "Building");
-    EXPECT_EQ(p.GetNodeCount(), 75);
+    EXPECT_EQ(p.GetName() + " " + p.GetElementType(), "Building Frame3D");
+    // Dof, nodes, members, load cases, property groups, release sets, solution.
+    EXPECT_EQ(std::vector<int>({p.GetDof(), p.GetNodeCount(), p.GetElementCount(), p.GetLoadCaseCount(),
+                                p.GetMaterialCount(), p.GetReleaseCount(), p.GetSolution()}),
+              std::vector<int>({6, 75, 114, 2, 3, 2, 0}));
+    // The project file holds the record, beginning with the engineer.
+    EXPECT_EQ(TempDir::Read(dir.Folder() + "Building.KTR").substr(0, 12), std::string("\x0B") + "KESTRA demo");
 }
 
 // The picture of `kestra render` fits the model's bounding sphere (centre

@@ -1,7 +1,6 @@
 // COpenGL: pixel format choice, its fallback to format 1 and the four setup
 // failure messages through a scripted surface; then on a real offscreen
-// context creation, projection, the view transforms, the repaint timer, and
-// the font display lists 1000..1255 with RenderString.
+// context creation, projection and the font lists with RenderString.
 #include "support/GlFeedback.h"
 #include "support/GlFixture.h"
 #include "support/GlPixels.h"
@@ -12,7 +11,6 @@
 
 #include <GL/gl.h>
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -21,34 +19,12 @@
 
 namespace {
 
-using Matrix = std::array<GLdouble, 16>;
-
-Matrix Get(GLenum which)
-{
-    Matrix m{};
-    glGetDoublev(which, m.data());
-    return m;
-}
-
 GLint GetInt(GLenum which)
 {
     GLint v = 0;
     glGetIntegerv(which, &v);
     return v;
 }
-
-// Records whether depth testing was still on when the context was released.
-class WatchingSurface : public platform::EglSurface {
-public:
-    using EglSurface::EglSurface;
-    int depthTestAtRelease = -1;
-    bool MakeCurrent(platform::GLContextHandle context) override
-    {
-        if (context == nullptr)
-            depthTestAtRelease = glIsEnabled(GL_DEPTH_TEST) ? 1 : 0;
-        return EglSurface::MakeCurrent(context);
-    }
-};
 
 class GlView : public testsupport::GlFixture {};
 
@@ -306,62 +282,6 @@ TEST_F(GlView, OnSizeSetsA45DegreePerspectiveFromATenthTo5000)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST_F(GlView, RotationTranslateZoomLeaveTheModelViewAsItWas)
-{
-    COpenGL view;
-    ASSERT_TRUE(StartView(view));
-    glMatrixMode(GL_MODELVIEW);
-    glTranslated(1.5, -2.0, -30.0);
-    glRotated(20.0, 0.3, 1.0, 0.2);
-    const Matrix before = Get(GL_MODELVIEW_MATRIX), projection = Get(GL_PROJECTION_MATRIX);
-    const GLint depth = GetInt(GL_MODELVIEW_STACK_DEPTH);
-    // Called directly and compiled into a list, they push and pop in pairs.
-    view.Rotation(30.0, 45.0, 60.0);
-    view.Translate(10.0, 20.0, 30.0);
-    view.Zoom(250.0);
-    glNewList(60, GL_COMPILE_AND_EXECUTE);
-    view.Rotation(10, 20, 30);
-    view.Translate(1, 2, 3);
-    view.Zoom(50);
-    glEndList();
-    EXPECT_EQ(Get(GL_MODELVIEW_MATRIX), before);
-    EXPECT_EQ(GetInt(GL_MODELVIEW_STACK_DEPTH), depth);
-    EXPECT_EQ(GetInt(GL_MATRIX_MODE), GL_MODELVIEW);
-    EXPECT_EQ(Get(GL_PROJECTION_MATRIX), projection);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-}
-
-TEST_F(GlView, TimerTicksRepaintUpdateViewRepaintsAllAndOnDestroyStops)
-{
-    WatchingSurface surface(64, 64);
-    platform::MessageRecorder recorder;
-    COpenGL view;
-    view.OnCreate(&surface);
-    ASSERT_NE(view.m_hRC, nullptr);
-    EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_TRUE(surface.TimerRunning(0));
-    EXPECT_EQ(surface.TimerPeriod(0), 10u);
-
-    const int before = surface.InvalidateCount();
-    surface.FireTimers();
-    surface.FireTimers();
-    EXPECT_EQ(surface.InvalidateCount(), before + 2);
-    // UpdateView repaints every window, not only its own.
-    const int theirs = Surface().InvalidateCount();
-    view.UpdateView();
-    EXPECT_EQ(surface.InvalidateCount(), before + 3);
-    EXPECT_EQ(Surface().InvalidateCount(), theirs + 1);
-
-    view.OnDestroy();
-    EXPECT_EQ(surface.depthTestAtRelease, 0); // depth test off before release
-    EXPECT_EQ(surface.CurrentContext(), nullptr);
-    EXPECT_EQ(view.m_hRC, nullptr);
-    EXPECT_FALSE(surface.TimerRunning(0));
-    surface.FireTimers();
-    EXPECT_EQ(surface.InvalidateCount(), before + 3);
-}
-
-
 TEST_F(GlFont, OneColouredBitmapPerCharacterAdvancingFromTheRasterPosition)
 {
     EXPECT_FALSE(glIsList(999) || glIsList(1256));
@@ -447,28 +367,4 @@ TEST(BitmapFont, FindsAMonospaceFontWithWindows1252Glyphs)
     EXPECT_GT(font.GlyphFor(0xE9).width, 0);
     EXPECT_GT(font.GlyphFor('g').yorig, 0.0f);
     EXPECT_LE(font.GlyphFor('1').yorig, 0.0f);
-}
-
-TEST_F(GlFont, MissingFontStillGivesOneAdvancingBitmapPerCharacterWithoutInk)
-{
-    platform::BitmapFont font(13, "/nonexistent/font.ttf");
-    EXPECT_FALSE(font.Load());
-    EXPECT_FALSE(font.BuildLists(0, 256, 2000)); // built, but reported
-    EXPECT_TRUE(glIsList(2000) && glIsList(2255));
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-
-    auto draw = [](double z) {
-        glRasterPos3d(0, 0, z);
-        glListBase(2000);
-        glCallLists(3, GL_UNSIGNED_BYTE, "abc");
-        glListBase(1000);
-    };
-    const auto records = testsupport::CaptureFeedback([&] { draw(0); });
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_GT(records[1].vertices[0].x, records[0].vertices[0].x);
-    EXPECT_GT(records[2].vertices[0].x, records[1].vertices[0].x);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColor3d(1, 1, 1);
-    draw(-10);
-    EXPECT_EQ(WhitePixels(), 0);
 }

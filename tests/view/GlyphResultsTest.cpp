@@ -237,41 +237,6 @@ TEST_F(GlyphResults, StripsFromWhiteToTheDiagramColourLargestEndAtScale)
     ExpectSamePlaces(FeedbackOfList(kListFx), records);
 }
 
-TEST_F(GlyphResults, EveryComponentLaidOffLinearlyInItsColourAtItsScale)
-{
-    Options({{"Member Fy scale", 2}, {"Member Mz scale", 3}});
-    OptionRgb("Member Fy", 10, 200, 30);
-    OptionRgb("Member Mz", 250, 0, 90);
-    CGeometry geo;
-    ASSERT_TRUE(Start(geo));
-    const CdMatrix f = AllForces();
-    geo.UpdateMemberForec(f);
-    // {component, scale, colour}: 20 strips per member after its number,
-    // ordinates along local axis 2 (Y for both members) from s F1 at the
-    // start to s F2 at the end, s = scale / the largest end value.
-    const struct { int c; double scale; Vec3 rgb; } cases[] = {{2, 2, Rgb255(10, 200, 30)},
-                                                              {6, 3, Rgb255(250, 0, 90)}};
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.c);
-        double largest = 0;
-        for (int m = 1; m <= 2; ++m)
-            largest = std::max({largest, std::fabs(f(m, k.c)), std::fabs(f(m, 6 + k.c))});
-        const auto members = ByTag(FeedbackOfList(GLuint(kListFx + k.c - 1)));
-        ASSERT_EQ(members.size(), 2u);
-        for (int m = 1; m <= 2; ++m) {
-            ASSERT_EQ(Of(members.at(m), GL_POLYGON_TOKEN).size(), 40u);
-            const double s = k.scale / largest, f1 = f(m, k.c), f2 = f(m, 6 + k.c);
-            CheckOrdinates(members.at(m), [&](const FeedbackVertex& v) {
-                return m == 1 ? s * (f1 + (f2 - f1) * v.x / 4) : s * (f1 + (f2 - f1) * v.z / 3);
-            });
-            ForPolygonVertices(members.at(m), [&](const FeedbackVertex& v) {
-                if (!IsWhite(v))
-                    ExpectColour(v, k.rgb);
-            });
-        }
-    }
-}
-
 TEST_F(GlyphResults, LargestValueAtItsMemberEndAndLegendTextReachOpenGL)
 {
     Option("Member Mz scale", 2);
