@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "platform/MessageBox.h"
@@ -56,19 +55,6 @@ int TestValue(OptionKind kind, size_t k)
 
 template <class Widget, class Settings>
 struct PageCase {
-    static void KeysAreBoundOnce()
-    {
-        testsupport::TempDir dir;
-        Widget page;
-        std::vector<std::string> bound = page.AllBoundKeys();
-        std::vector<std::string> keys;
-        for (const auto& k : Settings::Keys())
-            keys.push_back(k.name);
-        std::sort(bound.begin(), bound.end());
-        std::sort(keys.begin(), keys.end());
-        EXPECT_EQ(bound, keys);
-    }
-
     // Opening shows the file, OK writes every key of the group unchanged.
     static void RoundTrip()
     {
@@ -140,7 +126,6 @@ struct PageCase {
 
     static void All()
     {
-        KeysAreBoundOnce();
         RoundTrip();
         CancelWritesNothingOkWritesControls();
     }
