@@ -245,15 +245,8 @@ TEST(OptionPageWidgets, ColourButtonStartsFromTheMembersAndKeepsPickAfterCancel)
     EXPECT_EQ(settings.m_screenBlue, 3);
     page.LoadControls();
     EXPECT_EQ(settings.m_screenBlue, 0);
-}
 
-TEST(OptionPageWidgets, RefusedColourChangesNothing)
-{
-    testsupport::TempDir dir;
-    ScriptedColours colours(QColor(1, 2, 3), false);
-    OptionPage3Widget page;
-    page.EnsureInitialized();
-    page.OnColour(12010);
-    EXPECT_EQ(page.Settings().m_fxRed, 255);
-    EXPECT_EQ(page.Settings().m_fxGreen, 0);
+    ScriptedColours refused(QColor(4, 5, 6), false);
+    page.OnColour(12105);
+    EXPECT_EQ(settings.m_screenRed, 0);
 }
