@@ -198,7 +198,9 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
     for (int k = 0; k < 2; ++k) {
         SCOPED_TRACE("combination " + std::to_string(k + 1));
         const solver::CaseResult& comb = r.cases[3 + k];
-        auto check = [&](CdMatrix solver::CaseResult::*table) {
+        for (auto table : {&solver::CaseResult::nodeDisplacements, &solver::CaseResult::nodeForces,
+                           &solver::CaseResult::memberDisplacements, &solver::CaseResult::memberForces,
+                           &solver::CaseResult::sectionForces}) {
             const CdMatrix& t = comb.*table;
             double largest = 0.0;
             for (int i = 1; i <= t.GetRows(); ++i)
@@ -211,12 +213,7 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
                         sum += factors[k][c] * (r.cases[c].*table)(i, j);
                     ASSERT_NEAR(t(i, j), sum, 1e-12 * largest) << i << ", " << j;
                 }
-        };
-        check(&solver::CaseResult::nodeDisplacements);
-        check(&solver::CaseResult::nodeForces);
-        check(&solver::CaseResult::memberDisplacements);
-        check(&solver::CaseResult::memberForces);
-        check(&solver::CaseResult::sectionForces);
+        }
     }
 }
 
