@@ -44,14 +44,12 @@ TEST(ModelReaderFuzz, TableFilesGiveAModelOrAMessage)
         Table(1, 12, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0}),
         Table(3, 6, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1000, 0, 0, 0, 0}),
     };
-    std::array<std::string, 5> good;
-    std::vector<std::string> seeds;
+    std::vector<std::string> good;
     for (std::size_t f = 0; f < tables.size(); ++f) {
         ASSERT_TRUE(tables[f].Save(base + Extensions[f]));
-        good[f] = TempDir::Read(base + Extensions[f]);
-        seeds.push_back(good[f]);
+        good.push_back(TempDir::Read(base + Extensions[f]));
     }
-    fuzz::Mutator mutator(seeds);
+    fuzz::Mutator mutator(good);
 
     fuzz::Runner runner("ModelReaderFuzz");
     std::size_t round = 0;

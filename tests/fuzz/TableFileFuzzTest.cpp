@@ -18,19 +18,10 @@ using testsupport::TempDir;
 
 namespace {
 
+template <class M>
 std::string MatrixBytes(const std::string& path, int rows, int cols)
 {
-    CdMatrix m(rows, cols);
-    for (int i = 1; i <= rows; ++i)
-        for (int j = 1; j <= cols; ++j)
-            m(i, j) = i * 10.0 + j / 4.0;
-    m.Save(path);
-    return TempDir::Read(path);
-}
-
-std::string IntMatrixBytes(const std::string& path, int rows, int cols)
-{
-    CiMatrix m(rows, cols);
+    M m(rows, cols);
     for (int i = 1; i <= rows; ++i)
         for (int j = 1; j <= cols; ++j)
             m(i, j) = i * 100 + j;
@@ -42,9 +33,7 @@ std::string RecordBytes(const std::string& path, int records, int rows, int cols
 {
     CdMatrix m(rows, cols);
     for (int k = 1; k <= records; ++k) {
-        for (int i = 1; i <= rows; ++i)
-            for (int j = 1; j <= cols; ++j)
-                m(i, j) = k + i * 0.1 + j * 0.01;
+        m(1, 1) = k + 0.25;
         m.SaveRecord(k, path);
     }
     return TempDir::Read(path);
@@ -52,7 +41,7 @@ std::string RecordBytes(const std::string& path, int records, int rows, int cols
 
 // Every element once, so that a block shorter than its shape is a report.
 template <class M>
-double SumMatrix(const M& m)
+double Sum(const M& m)
 {
     double sum = 0;
     for (int i = 1; i <= m.GetRows(); ++i)
@@ -78,18 +67,10 @@ TEST(TableFileFuzz, TablesAndRecordsSurviveAnyBytes)
     platform::MessageRecorder boxes;
     ASSERT_TRUE(platform::Profile::WriteString("KESTRA ", "File location ", dir.Folder()));
     const std::string path = dir.File("T.tab");
-    {
-        CdVector v(5);
-        for (int i = 1; i <= 5; ++i)
-            v(i) = i * 1.5;
-        v.Save("V", "vec");
-        CiVector w(4);
-        for (int i = 1; i <= 4; ++i)
-            w(i) = -i;
-        w.Save("W", "vec");
-    }
-    fuzz::Mutator mutator({MatrixBytes(path, 3, 4), MatrixBytes(path, 1, 9), MatrixBytes(path, 0, 0),
-                           IntMatrixBytes(path, 2, 8), RecordBytes(path, 3, 2, 3),
+    CdVector(5, 1.5, -2.0).Save("V", "vec");
+    CiVector(4, 3, -9).Save("W", "vec");
+    fuzz::Mutator mutator({MatrixBytes<CdMatrix>(path, 3, 4), MatrixBytes<CdMatrix>(path, 1, 9),
+                           MatrixBytes<CdMatrix>(path, 0, 0), MatrixBytes<CiMatrix>(path, 2, 8), RecordBytes(path, 3, 2, 3),
                            RecordBytes(path, 1, 12, 1), TempDir::Read(dir.File("V.vec")),
                            TempDir::Read(dir.File("W.vec"))});
     const std::string vectorPath = dir.File("V.vec");
@@ -104,14 +85,13 @@ TEST(TableFileFuzz, TablesAndRecordsSurviveAnyBytes)
         if (d.Load(path)) {
             // A loaded table holds exactly what its header names.
             const std::int64_t cells = static_cast<std::int64_t>(d.GetRows()) * d.GetCols();
-            if (cells > 0) {
-                EXPECT_GE(static_cast<std::int64_t>(bytes.size()), 8 + 8 * (cells + 1));
-            }
-            sink += SumMatrix(d);
+            EXPECT_TRUE(cells <= 0 || static_cast<std::int64_t>(bytes.size()) >= 8 + 8 * (cells + 1))
+                << cells;
+            sink += Sum(d);
         }
         CiMatrix n(2, 2);
         if (n.Load(path))
-            sink += SumMatrix(n);
+            sink += Sum(n);
         CdVector v;
         if (v.Load("V", "vec"))
             sink += SumVector(v);
@@ -121,7 +101,7 @@ TEST(TableFileFuzz, TablesAndRecordsSurviveAnyBytes)
         for (int k = 1; k <= 3; ++k) {
             CdMatrix r;
             if (r.LoadRecord(k, path))
-                sink += SumMatrix(r);
+                sink += Sum(r);
         }
         numerics::RecordSet set;
         if (set.Read(path, 4) == numerics::ReadResult::Ok)

@@ -120,13 +120,6 @@ TEST(TextOutput, ExportText)
     const std::string path = dir.Folder() + "table.xls";
     ASSERT_TRUE(Sample().ExportText("table"));
     EXPECT_EQ(TempDir::Read(path), "1.5\t-2\t\n1234.57\t1e-09\t\n");
-    CiMatrix im(2, 2);
-    im(1, 1) = 1;
-    im(2, 2) = -4;
-    ASSERT_TRUE(im.ExportText("table"));
-    EXPECT_EQ(TempDir::Read(path), "1,0,\n0,-4,\n");
-    ASSERT_TRUE(CdVector(2, 0.5, 1e10).ExportText("table"));
-    EXPECT_EQ(TempDir::Read(path), "0.5,\n1e+10,\n");
     ASSERT_TRUE(CiVector(2, 3, -9).ExportText("table"));
     EXPECT_EQ(TempDir::Read(path), "3,\n-9,\n");
 
@@ -134,16 +127,12 @@ TEST(TextOutput, ExportText)
     const std::string bad = dir.Folder() + "missing/table.xls";
     platform::MessageRecorder boxes;
     EXPECT_FALSE(Sample().ExportText("table"));
-    EXPECT_FALSE(CdVector(1).ExportText("table"));
-    EXPECT_FALSE(im.ExportText("table"));
     EXPECT_FALSE(CiVector(1).ExportText("table"));
-    ASSERT_EQ(boxes.messages.size(), 4u);
+    ASSERT_EQ(boxes.messages.size(), 2u);
     EXPECT_EQ(boxes.messages[0].text, "Access file " + bad);
-    EXPECT_EQ(boxes.messages[1].text, "Access file " + bad);
-    EXPECT_EQ(boxes.messages[1].caption, "KESTRA detect error in operation ");
-    EXPECT_EQ(boxes.messages[2].text, "File could not be open for write text file!");
-    EXPECT_EQ(boxes.messages[2].caption, bad);
-    EXPECT_EQ(boxes.messages[3].text, "File could not be open for write text file!");
+    EXPECT_EQ(boxes.messages[0].caption, "KESTRA detect error in operation ");
+    EXPECT_EQ(boxes.messages[1].text, "File could not be open for write text file!");
+    EXPECT_EQ(boxes.messages[1].caption, bad);
 }
 
 TEST(TextOutput, PrintWritesTheFileAndOpensTheTextViewer)
@@ -173,17 +162,14 @@ TEST(TextOutput, PrintOfAnEmptyTableOnlyShowsTheMessage)
     ProjectDir dir;
     platform::LaunchRecorder launches;
     platform::MessageRecorder boxes;
-    CdMatrix().Print();
     CdMatrix(0, 4).Print();
-    CiMatrix().Print();
-    CdVector().Print();
     CiVector().Print();
     EXPECT_TRUE(launches.attempted.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.Folder() + "matrix.txt"));
     EXPECT_FALSE(std::filesystem::exists(dir.Folder() + "Vector.txt"));
-    ASSERT_EQ(boxes.messages.size(), 5u);
-    for (int k = 0; k < 5; ++k) {
+    ASSERT_EQ(boxes.messages.size(), 2u);
+    for (int k = 0; k < 2; ++k) {
         EXPECT_EQ(boxes.messages[k].text, "can't print size 0");
-        EXPECT_EQ(boxes.messages[k].caption, k < 3 ? "Matrix Error" : "Vector Error");
+        EXPECT_EQ(boxes.messages[k].caption, k == 0 ? "Matrix Error" : "Vector Error");
     }
 }

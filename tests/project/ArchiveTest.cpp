@@ -92,20 +92,7 @@ TEST(ArchiveDamage, ShortAndHostileInputFailsWithoutChangingTheTarget)
     std::int32_t n = 99;
     EXPECT_FALSE(in.ReadInt(n));
     EXPECT_EQ(n, 99);
-}
-
-TEST(ArchiveFile, WriteWithoutCreateNeedsAnExistingFile)
-{
     TempDir dir;
-    CArchive out(CArchive::store, dir.File("p.KTR"));
-    out << std::string("abc");
-    EXPECT_FALSE(out.WriteFile(false));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("p.KTR")));
-    EXPECT_TRUE(out.WriteFile(true));
-    TempDir::Write(dir.File("p.KTR"), std::string(50, 'z'));   // longer old content
-    EXPECT_TRUE(out.WriteFile(false));
-    EXPECT_EQ(TempDir::Read(dir.File("p.KTR")), Bytes({3}) + "abc");
-
     CArchive missing(CArchive::load, dir.File("none.KTR"));
     EXPECT_FALSE(missing.ReadFile());
     EXPECT_TRUE(missing.Failed());

@@ -23,18 +23,11 @@ TEST(ProjectDetail, SummaryTextAndCaption)
 {
     TempDir dir;
     platform::MessageRecorder box;
+    TempDir::Write(dir.Ini(), "[KESTRA ]\nengineer=Ann\nFile location =/data/Bridge/\nProject name =Bridge\n"
+                              "Element Type =Truss3D\nCurrent Length =m\nCurrent Force =kN\n"
+                              "Project Title =Truss over the river\nNode =12\n Element =21\n"
+                              "Number load case =3\nNumber Material =2\n");
     CProject p;
-    p.GetName() = "Bridge";
-    p.GetLocation() = "/data/Bridge/";
-    p.GetEngineer() = "Ann";
-    p.GetElementType() = "Truss3D";
-    p.GetForceUnit() = "kN";
-    p.GetLengthUnit() = "m";
-    p.GetNodeCount() = 12;
-    p.GetElementCount() = 21;
-    p.GetMaterialCount() = 2;
-    p.GetLoadCaseCount() = 3;
-    p.GetTitle() = "Truss over the river";
     p.ShowDetail();
     ASSERT_EQ(box.messages.size(), 1u);
     EXPECT_EQ(box.messages[0].caption, "Bridge detail");

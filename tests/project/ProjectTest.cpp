@@ -89,19 +89,6 @@ TEST(ProjectSettings, ReadResetsFieldsTheFileDoesNotHold)
     EXPECT_EQ(p.GetActiveLoadCase(), 1);
 }
 
-TEST(ProjectSettings, TwoObjectsLastSaveWinsForEveryKey)
-{
-    TempDir dir;
-    CProject a, b;
-    a.GetNodeCount() = 5;
-    b.GetElementCount() = 3;
-    a.Settings(true);
-    b.Settings(true);
-    CProject c;
-    EXPECT_EQ(c.GetNodeCount(), 0);
-    EXPECT_EQ(c.GetElementCount(), 3);
-}
-
 TEST(ProjectUnits, LabelsFromForceAndLength)
 {
     TempDir dir;

@@ -17,22 +17,12 @@ namespace {
 
 void WriteProject()
 {
-    CProject p;
-    p.GetName() = "Hall";
-    p.GetLocation() = "/data/hall/";
-    p.GetEngineer() = "B. Engineer";
-    p.GetTitle() = "Roof of the hall";
-    p.GetElementType() = "Truss3D";
-    p.GetForceUnit() = "kN";
-    p.GetLengthUnit() = "cm";
-    p.GetDof() = 3;
-    p.GetNodeCount() = 12;
-    p.GetElementCount() = 21;
-    p.GetLoadCaseCount() = 2;
-    p.GetMaterialCount() = 3;
-    p.GetReleaseCount() = 1;
-    p.GetEquationCount() = 33;
-    p.Settings(true);
+    testsupport::TempDir::Write(
+        platform::Profile::FilePath(),
+        "[KESTRA ]\nengineer=B. Engineer\nFile location =/data/hall/\nProject name =Hall\n"
+        "Element Type =Truss3D\nCurrent Length =cm\nCurrent Force =kN\nProject Title =Roof of the hall\n"
+        "DOF =3\nTotal equation number =33\nNode =12\n Element =21\nNumber load case =2\n"
+        "Number Material =3\nNumber releases =1\n");
 }
 
 // The project as stored, every field in order.

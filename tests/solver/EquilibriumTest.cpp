@@ -72,9 +72,9 @@ solver::Model RandomFrame(unsigned seed, std::vector<Eigen::Vector3d>& xyz)
 }
 
 // Resultant of every member load of case c on member m: the force in
-// global axes and its moment about the origin.
+// global axes and its moment about the member's start.
 void MemberLoadResultant(const solver::Model& model, int c, int m, const Eigen::Matrix3d& R,
-                         const Eigen::Vector3d& start, double L, Eigen::Vector3d& force,
+                         double L, Eigen::Vector3d& force,
                          Eigen::Vector3d& moment)
 {
     const CdMatrix& t = model.memberLoads[c];
@@ -97,7 +97,7 @@ void MemberLoadResultant(const solver::Model& model, int c, int m, const Eigen::
         }
         const Eigen::Vector3d d = dir <= 3 ? Eigen::Vector3d(R.row(dir - 1)) : Eigen::Vector3d::Unit(dir - 4);
         force += F * d;
-        moment += start.cross(F * d) + R.row(0).transpose().cross(d) * firstMoment;
+        moment += R.row(0).transpose().cross(d) * firstMoment;
     }
 }
 
@@ -145,24 +145,11 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
                                         (c == 2 ? 0.02 : 1.0));
         const double tol = 1e-9 * scale * 20.0; // 20 m: the model's size
 
-        // Node forces (loads and reactions) and the member loads sum to zero
-        // in force and moment; a free node shows exactly its load.
-        Eigen::Vector3d force = Eigen::Vector3d::Zero(), moment = Eigen::Vector3d::Zero();
-        for (int i = 1; i <= nodes; ++i) {
-            force += Row3(res.nodeForces, i, 1);
-            moment += xyz[i - 1].cross(Row3(res.nodeForces, i, 1)) + Row3(res.nodeForces, i, 4);
-            for (int d = 1; i > 6 && d <= 6; ++d)
+        // A free node shows exactly its load. Each member and each node in
+        // balance: the whole frame with it.
+        for (int i = 7; i <= nodes; ++i)
+            for (int d = 1; d <= 6; ++d)
                 EXPECT_EQ(res.nodeForces(i, d), applied(i, d));
-        }
-        for (int m = 1; m <= model.MemberCount(); ++m) {
-            const Eigen::Matrix3d R = Axes(r, m);
-            const Eigen::Vector3d& s = xyz[static_cast<int>(model.members(m, 1)) - 1];
-            const double L = (xyz[static_cast<int>(model.members(m, 2)) - 1] - s).norm();
-            MemberLoadResultant(model, static_cast<int>(c), m, R, s, L, force, moment);
-        }
-        EXPECT_LT(force.norm(), tol);
-        EXPECT_LT(moment.norm(), tol * 10);
-
         std::vector<Eigen::Matrix<double, 6, 1>> sum(nodes, Eigen::Matrix<double, 6, 1>::Zero());
         for (int m = 1; m <= model.MemberCount(); ++m) {
             const Eigen::Matrix3d R = Axes(r, m);
@@ -175,7 +162,7 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
             const double L = (xyz[eNode - 1] - xyz[sNode - 1]).norm();
             // The member's loads in local axes, moments about its start.
             Eigen::Vector3d lf = Eigen::Vector3d::Zero(), lm = Eigen::Vector3d::Zero();
-            MemberLoadResultant(model, static_cast<int>(c), m, R, Eigen::Vector3d::Zero(), L, lf, lm);
+            MemberLoadResultant(model, static_cast<int>(c), m, R, L, lf, lm);
             lf = R * lf;
             lm = R * lm;
             EXPECT_LT((fs + fe + lf).norm(), tol) << "member " << m;
@@ -211,7 +198,9 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
     for (int k = 0; k < 2; ++k) {
         SCOPED_TRACE("combination " + std::to_string(k + 1));
         const solver::CaseResult& comb = r.cases[3 + k];
-        auto check = [&](CdMatrix solver::CaseResult::*table) {
+        for (auto table : {&solver::CaseResult::nodeDisplacements, &solver::CaseResult::nodeForces,
+                           &solver::CaseResult::memberDisplacements, &solver::CaseResult::memberForces,
+                           &solver::CaseResult::sectionForces}) {
             const CdMatrix& t = comb.*table;
             double largest = 0.0;
             for (int i = 1; i <= t.GetRows(); ++i)
@@ -224,12 +213,7 @@ TEST(EquilibriumTest, RandomFrameBalancesGloballyPerMemberAndAtEveryNode)
                         sum += factors[k][c] * (r.cases[c].*table)(i, j);
                     ASSERT_NEAR(t(i, j), sum, 1e-12 * largest) << i << ", " << j;
                 }
-        };
-        check(&solver::CaseResult::nodeDisplacements);
-        check(&solver::CaseResult::nodeForces);
-        check(&solver::CaseResult::memberDisplacements);
-        check(&solver::CaseResult::memberForces);
-        check(&solver::CaseResult::sectionForces);
+        }
     }
 }
 

@@ -21,28 +21,18 @@ std::array<bool, 12> Connected(std::initializer_list<int> released)
     return c;
 }
 
-#define EXPECT_REL12(a, b) EXPECT_NEAR((a), (b), 1e-12 * std::abs(b)) << #a
-
 } // namespace
 
 TEST(MemberStiffnessTest, ReleasesCondenseTheMatrix)
 {
     const LocalMatrix k = MemberStiffness::LocalFrame(S, L);
     LocalMatrix kc, recovery;
-    // Rotation about 3 released at the end: a propped cantilever in plane 1-2.
-    MemberStiffness::Condense(k, Connected({11}), kc, recovery);
-    EXPECT_REL12(kc(7, 7), 3 * S.E * S.I3 / (L * L * L));
-    EXPECT_REL12(kc(5, 5), 3 * S.E * S.I3 / L);
-    EXPECT_EQ(kc.row(11).cwiseAbs().maxCoeff(), 0.0);
-    EXPECT_EQ(kc(2, 2), k(2, 2));
-    EXPECT_REL12(recovery(11, 7), 1.5 / L); // the hinge turns by 1.5 v / L
-
     // Torsion released at both ends: no torsion stiffness left, nothing else lost.
     MemberStiffness::Condense(k, Connected({3, 9}), kc, recovery);
     EXPECT_TRUE(kc.allFinite() && recovery.allFinite());
     EXPECT_EQ(kc(3, 3), 0.0);
     EXPECT_EQ(kc(9, 9), 0.0);
-    EXPECT_REL12(kc(1, 1), 12 * S.E * S.I3 / (L * L * L));
+    EXPECT_NEAR(kc(1, 1), 12 * S.E * S.I3 / (L * L * L), 1e-12 * kc(1, 1));
 
     // A bar with its axial translation released at both ends carries nothing.
     const MemberStiffness loose(solver::Model::Type::Truss3D, L, Eigen::Matrix3d::Identity(), S,

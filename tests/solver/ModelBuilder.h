@@ -42,13 +42,7 @@ public:
     {
         m_properties.push_back({E, A, G, J, I2, I3});
     }
-    void Release(std::array<int, 12> codes)
-    {
-        std::array<double, 12> row;
-        for (int i = 0; i < 12; ++i)
-            row[i] = codes[i];
-        m_releases.push_back(row);
-    }
+    void Release(std::array<double, 12> codes) { m_releases.push_back(codes); }
     // Load case k, node, dof (all 1-based).
     void Load(int k, int node, int dof, double value)
     {
