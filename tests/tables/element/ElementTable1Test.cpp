@@ -236,17 +236,6 @@ TEST_F(Connectivity, BarReNumberAndMirrorUseTheModelRenumbering)
     EXPECT_EQ(Count(" Element "), 4);
 }
 
-// Rotation and generation through their dialogs: the handlers' tests.
-TEST_F(Connectivity, GenerateWithoutASourceMemberAddsNothing)
-{
-    OpenBar();
-    MemberTableWorker::Generation g;
-    g.count = 2;
-    g.element = 0; // nothing selected
-    EXPECT_EQ(bar->GenerateMembers(g), 0);
-    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
-}
-
 TEST_F(Connectivity, BarImportAndAssignThroughTheirAnswers)
 {
     platform::FileDialogRecorder files;
@@ -265,19 +254,6 @@ TEST_F(Connectivity, BarImportAndAssignThroughTheirAnswers)
     EXPECT_TRUE(bar->AssignProperty(2));
     ExpectEntries(geo->m_memberTable, {{1, 7, 0}, {3, 7, 2}});
     EXPECT_EQ(bar->Grid()->GetTextMatrix(3, 3), "         2");
-}
-
-TEST_F(Connectivity, ContextMenusOfferEachClassItsCommands)
-{
-    OpenPage();
-    std::unique_ptr<QMenu> pageMenu(page->CreateContextMenu());
-    EXPECT_NE(MenuResource::FindCommand(pageMenu.get(), ID_ELEMENT_PRINT), nullptr);
-    EXPECT_EQ(MenuResource::FindCommand(pageMenu.get(), ID_ELEMENT_MIRROR), nullptr);
-    EXPECT_FALSE(MenuResource::FindCommand(pageMenu.get(), ID_ELEMENT_PASTE)->isEnabled());
-    OpenBar();
-    std::unique_ptr<QMenu> barMenu(bar->CreateContextMenu());
-    EXPECT_EQ(MenuResource::FindCommand(barMenu.get(), ID_ELEMENT_PRINT), nullptr);
-    EXPECT_NE(MenuResource::FindCommand(barMenu.get(), ID_ELEMENT_ROTATE), nullptr);
 }
 
 } // namespace

@@ -129,15 +129,6 @@ TEST_F(MemberWorker, DeleteAndAssignWorkOnTheOrderedSelection)
     EXPECT_EQ(geo->m_memberTable.GetCols(), 8);
 }
 
-TEST_F(MemberWorker, AddNewOnAnEmptyTableGivesAnEightColumnRow)
-{
-    worker.AddNew(1.0);
-    ASSERT_EQ(geo->m_memberTable.GetRows(), 1);
-    EXPECT_EQ(geo->m_memberTable.GetCols(), 8);
-    EXPECT_EQ(geo->m_memberTable(1, 7), 1.0);
-    EXPECT_EQ(geo->m_memberTable(1, 1), 0.0);
-}
-
 TEST_F(MemberWorker, CheckInKeepsNumbersInTheirRangesAndMeasures)
 {
     geo->m_nodeTable = Nodes({{0, 0, 0}, {3, 4, 0}, {1, 1, 1}});
@@ -190,41 +181,6 @@ TEST_F(MemberWorker, MirrorCopyLooksNodesUpWithinTheTolerance)
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
     ExpectNode(5, 0, 2, 3);
     ExpectMember(2, 3, 5);
-}
-
-TEST_F(MemberWorker, MirrorCopyComparesRestraintCodesToo)
-{
-    geo->m_nodeTable = Nodes({{1, 0, 0}, {1, 0, 4}, {-1, 0, 0}});
-    geo->m_nodeTable(3, 5) = 0.0; // restrained: not the same node
-    geo->m_memberTable = Members({{1, 2}});
-    Select(1, 1);
-    worker.Mirror(MemberTableWorker::AxisX, 0.0, MemberTableWorker::ModeCopy);
-    ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
-    ExpectNodes({{4, -1, 0, 0}, {5, -1, 0, 4}});
-    ExpectMember(2, 4, 5);
-}
-
-TEST_F(MemberWorker, MirrorMoveReflectsEveryNodeOnce)
-{
-    geo->m_nodeTable = Nodes({{0, 0, 1}, {0, 0, 2}, {0, 0, 3}});
-    geo->m_memberTable = Members({{1, 2}, {2, 3}});
-    Select(1, 2);
-    worker.Mirror(MemberTableWorker::AxisZ, 0.5, MemberTableWorker::ModeMove);
-    ExpectNodes({{1, 0, 0, 0}, {2, 0, 0, -1}, {3, 0, 0, -2}});
-    EXPECT_EQ(geo->m_memberTable.GetRows(), 2);
-}
-
-TEST_F(MemberWorker, RotateCopyBy90DegreesAboutZ)
-{
-    geo->m_nodeTable = Nodes({{0, 0, 0}, {1, 0, 0}});
-    geo->m_memberTable = Members({{1, 2}});
-    Select(1, 1);
-    const double k[4] = {0, 0, 0, 0};
-    worker.Rotate(MemberTableWorker::AxisZ, k, 90 * MemberTableWorker::kPi / 180, MemberTableWorker::ModeCopy);
-    ASSERT_EQ(geo->m_nodeTable.GetRows(), 3); // the origin stays node 1
-    ExpectNode(3, 0, 1, 0, 1e-9);
-    EXPECT_NE(geo->m_nodeTable(3, 1), 0.0); // cos of the rounded angle is not 0
-    ExpectMember(2, 1, 3);
 }
 
 TEST_F(MemberWorker, RotateMoveTurnsCounterClockwiseAboutEachAxisThroughK)
