@@ -200,16 +200,13 @@ TEST_F(Properties, BarClickMarksTheTableAndCursorKeysMoveTheMemberRange)
     Select(5, 7);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, tablestest::CellCentre(grid, 2, 1));
     EXPECT_EQ(geo->m_activeTable, 1004);
-    EXPECT_EQ(geo->m_selMemberFrom, 5);
-    EXPECT_EQ(geo->m_selMemberTo, 7);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(5, 7));
     GoTo(grid, 2, 1);
     Key(grid, Qt::Key_Down);
-    EXPECT_EQ(geo->m_selMemberFrom, 3);
-    EXPECT_EQ(geo->m_selMemberTo, 3);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(3, 3));
     grid->SetRow(2);
     Key(grid, Qt::Key_Up);
-    EXPECT_EQ(geo->m_selMemberFrom, 1);
-    EXPECT_EQ(geo->m_selMemberTo, 1);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(1, 1));
     EXPECT_EQ(bar->Properties().Rows(), 3);
 }
 

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <tuple>
 
 using nodetest::NodeProject;
@@ -64,17 +63,13 @@ TEST_F(LinearGenerate, CommandStartsFromTheCurrentRow)
     ShowActive(&page);
     page.Grid()->SetRow(2);
     bool asked = false;
-    QTimer::singleShot(0, [&asked] {
-        auto* dialog = qobject_cast<CLinearJointGenerate*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        asked = true;
+    tablestest::AnswerModal<CLinearJointGenerate>([](CLinearJointGenerate* dialog) {
         EXPECT_EQ(qobject_cast<QLineEdit*>(dialog->Control(12031))->text(), "2");
         EXPECT_TRUE(qobject_cast<QCheckBox*>(dialog->Control(12016))->isChecked());
         qobject_cast<QLineEdit*>(dialog->Control(12028))->setText("2");
         qobject_cast<QLineEdit*>(dialog->Control(12032))->setText("3");
         qobject_cast<QPushButton*>(dialog->Control(12034))->click();
-    });
+    }, &asked);
     page.OnCommand(ID_NODE_GENERATE_LINEAR);
     ASSERT_TRUE(asked);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 5);
@@ -89,10 +84,8 @@ TEST_F(LinearGenerate, CommandStartsFromTheCurrentRow)
     bar.Create();
     ShowActive(&bar);
     bar.Grid()->SetRow(1);
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<CLinearJointGenerate*>(QApplication::activeModalWidget()))
-            qobject_cast<QPushButton*>(dialog->Control(12033))->click();
-    });
+    tablestest::AnswerModal<CLinearJointGenerate>(
+        [](CLinearJointGenerate* dialog) { qobject_cast<QPushButton*>(dialog->Control(12033))->click(); });
     bar.OnLinearGenNode();
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 5);
 }

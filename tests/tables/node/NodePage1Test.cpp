@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
 
 using nodetest::NodeProject;
 using tablestest::ExpectCells;
@@ -183,25 +182,21 @@ TEST_F(CoordinateTable, MouseAndCtrlASetTheSelectionRange)
     geo->m_nodeTable = Line(6);
     CMSFlexGrid* grid = OpenPage();
     tablestest::Drag(grid, 2, 4);
-    EXPECT_EQ(geo->m_selNodeFrom, 2);
-    EXPECT_EQ(geo->m_selNodeTo, 4);
+    EXPECT_EQ(std::make_pair(geo->m_selNodeFrom, geo->m_selNodeTo), std::make_pair(2, 4));
     EXPECT_EQ(geo->m_activeTable, 1001);
 
     // Dragged upwards: the pressed row alone.
     tablestest::Drag(grid, 5, 3);
-    EXPECT_EQ(geo->m_selNodeFrom, 5);
-    EXPECT_EQ(geo->m_selNodeTo, 5);
+    EXPECT_EQ(std::make_pair(geo->m_selNodeFrom, geo->m_selNodeTo), std::make_pair(5, 5));
 
     // The header row selects every node.
     QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(30, grid->HeaderHeight() / 2));
-    EXPECT_EQ(geo->m_selNodeFrom, 1);
-    EXPECT_EQ(geo->m_selNodeTo, 6);
+    EXPECT_EQ(std::make_pair(geo->m_selNodeFrom, geo->m_selNodeTo), std::make_pair(1, 6));
 
     GoTo(grid, 3, 1);
     Key(grid, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(geo->m_selNodeFrom, 1);
-    EXPECT_EQ(geo->m_selNodeTo, 6);
+    EXPECT_EQ(std::make_pair(geo->m_selNodeFrom, geo->m_selNodeTo), std::make_pair(1, 6));
     EXPECT_EQ(std::make_pair(grid->GetRow(), grid->GetCol()), std::make_pair(6L, 3L));
     EXPECT_EQ(std::make_pair(grid->GetRowSel(), grid->GetColSel()), std::make_pair(1L, 1L));
     EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 18);
@@ -229,21 +224,6 @@ TEST_F(CoordinateTable, DeleteKeyRemovesTheSelectionAndRenumbersMembers)
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 3);
 }
 
-TEST_F(CoordinateTable, PasteAndMoveRefreshTheGrid)
-{
-    geo->m_nodeTable = Nodes({{1, 1, 1}, {2, 2, 2}});
-    CMSFlexGrid* grid = OpenPage();
-    tablestest::Drag(grid, 1, 2);
-    page->OnCommand(ID_NODE_COPY);
-    ASSERT_TRUE(page->PasteWithOffset(0, 0, 10));
-    ASSERT_EQ(grid->GetRows(), 5);
-    EXPECT_EQ(grid->GetTextMatrix(4, 3), "12.000");
-    geo->m_selNodeFrom = 4;
-    geo->m_selNodeTo = 3;
-    ASSERT_TRUE(page->MoveWithOffset(-0.5, 0, 0));
-    ExpectCells(grid, {{3, 1, "0.500"}, {4, 1, "1.500"}, {1, 1, "1.000"}});
-}
-
 TEST_F(CoordinateTable, PasteHandlerAsksForTheOffsetInProjectUnits)
 {
     SetProject("Frame3D", 6, "mm");
@@ -252,25 +232,18 @@ TEST_F(CoordinateTable, PasteHandlerAsksForTheOffsetInProjectUnits)
     geo->m_selNodeFrom = geo->m_selNodeTo = 1;
     bar->OnCopy();
     bool asked = false;
-    QTimer::singleShot(0, [&asked] {
-        auto* dialog = qobject_cast<CCopyNodeDlg*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        asked = true;
+    tablestest::AnswerModal<CCopyNodeDlg>([](CCopyNodeDlg* dialog) {
         EXPECT_EQ(dialog->Field(12003)->text(), "0");
         dialog->Field(12004)->setText("2500"); // mm
         dialog->accept();
-    });
+    }, &asked);
     bar->OnPaste();
     ASSERT_TRUE(asked);
     ASSERT_EQ(geo->m_nodeTable.GetRows(), 2);
     EXPECT_EQ(geo->m_nodeTable(2, 1), 1.0);
     EXPECT_EQ(geo->m_nodeTable(2, 2), 4.5);
     // Cancel changes nothing.
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<CCopyNodeDlg*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
+    tablestest::AnswerModal<CCopyNodeDlg>([](CCopyNodeDlg* dialog) { dialog->reject(); });
     bar->OnPaste();
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
 }
@@ -304,8 +277,7 @@ TEST_F(CoordinateTable, PrintWritesCoordinateTxtAndOpensIt)
     EXPECT_EQ(testsupport::TempDir::Read(path),
               tablestest::ReportHead("Node coordinate") +
                   "Node\tX (mm)\tY (mm)\tZ (mm)\n1\t1.5e+03\t-2e+03\t1.23e+06\n2\t0\t1.23\t0\n");
-    ASSERT_EQ(launches.attempted.size(), 1u);
-    EXPECT_EQ(launches.attempted[0], "Notepad " + path);
+    EXPECT_EQ(launches.attempted, std::vector<std::string>{"Notepad " + path});
 }
 
 TEST_F(CoordinateTable, ContextMenuGreysWhatTheTableCannotDo)
@@ -335,9 +307,7 @@ TEST_F(CoordinateTable, BarReNumberAsksBeforeRemovingUnusedNodes)
     CMSFlexGrid* grid = OpenBar();
     messages.Answer(platform::IDCANCEL);
     bar->OnCommand(ID_NODE_RENUMBER);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Check node if not have connectivity will delete");
-    EXPECT_EQ(messages.messages[0].caption, "KESTRA Wizard");
+    tablestest::ExpectOnlyMessage(messages, "Check node if not have connectivity will delete", "KESTRA Wizard");
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 4);
     EXPECT_EQ(geo->m_memberTable(2, 1), 1.0); // coincident ends merged anyway
     bar->ReNumber(true);
@@ -351,15 +321,13 @@ TEST_F(CoordinateTable, PropertiesSheetHoldsCoordinateAndRestraintPages)
     geo->m_nodeTable = Line(2);
     OpenBar();
     // Run modally: the pages edit the same model; the bar refills afterwards.
-    QTimer::singleShot(0, [] {
-        if (auto* shown = qobject_cast<PropertySheet*>(QApplication::activeModalWidget())) {
-            EXPECT_EQ(shown->Title(), "Node Properties");
-            EXPECT_EQ(shown->GetPageCount(), 2);
-            EXPECT_EQ(shown->GetPage(1)->Caption(), "Restraint ");
-            if (auto* coordinates = qobject_cast<CNodePage1*>(shown->GetPage(0)))
-                coordinates->OnAddNew();
-            shown->PressOk();
-        }
+    tablestest::AnswerModal<PropertySheet>([](PropertySheet* shown) {
+        EXPECT_EQ(shown->Title(), "Node Properties");
+        EXPECT_EQ(shown->GetPageCount(), 2);
+        EXPECT_EQ(shown->GetPage(1)->Caption(), "Restraint ");
+        if (auto* coordinates = qobject_cast<CNodePage1*>(shown->GetPage(0)))
+            coordinates->OnAddNew();
+        shown->PressOk();
     });
     bar->OnProperties();
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 3);

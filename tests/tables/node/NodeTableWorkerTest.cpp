@@ -125,9 +125,7 @@ TEST_F(NodeWorker, ImportAppendsNineColumnFilesAndRefusesOthers)
     geo->m_nodeTable = Line(2);
     ASSERT_TRUE(CdMatrix(4, 3).Save(dir.File("three.nod")));
     EXPECT_FALSE(worker.Import(dir.File("three.nod")));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Two matrix column not equal");
-    EXPECT_EQ(messages.messages[0].caption, "Can't Add new row");
+    tablestest::ExpectOnlyMessage(messages, "Two matrix column not equal", "Can't Add new row");
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
     EXPECT_FALSE(geo->m_geometryChanged);
 
@@ -140,8 +138,7 @@ TEST_F(NodeWorker, ImportAppendsNineColumnFilesAndRefusesOthers)
 
     messages.Clear();
     EXPECT_FALSE(worker.Import(dir.File("missing.nod")));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Access file " + dir.File("missing.nod"));
+    tablestest::ExpectOnlyMessage(messages, "Access file " + dir.File("missing.nod"));
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 3);
 
     // An empty model takes the file as it is.
