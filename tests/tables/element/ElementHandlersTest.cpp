@@ -1,5 +1,3 @@
-// The asking handlers of the connectivity bar and page: each shows its
-// dialog, and only OK hands the answers to the worker.
 #include "ElementTestSupport.h"
 #include "tables/PropertySheet.h"
 #include "tables/element/ElementAssign.h"
@@ -175,16 +173,6 @@ TEST_F(Handlers, PasteAndMoveAskForTheOffset)
     page.OnMove();
     ASSERT_TRUE(asked);
     EXPECT_EQ(geo->m_nodeTable(1, 3), 0.0);
-    asked = false;
-    Answer<CCopyNodeDlg>([](CCopyNodeDlg* dialog) {
-        dialog->Field(12003)->setText("-1");
-        dialog->accept();
-    });
-    page.OnMove();
-    ASSERT_TRUE(asked);
-    EXPECT_EQ(geo->m_nodeTable(1, 1), 0.0);
-    EXPECT_EQ(geo->m_nodeTable(2, 1), 1.0);
-    EXPECT_TRUE(geo->m_geometryChanged);
 }
 
 } // namespace

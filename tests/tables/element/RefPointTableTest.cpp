@@ -1,5 +1,3 @@
-// The reference point rules, the page and bar grids (stored vs display
-// units) and the printout.
 #include "ElementTestSupport.h"
 #include "tables/EditWnd.h"
 #include "tables/MSFlexGrid.h"

@@ -1,7 +1,3 @@
-// The load bar on real widgets: choosing a case, typing loads (refused at
-// supports), adding and deleting cases with their files, copy and paste,
-// the drop-down emptying the copy buffer, the restraint boxes and the
-// popup, and the printout.
 #include "LoadsTestSupport.h"
 #include "tables/CommandIds.h"
 #include "tables/EditWnd.h"

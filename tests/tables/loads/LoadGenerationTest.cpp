@@ -1,5 +1,3 @@
-// Load generation: the dialog's fields and the loads written to the shown
-// case at the free degrees of freedom of every stepped node.
 #include "LoadsTestSupport.h"
 #include "tables/TablesTestSupport.h"
 #include "tables/node/LoadGennerate.h"

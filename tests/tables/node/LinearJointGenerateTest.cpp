@@ -1,5 +1,3 @@
-// The linear generation dialog and the Generate > Linear command of the
-// coordinate page and bar.
 #include "NodeTestSupport.h"
 #include "tables/CommandIds.h"
 #include "tables/MSFlexGrid.h"

@@ -1,6 +1,3 @@
-// The node restraint page and bar: the table per structure type, typed
-// codes, the commands, the popup's greying and checking, the bar's check
-// boxes and the printout.
 #include "NodeTestSupport.h"
 #include "tables/CommandIds.h"
 #include "tables/EditWnd.h"

@@ -1,6 +1,3 @@
-// The node table algorithms shared by the coordinate and restraint page and
-// bar: deletion with member renumbering, copy/paste/move offsets, import,
-// linear generation and the restraint commands.
 #include "NodeTestSupport.h"
 #include "tables/CommandIds.h"
 #include "tables/TablesTestSupport.h"
