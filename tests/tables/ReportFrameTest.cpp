@@ -4,6 +4,7 @@
 #include "platform/Profile.h"
 #include "support/TempDir.h"
 #include "tables/ReportFrame.h"
+#include "tables/TablesTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -70,9 +71,7 @@ TEST_F(ReportFrameTest, UnwritableFolderIsReportedAndNothingOpens)
     platform::Profile::WriteString("KESTRA ", "File location ", dir.Folder() + "missing/");
     ReportFrame report(ReportFrame::kPrintProgrammer, ReportFrame::kWordPadFormat, "Member connextivity:\tLast modify  ");
     EXPECT_FALSE(report.Print("Member.txt"));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Access file " + dir.Folder() + "missing/Member.txt");
-    EXPECT_EQ(messages.messages[0].caption, "KESTRA detect error in operation ");
+    tablestest::ExpectOnlyMessage(messages, "Access file " + dir.Folder() + "missing/Member.txt", "KESTRA detect error in operation ");
     EXPECT_TRUE(launches.attempted.empty());
 }
 

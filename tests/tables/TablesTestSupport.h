@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -119,5 +120,27 @@ inline std::string ReportHead(const std::string& title, const std::string& descr
            ":\tLast modify  Friday, December 04, 2026\n\n";
 }
 inline const char* const kExportProgrammer = "Programmer\t:\tMr.Danek";
+
+// Exactly one message box was shown, with this text (and caption, if given).
+template <class Recorder>
+void ExpectOnlyMessage(const Recorder& recorder, const std::string& text, const char* caption = nullptr)
+{
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, text);
+    EXPECT_EQ(recorder.messages[0].caption, caption ? caption : recorder.messages[0].caption);
+}
+
+// Answers the next modal dialog of type T (if it is one) with answer.
+template <class T, class Answer>
+void AnswerModal(Answer answer, bool* asked = nullptr)
+{
+    QTimer::singleShot(0, [answer, asked] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            if (asked)
+                *asked = true;
+            answer(dialog);
+        }
+    });
+}
 
 } // namespace tablestest

@@ -1,5 +1,3 @@
-// The member end release page: default sets, presets, the end pairing,
-// the Truss3D columns and what OK writes.
 #include "ElementTestSupport.h"
 #include "tables/MSFlexGrid.h"
 #include "tables/TablesTestSupport.h"

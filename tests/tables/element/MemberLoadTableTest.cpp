@@ -1,8 +1,3 @@
-// The member load and combination tables on real widgets: the refusals with
-// their messages (the row keeps its values), the bytes of the ".mld" and
-// ".cmb" files, self weight generation in the project's units, the page
-// and bar sharing the active case's file, and a deleted case taking its
-// member loads and combination column along.
 #include "ElementTestSupport.h"
 #include "tables/TablesTestSupport.h"
 #include "tables/element/CombinationBar.h"
@@ -14,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 using tablestest::Key;
 using tablestest::Type;
@@ -102,9 +98,7 @@ TEST_F(MemberLoads, RefusalsNameTheProblemAndKeepTheRow)
             EXPECT_TRUE(messages.messages.empty());
             continue;
         }
-        ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text, c.refusal);
-        EXPECT_EQ(messages.messages[0].caption, "KESTRA Wizard");
+        tablestest::ExpectOnlyMessage(messages, c.refusal, "KESTRA Wizard");
         EXPECT_EQ(Row(1), before);
     }
     // After the accepted edits: kind 2 over member 1 from 0 to 4.
@@ -214,8 +208,7 @@ TEST_F(MemberLoads, CombinationFileHoldsOneFactorPerCase)
     panel->StoreCell(2, 2, "0");
     messages.Clear();
     panel->StoreCell(2, 1, "inf");
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "A load case factor must be a number");
+    tablestest::ExpectOnlyMessage(messages, "A load case factor must be a number");
     EXPECT_EQ(combinations.Grid()->GetTextMatrix(0, 2), "  Load case:2");
     EXPECT_EQ(combinations.Grid()->GetTextMatrix(2, 0), "Combination 2");
     EXPECT_EQ(CombinationTable::Count(), 2);
@@ -228,16 +221,11 @@ TEST_F(MemberLoads, DeletingACaseTakesItsMemberLoadsAndCombinationColumn)
     for (int k = 1; k <= 3; ++k)
         ASSERT_TRUE(CdMatrix(0, 3).Save(dir.Folder() + "demo.lod" + std::to_string(k)));
     CdMatrix loads(1, 7);
-    loads(1, 1) = 2;
-    loads(1, 2) = 1;
-    loads(1, 3) = 5;
     loads(1, 6) = -3;
     ASSERT_TRUE(loads.Save(CaseFile(3))); // case 2 has no member loads
     const std::string third = testsupport::TempDir::Read(CaseFile(3));
     CdMatrix factors(1, 3);
-    factors(1, 1) = 1.35;
-    factors(1, 2) = 1.5;
-    factors(1, 3) = 0.9;
+    std::tie(factors(1, 1), factors(1, 2), factors(1, 3)) = std::make_tuple(1.35, 1.5, 0.9);
     ASSERT_TRUE(factors.Save(dir.Folder() + "demo.cmb"));
 
     LoadCaseWorker worker(geo.get());

@@ -1,5 +1,3 @@
-// The property page and bar: units, rounding, the shared property file,
-// add/delete/import and the printout.
 #include "ElementTestSupport.h"
 #include "tables/EditWnd.h"
 #include "tables/MSFlexGrid.h"
@@ -200,16 +198,13 @@ TEST_F(Properties, BarClickMarksTheTableAndCursorKeysMoveTheMemberRange)
     Select(5, 7);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, tablestest::CellCentre(grid, 2, 1));
     EXPECT_EQ(geo->m_activeTable, 1004);
-    EXPECT_EQ(geo->m_selMemberFrom, 5);
-    EXPECT_EQ(geo->m_selMemberTo, 7);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(5, 7));
     GoTo(grid, 2, 1);
     Key(grid, Qt::Key_Down);
-    EXPECT_EQ(geo->m_selMemberFrom, 3);
-    EXPECT_EQ(geo->m_selMemberTo, 3);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(3, 3));
     grid->SetRow(2);
     Key(grid, Qt::Key_Up);
-    EXPECT_EQ(geo->m_selMemberFrom, 1);
-    EXPECT_EQ(geo->m_selMemberTo, 1);
+    EXPECT_EQ(std::make_pair(geo->m_selMemberFrom, geo->m_selMemberTo), std::make_pair(1, 1));
     EXPECT_EQ(bar->Properties().Rows(), 3);
 }
 
@@ -218,12 +213,9 @@ TEST_F(Properties, PrintoutWritesTheValuesInTheUnitsOfTheirHeaders)
     FixDate();
     UseUnits("Frame3D", "mm", "kN");
     CdMatrix table(1, 6);
-    table(1, 1) = 2.1e10;
-    table(1, 2) = 0.0123456;
-    table(1, 3) = 8e9;
-    table(1, 4) = 1;
-    table(1, 5) = 2;
-    table(1, 6) = 3;
+    const double row[] = {2.1e10, 0.0123456, 8e9, 1, 2, 3};
+    for (int c = 1; c <= 6; ++c)
+        table(1, c) = row[c - 1];
     WriteFile(table, 1);
     OpenPage();
     page->OnPrint();
@@ -233,9 +225,8 @@ TEST_F(Properties, PrintoutWritesTheValuesInTheUnitsOfTheirHeaders)
                   "Property\tE(kN/mm^2)\tA(mm^2)\tG(kN/mm^2)\tI1(mm^4)\tI2(mm^4)\tI3(mm^4)\n"
                   "1\t206\t1.23e+04\t78.5\t1e+12\t2e+12\t3e+12\n");
     EXPECT_EQ(launches.attempted.at(0), "Notepad " + path);
-    EXPECT_EQ(PropertyTable::Report(table, "Truss3D", "T", "m").substr(
-                  PropertyTable::Report(table, "Truss3D", "T", "m").find("Property")),
-              "Property\tE(T/m^2)\tA(m^2)\n1\t2.1e+07\t0.0123\n");
+    const std::string truss = PropertyTable::Report(table, "Truss3D", "T", "m");
+    EXPECT_EQ(truss.substr(truss.find("Property")), "Property\tE(T/m^2)\tA(m^2)\n1\t2.1e+07\t0.0123\n");
 }
 
 } // namespace

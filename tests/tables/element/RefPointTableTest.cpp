@@ -1,5 +1,3 @@
-// The reference point rules, the page and bar grids (stored vs display
-// units) and the printout.
 #include "ElementTestSupport.h"
 #include "tables/EditWnd.h"
 #include "tables/MSFlexGrid.h"
@@ -8,6 +6,7 @@
 #include "tables/element/ElementPage2.h"
 #include "tables/element/RefPointTable.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -31,59 +30,31 @@ protected:
     }
 };
 
-TEST_F(RefPoints, DraggingUpwardsSelectsTheWholeRangeInOrder)
+// Parallel X, Y, Z (axis 1..3) and Generate (axis 0), one case of each rule.
+TEST_F(RefPoints, RulesPlaceThePointAgainstHandWorkedCases)
 {
-    geo->m_nodeTable = Line(6);
-    geo->m_memberTable = Members({{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}});
-    for (CMSFlexGrid* grid : {OpenPage(), OpenBar()}) {
-        tablestest::Drag(grid, 4, 1);
-        EXPECT_EQ(geo->m_selMemberFrom, 1);
-        EXPECT_EQ(geo->m_selMemberTo, 4);
+    const double l = std::sqrt(1.5);
+    const struct {
+        int axis;
+        std::array<double, 3> start, end, point;
+    } cases[] = {
+        {1, {0, 0, 0}, {0, 10, 0}, {0, 0, 1}}, // along Y: up Z
+        {1, {2, 3, 4}, {7, 3, 4}, {2, 3, 4}},  // along X: no projection, the start node
+        {2, {1, 1, 1}, {1, 5, 21}, {-1, 1, 1}}, // projection (dz, dx) turned a quarter at a tenth
+        {3, {0, 0, 0}, {30, 0, 5}, {0, 3, 0}},
+        {0, {0, 0, 0}, {4, 0, 0}, {0, 4, 0}},   // dy = 0, then dz = 0 wins
+        {0, {0, 0, 0}, {0, 0, 2}, {-2, 0, 0}},  // dx = 0 and dy = 0: the dy case last
+        {0, {1, 1, 1}, {2, 2, 2}, {1 - l, 1 + l, 1}}, // no zero: in the x-y plane
+    };
+    for (const auto& c : cases) {
+        double p[4];
+        Point(c.axis, c.start, c.end, p);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(p[k + 1], c.point[k], 1e-9) << "axis " << c.axis << " end x " << c.end[0] << " coordinate " << k;
     }
-}
-
-TEST_F(RefPoints, ParallelXOfAMemberAlongYPointsUpZ)
-{
     double p[4];
     Point(1, {0, 0, 0}, {0, 10, 0}, p);
-    EXPECT_EQ(p[1], 0.0);
     EXPECT_EQ(p[2], 0.0); // cos of the rounded quarter turn is below 1e-06
-    EXPECT_DOUBLE_EQ(p[3], 1.0);
-    // A member along X has no projection: its start node.
-    Point(1, {2, 3, 4}, {7, 3, 4}, p);
-    EXPECT_EQ(std::vector<double>(p + 1, p + 4), (std::vector<double> {2, 3, 4}));
-}
-
-TEST_F(RefPoints, ParallelYAndZTurnTheProjectionAQuarterAtATenth)
-{
-    double p[4];
-    Point(2, {1, 1, 1}, {1, 5, 21}, p); // projection (dz, dx) = (20, 0)
-    EXPECT_NEAR(p[1], -1.0, 1e-9);
-    EXPECT_EQ(p[2], 1.0);
-    EXPECT_NEAR(p[3], 1.0, 1e-9);
-    Point(3, {0, 0, 0}, {30, 0, 5}, p); // along X: the point turns to +Y
-    EXPECT_EQ(p[1], 0.0);
-    EXPECT_DOUBLE_EQ(p[2], 3.0);
-    EXPECT_EQ(p[3], 0.0);
-}
-
-TEST_F(RefPoints, GenerateAppliesTheZeroCasesInOrder)
-{
-    double p[4];
-    Point(0, {0, 0, 0}, {4, 0, 0}, p); // dy = 0, then dz = 0 wins
-    EXPECT_NEAR(p[1], 0.0, 1e-9);
-    EXPECT_NE(p[1], 0.0); // no snapping in this rule
-    EXPECT_DOUBLE_EQ(p[2], 4.0);
-    EXPECT_EQ(p[3], 0.0);
-    Point(0, {0, 0, 0}, {0, 0, 2}, p); // dx = 0 and dy = 0: the dy case last
-    EXPECT_NEAR(p[1], -2.0, 1e-9);
-    EXPECT_EQ(p[2], 0.0);
-    EXPECT_NEAR(p[3], 0.0, 1e-9);
-    Point(0, {1, 1, 1}, {2, 2, 2}, p); // no zero: in the x-y plane
-    const double l = std::sqrt(3.0);
-    EXPECT_NEAR(p[1], 1 - l * std::sqrt(0.5), 1e-9);
-    EXPECT_NEAR(p[2], 1 + l * std::sqrt(0.5), 1e-9);
-    EXPECT_EQ(p[3], 1.0);
 }
 
 TEST_F(RefPoints, PageShowsStoredValuesAndBarDisplayUnits)

@@ -1,7 +1,3 @@
-// The load bar on real widgets: choosing a case, typing loads (refused at
-// supports), adding and deleting cases with their files, copy and paste,
-// the drop-down emptying the copy buffer, the restraint boxes and the
-// popup, and the printout.
 #include "LoadsTestSupport.h"
 #include "tables/CommandIds.h"
 #include "tables/EditWnd.h"
@@ -44,22 +40,9 @@ protected:
         bar->OnCloseup();
     }
     static bool Enabled(QMenu* menu, int id) { return MenuResource::FindCommand(menu, id)->isEnabled(); }
-    static bool Checked(QMenu* menu, int id) { return MenuResource::FindCommand(menu, id)->isChecked(); }
 };
 
 } // namespace
-
-TEST_F(LoadBar, NoTableUntilACaseIsChosen)
-{
-    geo->m_nodeTable = Line(3);
-    SetInt("Number load case ", 2);
-    CMSFlexGrid* grid = OpenBar();
-    EXPECT_EQ(bar->Worker().CurrentCase(), 0);
-    EXPECT_EQ(grid->GetRows(), 1);
-    // Typing opens no editor while there is no table.
-    Type(grid, "5");
-    EXPECT_FALSE(bar->Editing()->IsEditing());
-}
 
 TEST_F(LoadBar, ChoosingACaseWritesTheActiveCaseAndReadsItsFile)
 {
@@ -127,7 +110,6 @@ TEST_F(LoadBar, ForceAtAPinnedTranslationIsRefusedMomentIsStored)
     EXPECT_EQ(messages.messages[0].caption, "KESTRA Wizard");
     EXPECT_EQ(messages.messages[0].buttons, platform::MB_OK);
     EXPECT_FALSE(bar->Editing()->IsEditing());
-    EXPECT_EQ(bar->Editing()->Editor()->GetText(), "");
     EXPECT_EQ(bar->Worker().Loads()(1, 1), 0.0);
     EXPECT_EQ(grid->GetTextMatrix(1, 1), "       0");
     EXPECT_EQ(testsupport::TempDir::Read(CaseFile(1)), before);
@@ -139,10 +121,7 @@ TEST_F(LoadBar, ForceAtAPinnedTranslationIsRefusedMomentIsStored)
     EXPECT_EQ(grid->GetTextMatrix(1, 4), "        2.500");
     const double stored = 2.5 / (0.00981 * 1.0);
     EXPECT_DOUBLE_EQ(bar->Worker().Loads()(1, 4), stored);
-    const CdMatrix saved = ReadMatrix(CaseFile(1));
-    ASSERT_EQ(saved.GetRows(), 2);
-    ASSERT_EQ(saved.GetCols(), 6);
-    EXPECT_DOUBLE_EQ(saved(1, 4), stored);
+    EXPECT_DOUBLE_EQ(ReadMatrix(CaseFile(1))(1, 4), stored);
     EXPECT_TRUE(geo->m_modelChanged);
 }
 
@@ -157,10 +136,6 @@ TEST_F(LoadBar, AddWritesTheNextCaseFile)
     EXPECT_EQ(GetInt("Number load case "), 1);
     EXPECT_TRUE(geo->m_modelChanged);
     EXPECT_EQ(bar->Worker().CurrentCase(), 0); // not chosen
-
-    bar->OnDropdown();
-    ASSERT_EQ(bar->CaseList()->count(), 1);
-    EXPECT_EQ(bar->CaseList()->itemText(0), "Load case:1");
 
     // The shown case keeps its loads when another is added.
     ChooseCase(1);
@@ -233,9 +208,7 @@ TEST_F(LoadBar, MissingCaseFileIsReportedAndReadsAsZeros)
     SetInt("Number load case ", 1);
     CMSFlexGrid* grid = OpenBar();
     ChooseCase(1);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Access file " + CaseFile(1));
-    EXPECT_EQ(messages.messages[0].caption, "KESTRA detect error in operation ");
+    tablestest::ExpectOnlyMessage(messages, "Access file " + CaseFile(1), "KESTRA detect error in operation ");
     EXPECT_EQ(bar->Worker().Loads().GetRows(), 2);
     EXPECT_EQ(bar->Worker().Loads()(2, 6), 0.0);
     EXPECT_EQ(grid->GetTextMatrix(2, 6), "       0");
@@ -253,10 +226,6 @@ TEST_F(LoadBar, CopyPasteWholeRowsAndDropDownEmptiesTheBuffer)
     ASSERT_TRUE(file.Save(CaseFile(1)));
     CMSFlexGrid* grid = OpenBar();
     ChooseCase(1);
-    {
-        std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
-        EXPECT_FALSE(Enabled(menu.get(), ID_LOAD_PASTE));
-    }
     geo->m_selNodeFrom = 1;
     geo->m_selNodeTo = 2;
     bar->OnCommand(ID_LOAD_COPY);
@@ -271,10 +240,6 @@ TEST_F(LoadBar, CopyPasteWholeRowsAndDropDownEmptiesTheBuffer)
     EXPECT_EQ(ReadMatrix(CaseFile(1))(4, 5), 5.0);
 
     geo->m_selNodeFrom = geo->m_selNodeTo = 3;
-    {
-        std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
-        EXPECT_TRUE(Enabled(menu.get(), ID_LOAD_PASTE));
-    }
     bar->OnPaste();
     ExpectEntries(loads, {{3, 2, 2}, {4, 2, -2}});
 
@@ -301,8 +266,7 @@ TEST_F(LoadBar, PressShowsTheNodesSupportsAndSelectsIt)
     CMSFlexGrid* grid = OpenBar();
     ChooseCase(1);
     tablestest::Drag(grid, 2, 2);
-    EXPECT_EQ(geo->m_selNodeFrom, 2);
-    EXPECT_EQ(geo->m_selNodeTo, 2);
+    EXPECT_EQ(std::make_pair(geo->m_selNodeFrom, geo->m_selNodeTo), std::make_pair(2, 2));
     EXPECT_EQ(geo->m_activeTable, 1001);
     const bool expected[6] = {true, true, true, false, false, true};
     for (int k = 1; k <= 6; ++k) {
@@ -312,26 +276,6 @@ TEST_F(LoadBar, PressShowsTheNodesSupportsAndSelectsIt)
     // Clicking a box does nothing.
     bar->Box(4)->click();
     EXPECT_EQ(geo->m_nodeTable(2, 7), 1.0);
-}
-
-TEST_F(LoadBar, RestraintSubmenuFollowsASingleSelectedNode)
-{
-    geo->m_nodeTable = Line(3);
-    Pin(geo->m_nodeTable, 2);
-    OpenBar();
-    geo->m_selNodeFrom = geo->m_selNodeTo = 2;
-    {
-        std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
-        EXPECT_TRUE(Enabled(menu.get(), ID_DOF_LOCK_FX));
-        EXPECT_TRUE(Checked(menu.get(), ID_DOF_LOCK_FX));
-        EXPECT_TRUE(Checked(menu.get(), ID_DOF_LOCK_FZ));
-        EXPECT_FALSE(Checked(menu.get(), ID_DOF_LOCK_MX));
-        EXPECT_EQ(MenuResource::CommandIds(menu.get()).size(), 12);
-    }
-    geo->m_selNodeTo = 3;
-    std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
-    for (int id = ID_DOF_LOCK_FX; id <= ID_DOF_LOCK_MZ; ++id)
-        EXPECT_FALSE(Enabled(menu.get(), id));
 }
 
 TEST_F(LoadBar, PrintWritesExternalLoad)
@@ -351,8 +295,7 @@ TEST_F(LoadBar, PrintWritesExternalLoad)
               tablestest::ReportHead("Load case 3") +
                   "node\tFx(Kg)\tFy(Kg)\tFz(Kg)\tMx (Kg-m)\tMy (Kg-m)\tMz (Kg-m)\n"
                   "1\t1.23e+03\t0\t0\t0\t0\t0\n2\t0\t0\t0\t0\t0\t-0.5\n");
-    ASSERT_EQ(launches.attempted.size(), 1u);
-    EXPECT_EQ(launches.attempted[0], "Notepad " + path);
+    EXPECT_EQ(launches.attempted, std::vector<std::string>{"Notepad " + path});
 
     SetProject("Truss3D", 3, "m", "T");
     const std::string truss = LoadCaseWorker::Report(file, 3, false, "T", "m");

@@ -1,6 +1,3 @@
-// The node table algorithms shared by the coordinate and restraint page and
-// bar: deletion with member renumbering, copy/paste/move offsets, import,
-// linear generation and the restraint commands.
 #include "NodeTestSupport.h"
 #include "tables/CommandIds.h"
 #include "tables/TablesTestSupport.h"
@@ -125,9 +122,7 @@ TEST_F(NodeWorker, ImportAppendsNineColumnFilesAndRefusesOthers)
     geo->m_nodeTable = Line(2);
     ASSERT_TRUE(CdMatrix(4, 3).Save(dir.File("three.nod")));
     EXPECT_FALSE(worker.Import(dir.File("three.nod")));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Two matrix column not equal");
-    EXPECT_EQ(messages.messages[0].caption, "Can't Add new row");
+    tablestest::ExpectOnlyMessage(messages, "Two matrix column not equal", "Can't Add new row");
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 2);
     EXPECT_FALSE(geo->m_geometryChanged);
 
@@ -140,8 +135,7 @@ TEST_F(NodeWorker, ImportAppendsNineColumnFilesAndRefusesOthers)
 
     messages.Clear();
     EXPECT_FALSE(worker.Import(dir.File("missing.nod")));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Access file " + dir.File("missing.nod"));
+    tablestest::ExpectOnlyMessage(messages, "Access file " + dir.File("missing.nod"));
     EXPECT_EQ(geo->m_nodeTable.GetRows(), 3);
 
     // An empty model takes the file as it is.
@@ -157,13 +151,6 @@ TEST_F(NodeWorker, LinearGenerationExamples)
     geo->m_nodeTable(2, 4) = 0.0; // start node restrained along X and about Z
     geo->m_nodeTable(2, 9) = 0.0;
     NodeTableWorker::LinearGeneration g = worker.LinearDefaults(2);
-    EXPECT_EQ(g.start, 2);
-    EXPECT_EQ(g.ratio, 1.0);
-    EXPECT_EQ(g.count, 0);
-    const bool boxes[6] = {true, false, false, false, false, true};
-    for (int j = 0; j < 6; ++j)
-        EXPECT_EQ(g.restrained[j], boxes[j]) << j;
-
     g.dx = 2.0;
     g.count = 3;
     EXPECT_EQ(worker.Generate(g), 3);
